@@ -1,0 +1,40 @@
+#pragma once
+
+// One set of behaviour settings, stored as 13 keys of an INI section.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace korvan {
+
+struct TBehaviorCfg
+{
+    bool UseTime = true;
+    std::int32_t Speed = 5;        // 0..20 in the dialog; budget factor (Speed + 5) / 10
+    std::int32_t InitialShows = 1; // never stored
+    std::int32_t MistakeChange = 0; // -1, 0, +1
+    std::int32_t ShowsCap = 2;     // never stored
+    std::int32_t UseAtOnce = 10;   // 1..40 in the dialog
+    std::int32_t OrderKind = 2;    // 0 in order, 1 random all, anything else random part
+    bool SaveDiff = true;
+    std::int32_t DiffNum = 2; // 1..9 in the dialog
+    bool ShowRText = true;
+    bool ShowEText = true;
+    bool UseRWav = true;
+    bool UseEWav = true;
+    bool TranslRE = true;
+    bool UseTextInput = false;
+
+    bool operator==(const TBehaviorCfg&) const = default;
+};
+
+// Every field from the section, the default for an absent or non-integer key;
+// InitialShows 1 and ShowsCap 2 whatever the file holds. No range is enforced.
+void LoadBehaviorCfg(TBehaviorCfg& cfg, const std::string& iniPath, std::string_view section);
+// The 13 keys in their order; other keys of the section stay. Throws TIoError.
+void SaveBehaviorCfg(const TBehaviorCfg& cfg, const std::string& iniPath,
+                     std::string_view section);
+void Assign(TBehaviorCfg& dest, const TBehaviorCfg& source);
+
+} // namespace korvan

@@ -1,0 +1,50 @@
+#pragma once
+
+// The current behaviour configuration, the named modes and the current mode:
+// read when created (start-up), written when destroyed (normal end). The
+// behaviour dialog owns one.
+
+#include <string>
+#include <vector>
+
+#include "settings/BehaviorCfg.h"
+
+namespace korvan {
+
+class TBehaviorSettings
+{
+public:
+    // `korvanIni` holds section Main (the current configuration and CfgMode),
+    // `modesIni` the mode names and the modes' stored settings.
+    TBehaviorSettings(std::string korvanIni, std::string modesIni);
+    // Writes CurrentCfg and CfgMode into Korvan.ini; a failed write is ignored
+    // (the program expects its folder to be writable).
+    ~TBehaviorSettings();
+    TBehaviorSettings(const TBehaviorSettings&) = delete;
+    TBehaviorSettings& operator=(const TBehaviorSettings&) = delete;
+
+    // For 0 <= index < ModeNames.size(): the mode becomes current and its stored
+    // settings the current configuration. The caller checks the range.
+    void SelectMode(int index);
+    // The name of the mode at a 0-based index; empty outside the list.
+    std::string ModeName(int index) const;
+    int ModeCount() const { return static_cast<int>(ModeNames.size()); }
+
+    const std::string& KorvanIniPath() const { return KorvanIni; }
+    const std::string& ModesIniPath() const { return ModesIni; }
+
+    std::vector<std::string> ModeNames; // 1251 text; "-" is a separator
+    int CurrentMode = 0;
+    TBehaviorCfg CurrentCfg;
+    TBehaviorCfg EditCfg;
+    int SelectedMode = 0;
+
+private:
+    std::string KorvanIni;
+    std::string ModesIni;
+};
+
+// "Mode" followed by the 1-based mode number.
+std::string ModeSectionName(int modeNumber);
+
+} // namespace korvan

@@ -1,0 +1,23 @@
+#pragma once
+
+// Window helpers shared by every dialog of the program.
+
+#include <QString>
+
+class QAbstractButton;
+class QMenu;
+class QWidget;
+
+namespace korvan {
+
+// The program's message box: application-modal, caption "Сообщение", OK or OK
+// and Cancel. Returns true for OK.
+bool ShowMsgBox(QWidget* parent, const QString& text, bool withCancel);
+
+// Opens the menu with its top-left corner at the bottom-left corner of the button.
+void PopupUnderButton(QAbstractButton* button, QMenu* menu);
+
+// Makes the tab page holding the control current (if any), then focuses it.
+void FocusControl(QWidget* control);
+
+} // namespace korvan
