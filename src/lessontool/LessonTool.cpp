@@ -2,15 +2,42 @@
 
 #include <ostream>
 
+#include "lessontool/LessonCheck.h"
+#include "lessontool/LessonDump.h"
+#include "lessontool/LessonImport.h"
+
 namespace korvan {
+
+namespace {
+
+constexpr const char* Usage =
+    "Usage:\n"
+    "  korvan-lesson dump LESSON [--time-table FILE]\n"
+    "      the lesson as JSON (texts in UTF-8) with each question's thinking time\n"
+    "  korvan-lesson check LESSON\n"
+    "      what the trainer makes of the file; exit 0 when the lesson is usable\n"
+    "  korvan-lesson import TABLE OUT.sl2 [--title T] [--words] [--ru-audio] [--en-audio]\n"
+    "      a lesson from a UTF-8 tab-separated table: number (or empty), comment,\n"
+    "      Russian, English on each line\n";
+
+} // namespace
 
 int RunLessonTool(const std::vector<std::string>& args, const std::string& programFolder,
                   std::ostream& out, std::ostream& err)
 {
-    (void)args;
-    (void)programFolder;
-    (void)out;
-    err << "korvan-lesson: not ready\n";
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        (args.empty() ? err : out) << Usage;
+        return args.empty() ? 2 : 0;
+    }
+    const std::string& command = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "dump")
+        return RunDump(rest, programFolder, out, err);
+    if (command == "check")
+        return RunCheck(rest, out, err);
+    if (command == "import")
+        return RunImport(rest, out, err);
+    err << "korvan-lesson: unknown command \"" << command << "\"\n" << Usage;
     return 2;
 }
 

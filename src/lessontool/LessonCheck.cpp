@@ -1,0 +1,194 @@
+#include "lessontool/LessonCheck.h"
+
+#include <fstream>
+#include <map>
+#include <ostream>
+
+#include "lesson/Lesson.h"
+#include "lesson/LessonSounds.h"
+#include "util/Errors.h"
+#include "util/Text.h"
+
+namespace korvan {
+
+void TUtf8Detector::Feed(std::string_view bytes)
+{
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (Pending > 0) {
+            if ((b & 0xC0) == 0x80) {
+                if (--Pending == 0)
+                    ++Valid;
+                continue;
+            }
+            ++Invalid;
+            Pending = 0;
+        }
+        if (b < 0x80)
+            continue;
+        if (b >= 0xC2 && b <= 0xDF)
+            Pending = 1;
+        else if (b >= 0xE0 && b <= 0xEF)
+            Pending = 2;
+        else if (b >= 0xF0 && b <= 0xF4)
+            Pending = 3;
+        else
+            ++Invalid;
+    }
+}
+
+namespace {
+
+bool FileLooksLikeUtf8(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    TUtf8Detector detector;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        detector.Feed(std::string_view(buffer, static_cast<std::size_t>(in.gcount())));
+    return detector.LooksLikeUtf8();
+}
+
+// "question 3 (number 7)" in the author's terms: position and number.
+std::string Describe(const TLesson& lesson, std::size_t index)
+{
+    return "question " + std::to_string(index + 1) + " (number " +
+           std::to_string(lesson.Questions[index].Number) + ")";
+}
+
+void ReportDroppedLines(const TLesson& lesson, const TLessonReadNotes& notes, std::ostream& out)
+{
+    const auto& dropped = notes.DroppedNumberLines;
+    for (std::size_t d = 0; d < dropped.size(); ++d) {
+        out << "Line " << dropped[d].Line << ": \"" << Cp1251ToUtf8(dropped[d].Text)
+            << "\" is not a question number, so the trainer skips this line.\n";
+        // The groups after it, up to the next skipped line, start off the
+        // body's four-line grid: their lines are read into the wrong fields.
+        const std::int64_t until = d + 1 < dropped.size() ? dropped[d + 1].Line : INT64_MAX;
+        std::size_t first = SIZE_MAX, last = 0;
+        for (std::size_t i = 0; i < notes.QuestionLines.size(); ++i) {
+            const std::int64_t line = notes.QuestionLines[i];
+            if (line <= dropped[d].Line || line >= until)
+                continue;
+            if ((line - notes.BodyStartLine - 1) % 4 == 0)
+                continue;
+            first = std::min(first, i);
+            last = i;
+        }
+        if (first == SIZE_MAX)
+            out << "  No question after it is shifted.\n";
+        else
+            out << "  From " << Describe(lesson, first) << " to " << Describe(lesson, last)
+                << " every group is read shifted: numbers, comments and texts are mixed up.\n";
+    }
+}
+
+void ReportEmptyTexts(const TLesson& lesson, std::ostream& out)
+{
+    for (std::size_t i = 0; i < lesson.Questions.size(); ++i) {
+        const TQuestion& q = lesson.Questions[i];
+        if (q.RText.empty())
+            out << "The " << Describe(lesson, i) << " has no Russian text.\n";
+        if (q.EText.empty())
+            out << "The " << Describe(lesson, i) << " has no English text.\n";
+    }
+}
+
+void ReportRepeatedNumbers(const TLesson& lesson, std::ostream& out)
+{
+    std::map<std::int32_t, int> uses;
+    for (const TQuestion& q : lesson.Questions)
+        ++uses[q.Number];
+    for (const auto& [number, count] : uses)
+        if (count > 1)
+            out << "The number " << number << " is used by " << count
+                << " questions; they share one pair of recordings.\n";
+}
+
+void ReportMissingSounds(const TLesson& lesson, TLanguage language, std::ostream& out)
+{
+    const std::string folder = FolderOf(lesson.FileName);
+    std::vector<std::string> missing;
+    std::map<std::string, bool> seen;
+    for (const TQuestion& q : lesson.Questions) {
+        const std::string name = LessonSoundName(q.Number, language);
+        if (!seen.emplace(name, true).second)
+            continue;
+        if (!FindLessonSound(folder, name))
+            missing.push_back(name);
+    }
+    if (missing.empty())
+        return;
+    out << "The header promises " << (language == TLanguage::Russian ? "Russian" : "English")
+        << " recordings, but " << missing.size() << " of " << seen.size()
+        << " are not in the lesson's folder:";
+    constexpr std::size_t shown = 20;
+    for (std::size_t i = 0; i < missing.size() && i < shown; ++i)
+        out << " " << missing[i];
+    if (missing.size() > shown)
+        out << " and " << missing.size() - shown << " more";
+    out << ". The trainer shows the text instead.\n";
+}
+
+} // namespace
+
+int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 1) {
+        err << "korvan-lesson check: give exactly one lesson file\n";
+        return 2;
+    }
+    const std::string& path = args[0];
+    TLesson lesson;
+    TLessonReadNotes notes;
+    bool isLesson = false;
+    try {
+        isLesson = lesson.LoadFromFile(path, &notes);
+    } catch (const TIoError& e) {
+        err << "korvan-lesson check: " << e.what() << "\n";
+        return 1;
+    }
+    const bool utf8 = FileLooksLikeUtf8(path);
+
+    out << "Lesson file: " << path << "\n";
+    if (notes.Utf8Bom)
+        out << "The file begins with a UTF-8 byte-order mark. Save it as Windows-1251 "
+               "(Cyrillic, \"ANSI\") text without it.\n";
+    else if (utf8)
+        out << "The file is UTF-8 text: the trainer reads Windows-1251, so its Russian "
+               "letters would show as garbage. Save it as Windows-1251 (Cyrillic) text.\n";
+    if (!isLesson) {
+        out << "Not a lesson: the first line must be exactly \"" << LessonMagicLine << "\".\n"
+            << "Result: not usable.\n";
+        return 1;
+    }
+    out << "Title: " << (lesson.Title.empty() ? "(none)" : Cp1251ToUtf8(lesson.Title)) << "\n"
+        << "Kind: " << (lesson.Words ? "words lesson (the comment line is the transcription)"
+                                     : "ordinary lesson")
+        << "\n";
+    if (!notes.HeaderFound)
+        out << "There is no \"<header>\" line, so the trainer finds no questions.\n";
+    else if (!notes.BodyFound)
+        out << "There is no \"<body>\" line after \"<header>\", so the trainer finds no "
+               "questions.\n";
+    for (const std::string& key : notes.UnknownHeaderEntries)
+        out << "The header entry \"" << Cp1251ToUtf8(key)
+            << "\" means nothing to the trainer (keys are case-sensitive: Title, Words, "
+               "HasRuAudio, HasEnAudio).\n";
+    if (notes.StoppedAtCtrlZ)
+        out << "A Ctrl-Z character ends the file early; anything after it is not read.\n";
+    out << "Questions: " << lesson.Questions.size() << "\n";
+    ReportDroppedLines(lesson, notes, out);
+    ReportEmptyTexts(lesson, out);
+    ReportRepeatedNumbers(lesson, out);
+    if (lesson.HasRuAudio)
+        ReportMissingSounds(lesson, TLanguage::Russian, out);
+    if (lesson.HasEnAudio)
+        ReportMissingSounds(lesson, TLanguage::English, out);
+
+    const bool usable = lesson.Loaded && !notes.Utf8Bom && !utf8;
+    out << "Result: " << (usable ? "usable" : "not usable") << ".\n";
+    return usable ? 0 : 1;
+}
+
+} // namespace korvan
