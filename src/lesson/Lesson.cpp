@@ -1,0 +1,238 @@
+#include "lesson/Lesson.h"
+
+#include <charconv>
+#include <stdexcept>
+
+#include "util/AtomicFile.h"
+#include "util/LineReader.h"
+#include "util/Text.h"
+
+namespace korvan {
+
+namespace {
+
+constexpr std::string_view HeaderLine = "<header>";
+constexpr std::string_view BodyLine = "<body>";
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+
+// Reads the next line trimmed; an empty line past the end of the file.
+std::string_view NextTrimmed(TLineReader& reader, bool& more)
+{
+    std::string_view line;
+    more = more && reader.ReadLine(line);
+    return more ? TrimControls(line) : std::string_view();
+}
+
+void AppendLine(std::string& out, std::string_view text)
+{
+    out += text;
+    out += "\r\n";
+}
+
+bool IsSelected(const TQuestion& q, TSelection selection, int threshold)
+{
+    if (selection == TSelection::WithMistakes)
+        return q.MistakeCount >= threshold;
+    return q.Unfinished || q.MistakeCount > 0;
+}
+
+void ReadHeaderEntry(TLesson& lesson, std::string_view entry, TLessonReadNotes* notes)
+{
+    const std::size_t eq = entry.find('=');
+    const std::string_view key = TrimControls(entry.substr(0, eq));
+    const std::string_view value =
+        eq == std::string_view::npos ? std::string_view() : TrimControls(entry.substr(eq + 1));
+    if (key == "Title")
+        lesson.Title.assign(value);
+    else if (key == "Words")
+        lesson.Words = true; // by presence: "Words=0" is a words lesson too
+    else if (key == "HasRuAudio")
+        lesson.HasRuAudio = true;
+    else if (key == "HasEnAudio")
+        lesson.HasEnAudio = true;
+    else if (notes != nullptr && !key.empty())
+        notes->UnknownHeaderEntries.emplace_back(key);
+}
+
+void ReadBody(std::vector<TQuestion>& questions, TLineReader& reader, TLessonReadNotes* notes)
+{
+    // One allocation for the whole list: each question takes four lines.
+    const std::int64_t linesAhead = reader.CountLinesAhead();
+    if (linesAhead > 0)
+        questions.reserve(static_cast<std::size_t>(linesAhead / 4 + 1));
+
+    std::string_view line;
+    while (reader.ReadLine(line)) {
+        line = TrimControls(line);
+        std::int32_t number = 0;
+        if (line.empty()) {
+            number = static_cast<std::int32_t>(questions.size()) + 1;
+        } else if (!ParseInt32(line, number)) {
+            // Only this line is dropped; the next one starts a new group, so
+            // the groups after it are read shifted.
+            if (notes != nullptr)
+                notes->DroppedNumberLines.push_back({reader.LineNumber(), std::string(line)});
+            continue;
+        }
+        if (notes != nullptr)
+            notes->QuestionLines.push_back(reader.LineNumber());
+        TQuestion& q = questions.emplace_back();
+        q.Number = number;
+        // A group the file ends inside is completed with empty lines.
+        bool more = true;
+        q.Comment.assign(NextTrimmed(reader, more));
+        q.RText.assign(NextTrimmed(reader, more));
+        q.EText.assign(NextTrimmed(reader, more));
+        if (!more)
+            break;
+    }
+}
+
+bool ReadLesson(TLesson& lesson, TLineReader& reader, TLessonReadNotes* notes)
+{
+    std::string_view line;
+    const bool hasFirst = reader.ReadLine(line);
+    if (notes != nullptr) {
+        notes->Utf8Bom = hasFirst && line.starts_with(Utf8Bom);
+        notes->StoppedAtCtrlZ = reader.StoppedAtCtrlZ();
+    }
+    if (!hasFirst || TrimControls(line) != LessonMagicLine) {
+        return false;
+    }
+
+    bool inHeader = false;
+    while (reader.ReadLine(line)) {
+        line = TrimControls(line);
+        if (!inHeader) {
+            if (line == HeaderLine) {
+                inHeader = true;
+                if (notes != nullptr)
+                    notes->HeaderFound = true;
+            }
+        } else if (line == BodyLine) {
+            if (notes != nullptr) {
+                notes->BodyFound = true;
+                notes->BodyStartLine = reader.LineNumber();
+            }
+            ReadBody(lesson.Questions, reader, notes);
+            break;
+        } else {
+            ReadHeaderEntry(lesson, line, notes);
+        }
+    }
+    if (notes != nullptr)
+        notes->StoppedAtCtrlZ = reader.StoppedAtCtrlZ();
+    return true;
+}
+
+} // namespace
+
+TLesson::TLesson()
+{
+    Clear();
+}
+
+void TLesson::Clear()
+{
+    Loaded = false;
+    FileName.clear();
+    Title.clear();
+    Words = false;
+    HasRuAudio = false;
+    HasEnAudio = false;
+    // Gives the memory back: a large lesson should not stay resident behind a
+    // small one opened after it.
+    std::vector<TQuestion>().swap(Questions);
+    RunState = 0;
+    Current = nullptr;
+    CurrentIndex = -1;
+    UnfinishedCount = 0;
+    NotStartedCount = 0;
+    PendingTotal = 0;
+    RightTotal = 0;
+    MistakeTotal = 0;
+    CleanCount = 0;
+    StartTime = 0;
+}
+
+bool TLesson::LoadFromFile(const std::string& path, TLessonReadNotes* notes)
+{
+    Clear();
+    FileName = path;
+    if (notes != nullptr)
+        *notes = TLessonReadNotes();
+    try {
+        TLineReader reader(path, true);
+        const bool isLesson = ReadLesson(*this, reader, notes);
+        Loaded = !Questions.empty();
+        return isLesson;
+    } catch (...) {
+        // Never leave half a lesson behind a failure.
+        Clear();
+        FileName = path;
+        throw;
+    }
+}
+
+TQuestion& TLesson::GetQuestion(int index)
+{
+    if (index < 0 || index >= QuestionCount())
+        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+    return Questions[static_cast<std::size_t>(index)];
+}
+
+const TQuestion& TLesson::GetQuestion(int index) const
+{
+    return const_cast<TLesson*>(this)->GetQuestion(index);
+}
+
+void TLesson::SelectQuestion(int index)
+{
+    Current = &GetQuestion(index);
+    CurrentIndex = index;
+}
+
+void TLesson::SaveWithMistakes(const std::string& path, int threshold) const
+{
+    WriteToFile(path, TSelection::WithMistakes, threshold);
+}
+
+void TLesson::SaveRestOrWithMistakes(const std::string& path) const
+{
+    WriteToFile(path, TSelection::RestOrWithMistakes, 0);
+}
+
+void TLesson::WriteToFile(const std::string& path, TSelection selection, int threshold) const
+{
+    std::size_t size = 128 + Title.size();
+    for (const TQuestion& q : Questions)
+        if (IsSelected(q, selection, threshold))
+            size += 19 + q.Comment.size() + q.RText.size() + q.EText.size();
+    std::string out;
+    out.reserve(size);
+
+    AppendLine(out, LessonMagicLine);
+    AppendLine(out, HeaderLine);
+    out += "Title=";
+    AppendLine(out, Title);
+    if (Words)
+        AppendLine(out, "Words");
+    if (HasRuAudio)
+        AppendLine(out, "HasRuAudio");
+    if (HasEnAudio)
+        AppendLine(out, "HasEnAudio");
+    AppendLine(out, BodyLine);
+    for (const TQuestion& q : Questions) {
+        if (!IsSelected(q, selection, threshold))
+            continue;
+        char digits[12];
+        const auto result = std::to_chars(digits, digits + sizeof digits, q.Number);
+        AppendLine(out, std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
+        AppendLine(out, q.Comment);
+        AppendLine(out, q.RText);
+        AppendLine(out, q.EText);
+    }
+    WriteFileAtomically(path, out);
+}
+
+} // namespace korvan
