@@ -1,0 +1,16 @@
+#include "util/Messages.h"
+
+namespace korvan {
+
+void RefuseIf(bool condition, const std::string& message, IMessageBox& box,
+              const std::function<void()>& focusControl)
+{
+    if (!condition)
+        return;
+    box.ShowMsgBox(message, TMsgButtons::Ok);
+    if (focusControl)
+        focusControl();
+    throw TSilentAbort{};
+}
+
+} // namespace korvan
