@@ -9,7 +9,11 @@
 
 namespace korvan {
 
-enum class TLanguage { Russian, English };
+enum class TLanguage
+{
+    Russian,
+    English
+};
 
 // The number in decimal padded with "0" to three digits, then "R.WAV" or
 // "E.WAV": 7 gives 007R.WAV, 1234 gives 1234E.WAV.

@@ -59,27 +59,42 @@ std::string Describe(const TLesson& lesson, std::size_t index)
 void ReportDroppedLines(const TLesson& lesson, const TLessonReadNotes& notes, std::ostream& out)
 {
     const auto& dropped = notes.DroppedNumberLines;
-    for (std::size_t d = 0; d < dropped.size(); ++d) {
-        out << "Line " << dropped[d].Line << ": \"" << Cp1251ToUtf8(dropped[d].Text)
-            << "\" is not a question number, so the trainer skips this line.\n";
-        // The groups after it, up to the next skipped line, start off the
-        // body's four-line grid: their lines are read into the wrong fields.
-        const std::int64_t until = d + 1 < dropped.size() ? dropped[d + 1].Line : INT64_MAX;
-        std::size_t first = SIZE_MAX, last = 0;
+    for (std::size_t first = 0; first < dropped.size();) {
+        // A mistyped number usually drags the rest of its group along: report
+        // a run of consecutive skipped lines at once.
+        std::size_t last = first;
+        while (last + 1 < dropped.size() && dropped[last + 1].Line == dropped[last].Line + 1)
+            ++last;
+        if (first == last) {
+            out << "Line " << dropped[first].Line << ": \"" << Cp1251ToUtf8(dropped[first].Text)
+                << "\" is not a question number, so the trainer skips it.\n";
+        } else {
+            out << "Lines " << dropped[first].Line << " to " << dropped[last].Line
+                << " are not question numbers, so the trainer skips them:";
+            for (std::size_t d = first; d <= last && d < first + 4; ++d)
+                out << " \"" << Cp1251ToUtf8(dropped[d].Text) << "\"";
+            out << (last - first >= 4 ? " ...\n" : "\n");
+        }
+        // The groups after the run, up to the next skipped line, may start off
+        // the four-line pattern that begins after "<body>".
+        const std::int64_t from = dropped[last].Line;
+        const std::int64_t until = last + 1 < dropped.size() ? dropped[last + 1].Line : INT64_MAX;
+        std::size_t shiftedFirst = SIZE_MAX, shiftedLast = 0;
         for (std::size_t i = 0; i < notes.QuestionLines.size(); ++i) {
             const std::int64_t line = notes.QuestionLines[i];
-            if (line <= dropped[d].Line || line >= until)
+            if (line <= from || line >= until || (line - notes.BodyStartLine - 1) % 4 == 0)
                 continue;
-            if ((line - notes.BodyStartLine - 1) % 4 == 0)
-                continue;
-            first = std::min(first, i);
-            last = i;
+            shiftedFirst = std::min(shiftedFirst, i);
+            shiftedLast = i;
         }
-        if (first == SIZE_MAX)
-            out << "  No question after it is shifted.\n";
+        if (shiftedFirst == SIZE_MAX)
+            out << "  The groups after it keep the four-line pattern.\n";
         else
-            out << "  From " << Describe(lesson, first) << " to " << Describe(lesson, last)
-                << " every group is read shifted: numbers, comments and texts are mixed up.\n";
+            out << "  From " << Describe(lesson, shiftedFirst) << " to "
+                << Describe(lesson, shiftedLast)
+                << " the groups start off the four-line pattern of the body: check that their "
+                   "numbers, comments and texts stand where you meant.\n";
+        first = last + 1;
     }
 }
 
@@ -163,8 +178,9 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return 1;
     }
     out << "Title: " << (lesson.Title.empty() ? "(none)" : Cp1251ToUtf8(lesson.Title)) << "\n"
-        << "Kind: " << (lesson.Words ? "words lesson (the comment line is the transcription)"
-                                     : "ordinary lesson")
+        << "Kind: "
+        << (lesson.Words ? "words lesson (the comment line is the transcription)"
+                         : "ordinary lesson")
         << "\n";
     if (!notes.HeaderFound)
         out << "There is no \"<header>\" line, so the trainer finds no questions.\n";

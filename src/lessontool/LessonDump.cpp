@@ -72,9 +72,8 @@ int RunDump(const std::vector<std::string>& args, const std::string& programFold
         return 1;
     }
     // The trainer's own table and message; the norms it would use are dumped.
-    const TTimeCalculator norms(tablePath, [&err](const std::string& message) {
-        err << Cp1251ToUtf8(message) << "\n";
-    });
+    const TTimeCalculator norms(
+        tablePath, [&err](const std::string& message) { err << Cp1251ToUtf8(message) << "\n"; });
     norms.CalculateNorms(lesson);
 
     auto flag = [](bool value) { return value ? "true" : "false"; };

@@ -11,8 +11,7 @@ namespace korvan {
 bool ShowMsgBox(QWidget* parent, const QString& text, bool withCancel)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8("Сообщение"), text,
-                    withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
-                    parent);
+                    withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, parent);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Ok;
 }

@@ -8,7 +8,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     korvan::InitProgramFolder();
-    QLabel label(QString::fromUtf8("Korvan: %1").arg(QString::fromStdString(korvan::ProgramFolder())));
+    QLabel label(
+        QString::fromUtf8("Korvan: %1").arg(QString::fromStdString(korvan::ProgramFolder())));
     label.show();
     return app.exec();
 }

@@ -19,7 +19,8 @@ public:
     TConverter(const char* to, const char* from) : Cd(iconv_open(to, from))
     {
         if (Cd == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
+            throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " +
+                                     to);
     }
     ~TConverter() { iconv_close(Cd); }
     TConverter(const TConverter&) = delete;
@@ -91,8 +92,8 @@ bool ParseInt32(std::string_view text, std::int32_t& value)
     std::string_view digits = text;
     if (!digits.empty() && (digits.front() == '+' || digits.front() == '-'))
         digits.remove_prefix(1);
-    if (digits.empty() || !std::all_of(digits.begin(), digits.end(),
-                                       [](char c) { return c >= '0' && c <= '9'; }))
+    if (digits.empty() ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     // from_chars takes "-" but not "+"; it reports overflow for 32 bits.
     const char* first = text.data() + (text.front() == '+' ? 1 : 0);
