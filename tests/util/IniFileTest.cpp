@@ -7,13 +7,21 @@
 
 #include <gtest/gtest.h>
 
+#include "TestFiles.h"
 #include "util/Errors.h"
-#include "util/ScratchDir.h"
 
 namespace korvan {
 namespace {
 
 using namespace std::string_literals;
+
+std::size_t FileCount(const test::TTempDir& dir)
+{
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        ++count;
+    return count;
+}
 
 // ------------------------------------------------------------- reading strings
 
@@ -37,7 +45,7 @@ TEST_P(IniReadString, FindsTheValue)
     EXPECT_EQ(data.ReadString(row.Section, row.Key, "<def>"), row.Expected);
 
     // The file gives the same answer, read afresh.
-    test::TScratchDir dir;
+    test::TTempDir dir;
     const TIniFile ini(dir.Write("a.ini", row.File));
     EXPECT_EQ(ini.ReadString(row.Section, row.Key, "<def>"), row.Expected);
 }
@@ -82,18 +90,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(IniFile, MissingFileGivesTheDefault)
 {
-    test::TScratchDir dir;
-    const TIniFile ini(dir.Path("absent.ini"));
+    test::TTempDir dir;
+    const TIniFile ini(dir.File("absent.ini"));
     EXPECT_EQ(ini.ReadString("S", "k", "d"), "d");
     EXPECT_EQ(ini.ReadInteger("S", "k", 7), 7);
     EXPECT_TRUE(ini.ReadBool("S", "k", true));
     // A folder in place of the file reads as missing too.
-    EXPECT_EQ(TIniFile(dir.Root().string()).ReadInteger("S", "k", 7), 7);
+    EXPECT_EQ(TIniFile(dir.Path()).ReadInteger("S", "k", 7), 7);
 }
 
 TEST(IniFile, EveryReadSeesTheFileAsItIsNow)
 {
-    test::TScratchDir dir;
+    test::TTempDir dir;
     const TIniFile ini(dir.Write("a.ini", "[S]\r\nk=1\r\n"));
     EXPECT_EQ(ini.ReadInteger("S", "k", 0), 1);
     dir.Write("a.ini", "[S]\r\nk=2\r\n");
@@ -206,35 +214,35 @@ TEST(IniFile, LineBreaksInAValueBecomeBlanks)
 
 TEST(IniFile, WritesCreateTheFileAndKeepOtherKeys)
 {
-    test::TScratchDir dir;
-    TIniFile ini(dir.Path("new.ini"));
+    test::TTempDir dir;
+    TIniFile ini(dir.File("new.ini"));
     ini.WriteInteger("Main", "CfgMode", -3);
     ini.WriteBool("Main", "UseTime", true);
     ini.WriteBool("main", "SaveDiff", false);
     ini.WriteString("Other", "Name", "x");
-    EXPECT_EQ(dir.Read("new.ini"),
+    EXPECT_EQ(test::ReadFileBytes(dir.File("new.ini")),
               "[Main]\r\nCfgMode=-3\r\nUseTime=1\r\nSaveDiff=0\r\n\r\n[Other]\r\nName=x\r\n");
     EXPECT_EQ(ini.ReadInteger("MAIN", "cfgmode", 0), -3);
 }
 
 TEST(IniFile, ModifySavesSeveralWritesAtOnce)
 {
-    test::TScratchDir dir;
+    test::TTempDir dir;
     TIniFile ini(dir.Write("a.ini", "[S]\nk=1\n"));
     ini.Modify([](TIniData& data) {
         data.WriteInteger("S", "k", 2);
         data.WriteInteger("S", "j", 3);
     });
-    EXPECT_EQ(dir.Read("a.ini"), "[S]\r\nk=2\r\nj=3\r\n");
-    EXPECT_EQ(dir.FileCount(), 1u); // no temporary file left beside it
+    EXPECT_EQ(test::ReadFileBytes(dir.File("a.ini")), "[S]\r\nk=2\r\nj=3\r\n");
+    EXPECT_EQ(FileCount(dir), 1u); // no temporary file left beside it
 }
 
 // ------------------------------------------------------------- failed writes
 
 TEST(IniFile, WriteIntoAMissingFolderFails)
 {
-    test::TScratchDir dir;
-    const std::string path = dir.Path("no/such/folder.ini");
+    test::TTempDir dir;
+    const std::string path = dir.File("no/such/folder.ini");
     TIniFile ini(path);
     try {
         ini.WriteString("S", "k", "v");
@@ -246,8 +254,8 @@ TEST(IniFile, WriteIntoAMissingFolderFails)
 
 TEST(IniFile, WriteOverAFolderFailsAndLeavesIt)
 {
-    test::TScratchDir dir;
-    const std::string path = dir.Path("folder.ini");
+    test::TTempDir dir;
+    const std::string path = dir.File("folder.ini");
     std::filesystem::create_directory(path);
     dir.Write("folder.ini/inside", "kept");
     TIniFile ini(path);
@@ -258,8 +266,8 @@ TEST(IniFile, WriteOverAFolderFailsAndLeavesIt)
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
     }
     EXPECT_TRUE(std::filesystem::is_directory(path));
-    EXPECT_EQ(dir.Read("folder.ini/inside"), "kept");
-    EXPECT_EQ(dir.FileCount(), 1u);
+    EXPECT_EQ(test::ReadFileBytes(dir.File("folder.ini/inside")), "kept");
+    EXPECT_EQ(FileCount(dir), 1u);
 }
 
 // Limits the size of any file this process writes, so that a write fails even
@@ -288,7 +296,7 @@ private:
 
 TEST(IniFile, FailedWriteLeavesTheOldFileIntact)
 {
-    test::TScratchDir dir;
+    test::TTempDir dir;
     const std::string old = "[S]\nk=old\n; hand-written\n";
     const std::string path = dir.Write("a.ini", old);
     TIniFile ini(path);
@@ -299,8 +307,8 @@ TEST(IniFile, FailedWriteLeavesTheOldFileIntact)
     } catch (const TIoError& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
     }
-    EXPECT_EQ(dir.Read("a.ini"), old);
-    EXPECT_EQ(dir.FileCount(), 1u);
+    EXPECT_EQ(test::ReadFileBytes(dir.File("a.ini")), old);
+    EXPECT_EQ(FileCount(dir), 1u);
 }
 
 // ------------------------------------------------------------- a hand-edited file

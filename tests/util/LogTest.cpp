@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestFiles.h"
 #include "util/Errors.h"
-#include "util/ScratchDir.h"
 
 namespace korvan {
 namespace {
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LogWriter, WritesCrLfLinesAndAppends)
 {
-    test::TScratchDir dir;
+    test::TTempDir dir;
     const std::string path = dir.Write("Log.txt", "earlier run\r\n");
     TFakeClock clock;
     clock.Value = At(2024, 1, 2, 8, 0, 1);
@@ -81,30 +81,32 @@ TEST(LogWriter, WritesCrLfLinesAndAppends)
     log.Open(path);
     EXPECT_TRUE(log.IsOpen());
     log.Write("started", true, true);
-    EXPECT_EQ(dir.Read("Log.txt"), "earlier run\r\n02/01/2024  8:00:01  started\r\n");
+    EXPECT_EQ(test::ReadFileBytes(dir.File("Log.txt")),
+              "earlier run\r\n02/01/2024  8:00:01  started\r\n");
     clock.Value = At(2024, 1, 2, 18, 0, 1);
     log.Write("    detail", false, false);
     log.Write("ended", true, false);
     log.Write("", false, false);
     log.Close();
     EXPECT_FALSE(log.IsOpen());
-    EXPECT_EQ(dir.Read("Log.txt"), "earlier run\r\n02/01/2024  8:00:01  started\r\n    detail\r\n"
-                                   "02/01/2024 18:00:01  ended\r\n\r\n");
+    EXPECT_EQ(test::ReadFileBytes(dir.File("Log.txt")),
+              "earlier run\r\n02/01/2024  8:00:01  started\r\n    detail\r\n"
+              "02/01/2024 18:00:01  ended\r\n\r\n");
 }
 
 TEST(LogWriter, OpenCreatesAMissingFile)
 {
-    test::TScratchDir dir;
+    test::TTempDir dir;
     TFakeClock clock;
     TLogWriter log(clock);
-    log.Open(dir.Path("new.txt"));
+    log.Open(dir.File("new.txt"));
     log.Write("x", false, true);
-    EXPECT_EQ(dir.Read("new.txt"), "x\r\n");
+    EXPECT_EQ(test::ReadFileBytes(dir.File("new.txt")), "x\r\n");
     // Opening another file closes the first.
-    log.Open(dir.Path("second.txt"));
+    log.Open(dir.File("second.txt"));
     log.Write("y", false, true);
-    EXPECT_EQ(dir.Read("new.txt"), "x\r\n");
-    EXPECT_EQ(dir.Read("second.txt"), "y\r\n");
+    EXPECT_EQ(test::ReadFileBytes(dir.File("new.txt")), "x\r\n");
+    EXPECT_EQ(test::ReadFileBytes(dir.File("second.txt")), "y\r\n");
 }
 
 TEST(LogWriter, WriteOnAClosedLogFails)
@@ -117,10 +119,10 @@ TEST(LogWriter, WriteOnAClosedLogFails)
 
 TEST(LogWriter, FailuresNameThePathAndTheReason)
 {
-    test::TScratchDir dir;
+    test::TTempDir dir;
     TFakeClock clock;
     TLogWriter log(clock);
-    const std::string missing = dir.Path("no/folder/Log.txt");
+    const std::string missing = dir.File("no/folder/Log.txt");
     try {
         log.Open(missing);
         FAIL() << "no error";
@@ -143,14 +145,15 @@ TEST(LogWriter, FailuresNameThePathAndTheReason)
 
 TEST(ProgramLog, StampsWithTheSystemClock)
 {
-    test::TScratchDir dir;
-    OpenLog(dir.Path("Log.txt"));
+    test::TTempDir dir;
+    OpenLog(dir.File("Log.txt"));
     WriteLog("one", true, false);
     FlushLog();
     WriteLog("two", false, true);
     CloseLog();
     const std::regex expected(R"(\d\d/\d\d/\d{4} [ \d]\d:\d\d:\d\d  one\r\ntwo\r\n)");
-    EXPECT_TRUE(std::regex_match(dir.Read("Log.txt"), expected)) << dir.Read("Log.txt");
+    EXPECT_TRUE(std::regex_match(test::ReadFileBytes(dir.File("Log.txt")), expected))
+        << test::ReadFileBytes(dir.File("Log.txt"));
     EXPECT_FALSE(ProgramLog().IsOpen());
 }
 
