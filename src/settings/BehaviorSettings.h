@@ -11,6 +11,10 @@
 
 namespace korvan {
 
+// A hand-edited HowMany is bounded: more modes than this cannot be chosen from
+// a menu, and a huge number would exhaust memory.
+constexpr int MaxModeCount = 1000;
+
 class TBehaviorSettings
 {
 public:

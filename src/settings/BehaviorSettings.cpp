@@ -1,0 +1,74 @@
+#include "settings/BehaviorSettings.h"
+
+#include <algorithm>
+
+#include "util/IniFile.h"
+#include "util/Text.h"
+
+namespace korvan {
+
+namespace {
+
+constexpr std::string_view MainSection = "Main";
+constexpr std::string_view ModesSection = "Modes";
+constexpr std::int32_t DefaultCfgMode = 2; // 1-based
+
+} // namespace
+
+std::string ModeSectionName(int modeNumber)
+{
+    return "Mode" + std::to_string(modeNumber);
+}
+
+TBehaviorSettings::TBehaviorSettings(std::string korvanIni, std::string modesIni)
+    : KorvanIni(std::move(korvanIni)), ModesIni(std::move(modesIni))
+{
+    // Modes.ini is read once for all the names.
+    const TIniData modes = TIniFile(ModesIni).ReadAll();
+    const int howMany = std::clamp(modes.ReadInteger(ModesSection, "HowMany", 1), 1, MaxModeCount);
+    const std::string defaultName = ToCp1251("Режим ");
+    ModeNames.reserve(static_cast<std::size_t>(howMany));
+    for (int n = 1; n <= howMany; ++n) {
+        const std::string number = std::to_string(n);
+        const std::string name = modes.ReadString(ModesSection, number, defaultName + number);
+        ModeNames.emplace_back(TrimControls(name));
+    }
+
+    const TIniData korvan = TIniFile(KorvanIni).ReadAll();
+    // Compared before subtracting: CfgMode may be any 32-bit number.
+    const std::int32_t cfgMode = korvan.ReadInteger(MainSection, "CfgMode", DefaultCfgMode);
+    CurrentMode = (cfgMode >= 1 && cfgMode <= ModeCount()) ? cfgMode - 1 : 0;
+
+    // The current configuration is Main's own, not the current mode's.
+    LoadBehaviorCfg(CurrentCfg, korvan, MainSection);
+    EditCfg = TBehaviorCfg();
+}
+
+TBehaviorSettings::~TBehaviorSettings()
+{
+    try {
+        // The configuration, then CfgMode, in one replacement of the file.
+        TIniFile(KorvanIni).Modify([&](TIniData& ini) {
+            SaveBehaviorCfg(CurrentCfg, ini, MainSection);
+            ini.WriteInteger(MainSection, "CfgMode", CurrentMode + 1);
+        });
+    } catch (...) {
+        // The program expects its folder to be writable; an end of the program
+        // has nobody left to tell.
+    }
+}
+
+void TBehaviorSettings::SelectMode(int index)
+{
+    CurrentMode = index;
+    LoadBehaviorCfg(CurrentCfg, ModesIni, ModeSectionName(index + 1));
+}
+
+std::string TBehaviorSettings::ModeName(int index) const
+{
+    if (index < 0 || index >= ModeCount())
+        return {};
+    return ModeNames[static_cast<std::size_t>(index)];
+}
+
+} // namespace korvan
