@@ -47,7 +47,13 @@ struct TSkinCfg
     bool operator==(const TSkinCfg&) const = default;
 };
 
-enum class TSkinKeyKind { String, Integer, Boolean, Colour };
+enum class TSkinKeyKind
+{
+    String,
+    Integer,
+    Boolean,
+    Colour
+};
 
 // One stored key: its name, kind and field (the pointer of the kind's type is
 // set, the others are null) and its default.
@@ -58,8 +64,8 @@ struct TSkinKey
     std::string TSkinCfg::*Text;
     std::int32_t TSkinCfg::*Number; // Integer and Colour
     bool TSkinCfg::*Flag;
-    std::int32_t Default;       // Integer, Colour; 0 or 1 for a Boolean
-    const char* DefaultText;    // String
+    std::int32_t Default;    // Integer, Colour; 0 or 1 for a Boolean
+    const char* DefaultText; // String
 };
 
 // The 23 keys in the order they are written; load, save and tests use it.

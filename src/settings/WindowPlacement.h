@@ -10,7 +10,8 @@
 namespace korvan {
 
 // Show states as the file stores them.
-enum TShowCmd : int {
+enum TShowCmd : int
+{
     ShowNormal = 1,
     ShowMinimized = 2,
     ShowMaximized = 3,

@@ -76,7 +76,8 @@ TEST_F(WindowPlacementFile, SaveKeepsOtherSections)
 {
     Write("[Other]\r\nA=1\r\n");
     SaveWindowPlacement(Sample(), Path);
-    EXPECT_EQ(Read().rfind("[Other]\r\nA=1\r\n[FMain]\r\n", 0), 0u);
+    EXPECT_EQ(Read().rfind("[Other]\r\nA=1\r\n", 0), 0u);
+    EXPECT_EQ(LoadWindowPlacement(Path), Sample());
 }
 
 struct TNormPosCase
