@@ -1,0 +1,41 @@
+#include "Fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+#include <algorithm>
+
+#include "Cp1251.h"
+#include "settings/SkinCfg.h"
+
+namespace korvan {
+
+void InstallFontSubstitutes()
+{
+    // Liberation Sans has Arial's metrics; Tahoma and MS Sans Serif have no
+    // free twin, DejaVu Sans is the closer look for Tahoma.
+    const QStringList arialLike{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    const QStringList tahomaLike{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
+    QFont::insertSubstitutions(QStringLiteral("Arial"), arialLike);
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), arialLike);
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), tahomaLike);
+}
+
+bool LoadPhoneticFont(const QString& programFolder)
+{
+    const int id =
+        QFontDatabase::addApplicationFont(programFolder + QStringLiteral("fonts/PhoneticTM.ttf"));
+    return id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(PhoneticFamily);
+}
+
+QFont SkinFont(const TSkinCfg& cfg)
+{
+    QFont font(FromCp1251(cfg.FontName));
+    font.setPointSize(std::clamp(cfg.FontSize, 1, 400));
+    font.setBold(cfg.FontBold);
+    font.setItalic(cfg.FontItalic);
+    font.setUnderline(cfg.FontUnderline);
+    return font;
+}
+
+} // namespace korvan

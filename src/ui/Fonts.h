@@ -1,0 +1,31 @@
+#pragma once
+
+// Fonts the program's windows name: Windows faces mapped onto installed ones,
+// and the phonetic face shipped in the program folder.
+
+#include <QFont>
+#include <QString>
+
+namespace korvan {
+
+struct TSkinCfg;
+
+// The transcription pane's face, from fonts/PhoneticTM.ttf.
+inline const QString PhoneticFamily = QStringLiteral("PhoneticTM");
+
+// "Arial", "Tahoma" and "MS Sans Serif" are drawn with Liberation Sans or
+// DejaVu Sans (Debian's fonts-liberation, fonts-dejavu-core), which hold
+// Cyrillic. Call once after the application object exists.
+void InstallFontSubstitutes();
+
+// Registers programFolder + "fonts/PhoneticTM.ttf". False when the file is
+// missing or unreadable; the transcription then shows the SAMPA characters as
+// they are.
+bool LoadPhoneticFont(const QString& programFolder);
+
+// The pane font of the appearance settings: face, size in points and the three
+// style flags. Qt has no character sets, so FontCharset does not enter it. A
+// size outside 1..400 points is drawn at the nearest bound.
+QFont SkinFont(const TSkinCfg& cfg);
+
+} // namespace korvan
