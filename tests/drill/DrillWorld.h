@@ -266,12 +266,14 @@ inline std::vector<TQ> Numbered(int count)
 class TDrillWorld
 {
 public:
-    // `norms`: the lines of Time.ini (norm for 1, 2, ... words).
-    explicit TDrillWorld(const std::string& norms = "6", std::uint32_t seed = 1)
+    // `norms`: the lines of Time.ini (norm for 1, 2, ... words). `logPath`
+    // empty: Log.txt in the test's folder.
+    explicit TDrillWorld(const std::string& norms = "6", std::uint32_t seed = 1,
+                         const std::string& logPath = "")
         : Random(seed), Log(Clock)
     {
         Calculator = std::make_unique<TTimeCalculator>(Dir.Write("Time.ini", norms));
-        Log.Open(Dir.File("Log.txt"));
+        Log.Open(logPath.empty() ? Dir.File("Log.txt") : logPath);
         Drill = std::make_unique<TDrill>(
             Lesson, *Calculator,
             TDrillPorts{View, Sound, Timers, Random, Clock, Messages, Log, Behavior});
@@ -281,7 +283,9 @@ public:
     void Open(const std::vector<TQ>& questions, bool words = false, bool ruAudio = true,
               bool enAudio = true)
     {
-        Drill->OpenLesson(Dir.Write("lesson.sl2", LessonFile(questions, words, ruAudio, enAudio)));
+        // A new name each time: rewriting a file in place makes ext4 flush it.
+        const std::string name = "lesson" + std::to_string(++Opened) + ".sl2";
+        Drill->OpenLesson(Dir.Write(name, LessonFile(questions, words, ruAudio, enAudio)));
         Trace.clear();
     }
 
@@ -363,6 +367,7 @@ public:
     }
 
     TTempDir Dir;
+    int Opened = 0;
     TTrace Trace;
     TFakeView View{Trace};
     TFakeSound Sound{Trace};
