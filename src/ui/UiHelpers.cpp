@@ -6,10 +6,45 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
+#include <deque>
+#include <utility>
+
 namespace korvan {
+
+namespace {
+
+struct TPreAnswers
+{
+    std::deque<bool> Answers;
+    QStringList Shown;
+};
+
+TPreAnswers& PreAnswers()
+{
+    static TPreAnswers answers;
+    return answers;
+}
+
+} // namespace
+
+void SetNextAnswer(bool ok)
+{
+    PreAnswers().Answers.push_back(ok);
+}
+
+QStringList TakeShownMessages()
+{
+    return std::exchange(PreAnswers().Shown, {});
+}
 
 bool ShowMsgBox(QWidget* parent, const QString& text, bool withCancel)
 {
+    if (TPreAnswers& pre = PreAnswers(); !pre.Answers.empty()) {
+        const bool ok = pre.Answers.front();
+        pre.Answers.pop_front();
+        pre.Shown << text;
+        return ok || !withCancel; // a box with OK alone has no other answer
+    }
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8("Сообщение"), text,
                     withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, parent);
     box.setWindowModality(Qt::ApplicationModal);

@@ -3,6 +3,7 @@
 // Window helpers shared by every dialog of the program.
 
 #include <QString>
+#include <QStringList>
 
 class QAbstractButton;
 class QMenu;
@@ -13,6 +14,12 @@ namespace korvan {
 // The program's message box: application-modal, caption "Сообщение", OK or OK
 // and Cancel. Returns true for OK.
 bool ShowMsgBox(QWidget* parent, const QString& text, bool withCancel);
+
+// For widget tests: the next ShowMsgBox shows nothing and returns `ok` (answers
+// queue up in order); the texts it was given are kept for TakeShownMessages.
+void SetNextAnswer(bool ok);
+// The texts of the pre-answered message boxes since the last call, oldest first.
+QStringList TakeShownMessages();
 
 // Opens the menu with its top-left corner at the bottom-left corner of the button.
 void PopupUnderButton(QAbstractButton* button, QMenu* menu);
