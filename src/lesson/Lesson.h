@@ -18,10 +18,12 @@ inline constexpr std::string_view LessonMagicLine = "Korvan Lesson File Format, 
 struct TQuestion
 {
     std::int32_t Number = 0;
+    // In seconds, set after each load. Kept beside Number, in what would be
+    // padding: 120 bytes a question instead of 128 (a lesson may hold millions).
+    std::int32_t TimeNorm = 0;
     std::string Comment; // the comment line, or the transcription in a words lesson
     std::string RText;
     std::string EText;
-    std::int32_t TimeNorm = 0; // in seconds, set after each load
 
     // The current run.
     bool Unfinished = true;
