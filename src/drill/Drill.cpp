@@ -170,6 +170,8 @@ void TDrill::StartLessonNow()
     ResetPanes();
 
     FModeIndex = FPorts.Behavior.CurrentMode();
+    // Hand-edited values are made sound on the copy; the log below shows the
+    // values the run uses, not the stored ones.
     FCfg = NormalizeRunCfg(FPorts.Behavior.CurrentCfg());
     FLesson.StartTime = FPorts.Clock.Now();
     FBook.Start(FCfg); // counters, questions in play, the first question selected

@@ -174,6 +174,26 @@ TEST(DrillCycle, AQueuedSpaceWhileTypingGoesBackToTheWindow)
     EXPECT_EQ(tail, (TTrace{"unhandled Space", "unhandled Ctrl"}));
 }
 
+TEST(DrillCycle, TheWindowsOwnInputKeepsItsPlaceInTheQueue)
+{
+    TDrillWorld w("6");
+    w.Open(TwoSentences());
+    w.Drill->Defer([&] { w.Trace.push_back("own now"); });
+    EXPECT_EQ(w.Trace, TTrace{"own now"});
+    w.Key(TDrillKey::F4);
+    w.Tick(); // waiting for the source sound
+    w.Drill->Defer([&] { w.Trace.push_back("own 1"); });
+    w.Key(TDrillKey::F5);
+    w.Drill->Defer([&] { w.Trace.push_back("own 2"); });
+    w.Trace.clear();
+    w.PlayOut();
+    const auto own1 = std::find(w.Trace.begin(), w.Trace.end(), "own 1");
+    const auto reveal = std::find(w.Trace.begin(), w.Trace.end(), "timer pause on");
+    const auto own2 = std::find(w.Trace.begin(), w.Trace.end(), "own 2");
+    EXPECT_TRUE(own1 < reveal && reveal < own2 && own2 != w.Trace.end());
+    EXPECT_EQ(w.Trace.back(), "own 2");
+}
+
 TEST(DrillCycle, SourceSoundThatFailsDuringPlaybackShowsItsText)
 {
     TDrillWorld w("6");

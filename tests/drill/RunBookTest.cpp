@@ -368,6 +368,21 @@ TEST(RunBook, UseAtOnceZeroStillDrills)
     EXPECT_EQ(verdicts, 3);
 }
 
+TEST(StdRandom, UniformInRangeAndRepeatableBySeed)
+{
+    TStdRandom a(2026), b(2026), one(5);
+    std::vector<int> counts(7, 0);
+    for (int i = 0; i < 70000; ++i) {
+        const std::uint32_t x = a.Uniform(7);
+        ASSERT_LT(x, 7u);
+        ASSERT_EQ(x, b.Uniform(7));
+        counts[x] += 1;
+    }
+    for (int c : counts)
+        EXPECT_NEAR(c, 10000, 400);
+    EXPECT_EQ(one.Uniform(1), 0u);
+}
+
 TEST(WeightTree, FindsWhatTheLinearWalkFinds)
 {
     std::mt19937 gen(5);
