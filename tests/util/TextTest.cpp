@@ -75,8 +75,9 @@ TEST(Text, ParsesOnlyWholeDecimal32BitIntegers)
     for (const TCase& c : cases) {
         std::int32_t value = 0;
         EXPECT_EQ(ParseInt32(c.Text, value), c.Ok) << '"' << c.Text << '"';
-        if (c.Ok)
+        if (c.Ok) {
             EXPECT_EQ(value, c.Value) << c.Text;
+        }
     }
 }
 
