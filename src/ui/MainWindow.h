@@ -1,0 +1,148 @@
+#pragma once
+
+// The main window FMain: the seven text panes on the left, the buttons, the
+// counters and the progress picture in a column on the right. It owns the
+// lesson, the time calculator and the drill engine, and turns keys, clicks and
+// timer ticks into the engine's events.
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ProgressView.h"
+#include "drill/DrillPorts.h"
+#include "drill/Random.h"
+#include "lesson/Lesson.h"
+#include "util/DateTime.h"
+
+class QLabel;
+class QPushButton;
+
+namespace korvan {
+
+class TBehaviorSettings;
+class TDrill;
+class TFSkin;
+class TMainMenus;
+class TPaneView;
+class TProgressView;
+class TQtMessageBox;
+class TQtQuestionTimers;
+class TSilentSound;
+class TTimeCalculator;
+struct TSkinCfg;
+
+// The engine's view of the behaviour settings, which are created after the
+// window (start-up order): defaults until they are attached.
+class TBehaviorLink : public IBehaviorSource
+{
+public:
+    int CurrentMode() const override;
+    TBehaviorCfg CurrentCfg() const override;
+    std::string ModeName(int index) const override;
+
+    TBehaviorSettings* Settings = nullptr;
+};
+
+// The lesson path of a command-line argument: trimmed; taken as it is when it
+// begins with "/" or its second character is ":", else in the program folder.
+std::string LessonPathOfArgument(const std::string& argument);
+
+class TFMain : public QWidget, public IDrillView
+{
+    Q_OBJECT
+public:
+    // FormCreate: seeds the random generator, opens Log.txt, reads Time.ini and
+    // logs the start. Throws TIoError when the log cannot be opened.
+    explicit TFMain(QWidget* parent = nullptr);
+    // FormDestroy: logs the end of the program and closes the log.
+    ~TFMain() override;
+
+    // The dialogs created after the window; null detaches (before they go).
+    void AttachDialogs(TBehaviorSettings* behavior, TFSkin* skin);
+    // Program arguments after the program name, as the file system gave them.
+    void SetCommandLine(std::vector<std::string> arguments);
+    // View.INI: read before the first showing, written at close.
+    void RestorePlacement();
+    void SavePlacement();
+
+    void ProcessCommandLine();
+    // The second argument: "/M" and a mode number counted from 1.
+    void ProcessModeSwitch(const std::string& argument);
+    void UpdateCaption() override;
+    void PupilChanged();
+    void WarnSettingsApplyLater();
+
+    TDrill& Drill() { return *FDrill; }
+    const TLesson& Lesson() const { return FLesson; }
+    // The lesson file dialog; tests replace it. Gets the starting folder,
+    // returns the chosen file or an empty text.
+    std::function<QString(const QString& folder)> ChooseLessonFile;
+
+    // IDrillView
+    void ShowInPane(TPane pane, const std::string& text) override;
+    void SetGaugeMax(int maximum) override;
+    void SetGaugePosition(int position) override;
+    void SetCounterLabel(TCounterLabel label, const std::string& text) override;
+    void SetKeyCaption(TKeyCaption caption, const std::string& text) override;
+    void LayoutPanes() override;
+    void ApplyAppearance() override;
+    void RepaintProgress() override;
+    void FocusInput() override;
+    void CloseWindow() override;
+    void AddRecentLesson(const std::string& path) override;
+    void OfferMistakesSave(const TBehaviorCfg& cfg) override;
+    void DeliverUnhandledKey(TDrillKey key) override;
+    TAppearanceFlags Appearance() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void FormShow();
+    void FormResize();
+    void ALessonOpenExecute();
+    void ASkinExecute();
+    const TSkinCfg& Skin() const;
+    // Runs an event handler's work as the application's general error report
+    // would: a refused entry ends silently, any other failure shows its text
+    // in a message box and the program goes on. False when it failed.
+    bool Guard(const std::function<void()>& work);
+
+    TLesson FLesson;
+    TSystemClock Clock;
+    TStdRandom Random;
+    TBehaviorLink Behavior;
+    QPointer<TFSkin> SkinDialog;
+    std::unique_ptr<TQtMessageBox> Messages;
+    std::unique_ptr<TQtQuestionTimers> Timers;
+    std::unique_ptr<TSilentSound> Sound;
+    std::unique_ptr<TTimeCalculator> Calculator;
+    std::unique_ptr<TDrill> FDrill;
+
+    std::unique_ptr<TPaneView> Panes;
+    std::unique_ptr<TProgressView> Progress;
+    std::unique_ptr<TMainMenus> Menus;
+    std::vector<TAnchored> Anchors;
+    QPushButton* BLesson = nullptr;
+    QPushButton* BCustomize = nullptr;
+    QPushButton* BHelp = nullptr;
+    QLabel* KeyLabels[3] = {}; // indexed by TKeyCaption
+
+    std::vector<std::string> Arguments;
+    std::string PupilName; // 1251
+    bool FirstShowDone = false;
+    bool PlacementSaved = false;
+    // A key handed back to the focused control must not reach the engine again.
+    bool Redelivering = false;
+};
+
+} // namespace korvan
