@@ -26,30 +26,29 @@ void UseFixedFormats()
     QLocale::setDefault(QLocale::c());
 }
 
-namespace {
-
-// The windows in their order of creation. Members are destroyed in reverse:
-// the appearance dialog writes Skin.ini, the behaviour settings Korvan.ini,
-// and the main window, last, logs the end and closes the log.
-struct TWindows
+TAppWindows::TAppWindows()
 {
-    std::unique_ptr<TFMain> Main;
-    // The pupils dialogs would come here.
-    std::unique_ptr<TBehaviorSettings> Behavior; // the behaviour dialog's state
-    std::unique_ptr<TFSkin> Skin;
-    // The about box and the input-mode prompt would come here.
+    FMain = std::make_unique<TFMain>();
+    FBehavior =
+        std::make_unique<TBehaviorSettings>(ProgramFile("Korvan.ini"), ProgramFile("Modes.ini"));
+    FSkin = std::make_unique<TFSkin>(FMain.get());
+    FMain->AttachDialogs(FBehavior.get(), FSkin.get());
+}
 
-    ~TWindows()
-    {
-        if (Main)
-            Main->AttachDialogs(nullptr, nullptr);
-        Skin.reset();
-        Behavior.reset();
-        Main.reset();
-    }
-};
+TAppWindows::~TAppWindows()
+{
+    FMain->AttachDialogs(nullptr, nullptr);
+    FSkin.reset();
+    FBehavior.reset();
+    FMain.reset();
+}
 
-} // namespace
+void TAppWindows::Show(std::vector<std::string> arguments)
+{
+    FMain->SetCommandLine(std::move(arguments));
+    FMain->RestorePlacement();
+    FMain->show();
+}
 
 int RunKorvan(int argc, char* argv[], const TAfterShow& afterShow)
 {
@@ -69,32 +68,22 @@ int RunKorvan(int argc, char* argv[], const TAfterShow& afterShow)
     InstallFontSubstitutes();
     LoadPhoneticFont(QString::fromStdString(ProgramFolder()));
 
-    int exitCode = 0;
-    {
-        TWindows windows;
-        try {
-            windows.Main = std::make_unique<TFMain>();
-        } catch (const std::exception& e) {
-            // Most likely a program folder that cannot be written (Log.txt).
-            ShowMsgBox(nullptr, QString::fromUtf8(e.what()), false);
-            return 1;
-        }
-        windows.Behavior = std::make_unique<TBehaviorSettings>(ProgramFile("Korvan.ini"),
-                                                               ProgramFile("Modes.ini"));
-        windows.Skin = std::make_unique<TFSkin>(windows.Main.get());
-        windows.Main->AttachDialogs(windows.Behavior.get(), windows.Skin.get());
-
-        std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
-        windows.Main->SetCommandLine(std::move(arguments));
-        windows.Main->RestorePlacement();
-        windows.Main->show();
-        if (afterShow)
-            afterShow(windows.Main.get());
-
-        // With one main window, minimizing it minimizes the whole program.
-        exitCode = QApplication::exec();
-        marker.Release();
+    std::unique_ptr<TAppWindows> windows;
+    try {
+        windows = std::make_unique<TAppWindows>();
+    } catch (const std::exception& e) {
+        // Most likely a program folder that cannot be written (Log.txt).
+        ShowMsgBox(nullptr, QString::fromUtf8(e.what()), false);
+        return 1;
     }
+    windows->Show(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    if (afterShow)
+        afterShow(&windows->Main());
+
+    // With one main window, minimizing it minimizes the whole program.
+    const int exitCode = QApplication::exec();
+    marker.Release();
+    windows.reset();
     return exitCode;
 }
 

@@ -6,10 +6,46 @@
 // its file before the main window logs the end and closes the log.
 
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 class QWidget;
 
 namespace korvan {
+
+class TBehaviorSettings;
+class TFMain;
+class TFSkin;
+
+// The windows in their order of creation: the main window (whose creation
+// opens the log), the behaviour settings (the behaviour dialog's state: it
+// reads Korvan.ini and Modes.ini), the appearance dialog (Skin.ini). The
+// pupils dialogs, the about box and the input-mode prompt take their places in
+// this order when they exist. Destroyed in reverse, so Skin.ini and Korvan.ini
+// are written before the main window logs the end and closes the log.
+class TAppWindows
+{
+public:
+    // Throws what the main window's creation throws (TIoError for the log).
+    TAppWindows();
+    ~TAppWindows();
+    TAppWindows(const TAppWindows&) = delete;
+    TAppWindows& operator=(const TAppWindows&) = delete;
+
+    // The placement from View.INI, then the first showing, which handles the
+    // arguments (after the program name).
+    void Show(std::vector<std::string> arguments);
+
+    TFMain& Main() { return *FMain; }
+    TBehaviorSettings& Behavior() { return *FBehavior; }
+    TFSkin& Skin() { return *FSkin; }
+
+private:
+    std::unique_ptr<TFMain> FMain;
+    std::unique_ptr<TBehaviorSettings> FBehavior;
+    std::unique_ptr<TFSkin> FSkin;
+};
 
 // Called once the main window has been shown (start-up measurements).
 using TAfterShow = std::function<void(QWidget* mainWindow)>;

@@ -1,0 +1,538 @@
+// The main window driven like a pupil drives it: keys and clicks through a
+// whole lesson, what each pane shows and where, the column's labels and
+// anchors, and the settings files the window and its dialogs keep.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+#include "App.h"
+#include "MainWindow.h"
+#include "MainWindowTestFolder.h"
+#include "ProgressView.h"
+#include "SkinDialog.h"
+#include "UiHelpers.h"
+#include "drill/Drill.h"
+
+using namespace korvan;
+
+namespace {
+
+int PhaseOf(TFMain& main)
+{
+    return static_cast<int>(main.Drill().Phase());
+}
+
+constexpr int LeadIn = static_cast<int>(TPhase::LeadIn);
+constexpr int Thinking = static_cast<int>(TPhase::Thinking);
+constexpr int Revealed = static_cast<int>(TPhase::Revealed);
+constexpr int Judging = static_cast<int>(TPhase::Judging);
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TTestFolder> Folder;
+    std::unique_ptr<TAppWindows> App;
+
+    TFMain& Main() { return App->Main(); }
+
+    template <typename W = QWidget> W* Find(const char* name)
+    {
+        W* w = Main().findChild<W*>(QString::fromLatin1(name));
+        if (w == nullptr)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QTextEdit* Pane(const char* name) { return Find<QTextEdit>(name); }
+    QString Text(const char* pane) { return Pane(pane)->toPlainText(); }
+    QString Label(const char* name) { return Find<QLabel>(name)->text(); }
+
+    // Starts the windows as the program does, with these arguments.
+    void Start(std::vector<std::string> arguments = {})
+    {
+        App = std::make_unique<TAppWindows>();
+        App->Show(std::move(arguments));
+        SpeedUpTimers(Main());
+        Main().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Main()));
+    }
+
+    // A key as the keyboard delivers it: to the focused control, else the window.
+    void Key(Qt::Key key)
+    {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : &Main(), key);
+    }
+
+    void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+
+    void OpenFromMenu(const std::string& path)
+    {
+        Main().ChooseLessonFile = [path](const QString& folder) {
+            // The dialog starts in the lessons folder beside the program.
+            if (folder != QString::fromStdString(ProgramFile("lessons/")))
+                qWarning("open dialog in %s", qPrintable(folder));
+            return QString::fromStdString(path);
+        };
+        Find<QAction>("ALessonOpen")->trigger();
+    }
+
+    // Visible panes with their top and bottom edges, top to bottom.
+    QString VisiblePanes()
+    {
+        QStringList parts;
+        QList<QTextEdit*> panes = Main().findChildren<QTextEdit*>();
+        std::sort(panes.begin(), panes.end(),
+                  [](QTextEdit* a, QTextEdit* b) { return a->y() < b->y(); });
+        for (QTextEdit* pane : panes)
+            if (pane->isVisible())
+                parts << QStringLiteral("%1 %2..%3")
+                             .arg(pane->objectName())
+                             .arg(pane->y())
+                             .arg(pane->y() + pane->height());
+        return parts.join(QStringLiteral(", "));
+    }
+
+private slots:
+    void init()
+    {
+        Folder = std::make_unique<TTestFolder>();
+        Folder->WriteSampleLessons();
+        TakeShownMessages();
+    }
+
+    void cleanup()
+    {
+        App.reset();
+        Folder.reset();
+        QVERIFY(TakeShownMessages().isEmpty());
+    }
+
+    void designControls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("bounds");
+        QTest::newRow("BLesson") << "BLesson" << QRect(424, 16, 137, 25);
+        QTest::newRow("BCustomize") << "BCustomize" << QRect(424, 48, 137, 25);
+        QTest::newRow("BHelp") << "BHelp" << QRect(424, 80, 137, 25);
+        QTest::newRow("BLesson_Start") << "BLesson_Start" << QRect(420, 124, 145, 25);
+        QTest::newRow("Shape6") << "Shape6" << QRect(424, 156, 138, 1);
+        QTest::newRow("right") << "BQuestion_ShowTranslation_Or_PupilChoose_Right"
+                               << QRect(420, 164, 145, 57);
+        QTest::newRow("BRecStartStopPlay") << "BRecStartStopPlay" << QRect(420, 228, 145, 37);
+        QTest::newRow("wrong") << "BQuestion_PupilChoose_Wrong" << QRect(420, 272, 145, 25);
+        // The box reaches down to 20 pixels above the separator at 432.
+        QTest::newRow("ProgressPaintBox") << "ProgressPaintBox" << QRect(432, 308, 121, 104);
+        QTest::newRow("SRestSeparator") << "SRestSeparator" << QRect(480, 432, 80, 1);
+        QTest::newRow("PB") << "PB" << QRect(424, 488, 137, 17);
+        QTest::newRow("SAroundMemos") << "SAroundMemos" << QRect(8, 4, 409, 505);
+        // Idle, help line on: MInfo 12..461, MHelpMsg 461..501.
+        QTest::newRow("MInfo") << "MInfo" << QRect(16, 12, 393, 449);
+        QTest::newRow("MHelpMsg") << "MHelpMsg" << QRect(16, 461, 393, 40);
+    }
+
+    void designControls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, bounds);
+        Start();
+        QCOMPARE(Main().size(), QSize(568, 519));
+        QWidget* w = Main().findChild<QWidget*>(name);
+        QVERIFY(w);
+        QCOMPARE(w->geometry(), bounds);
+        QVERIFY(w->isVisible());
+    }
+
+    void designTexts()
+    {
+        App = std::make_unique<TAppWindows>();
+        QCOMPARE(Main().windowTitle(), Utf8("Урок: (нет)"));
+        App->Show({});
+        QCOMPARE(Main().windowTitle(), Utf8("Ученик 1 | Урок: (нет урока)"));
+        QCOMPARE(Text("MInfo"), Utf8("\nВыберите урок с помощью кнопки \"Урок\"."));
+        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..461, MHelpMsg 461..501"));
+
+        QCOMPARE(Label("Label4"), Utf8("Осталось"));
+        QCOMPARE(Label("LShowMoreTotal"), Utf8("Предложений: --"));
+        QCOMPARE(Label("LSelQ_ShowMoreTimes"), Utf8("Повторов текущего: --"));
+        QCOMPARE(Label("Label5"), Utf8("Времени:"));
+        QCOMPARE(Label("Label2"), Utf8("F4"));
+        QCOMPARE(Label("LQuestion_ShowTranslation_Keys"), Utf8("Space | F5"));
+        QCOMPARE(Label("LQuestion_PupilChoose_Right_Keys"), Utf8("Space | F5"));
+        QCOMPARE(Label("LQuestion_PupilChoose_Wrong_Keys"), Utf8("Ctrl  |  F8"));
+        for (const char* meaning : {"LLesson_Start", "LQuestion_ShowTranslation",
+                                    "LQuestion_PupilChoose_Right", "LQuestion_PupilChoose_Wrong"}) {
+            QLabel* label = Find<QLabel>(meaning);
+            QCOMPARE(label->mapTo(&Main(), QPoint(0, 0)).x(), 492);
+        }
+        for (const char* key :
+             {"LQuestion_ShowTranslation_Keys", "LQuestion_PupilChoose_Right_Keys",
+              "LQuestion_PupilChoose_Wrong_Keys"}) {
+            QLabel* label = Find<QLabel>(key);
+            QCOMPARE(label->width(), 59);
+            QVERIFY(label->alignment() & Qt::AlignHCenter);
+            QVERIFY(label->frameShape() == QFrame::Box);
+        }
+        QVERIFY(!Find("BRepeatRuSound")->isVisible());
+        QVERIFY(!Find("BRepeatEnSound")->isVisible());
+
+        // Screen readers: panes and buttons by control name, labels by text
+        // with the control name as description.
+        QCOMPARE(Pane("M2")->accessibleName(), QStringLiteral("M2"));
+        QCOMPARE(Find("BLesson_Start")->accessibleName(), QStringLiteral("BLesson_Start"));
+        QCOMPARE(Find("LShowMoreTotal")->accessibleDescription(), QStringLiteral("LShowMoreTotal"));
+        QVERIFY(Find("LShowMoreTotal")->accessibleName().isEmpty());
+
+        // Only MInput takes the focus, and no pane takes markup.
+        for (QTextEdit* pane : Main().findChildren<QTextEdit*>()) {
+            const bool input = pane->objectName() == QLatin1String("MInput");
+            QCOMPARE(pane->isReadOnly(), !input);
+            QCOMPARE(pane->focusPolicy(), input ? Qt::ClickFocus : Qt::NoFocus);
+            QVERIFY(!pane->acceptRichText());
+            QCOMPARE(pane->frameShape(), input ? QFrame::Box : QFrame::NoFrame);
+        }
+        QCOMPARE(Find<TGauge>("PB")->Position(), 0);
+    }
+
+    void resizeKeepsAnchors()
+    {
+        Start();
+        Main().resize(668, 569);
+        QCOMPARE(Find("BLesson")->pos(), QPoint(524, 16));
+        QCOMPARE(Find("BQuestion_PupilChoose_Wrong")->pos(), QPoint(520, 272));
+        QCOMPARE(Find("PB")->pos(), QPoint(524, 538));
+        QCOMPARE(Find("LShowMoreTotal")->pos(), QPoint(524, 490));
+        QCOMPARE(Find("SAroundMemos")->geometry(), QRect(8, 4, 509, 555));
+        QCOMPARE(Find("ProgressPaintBox")->geometry(), QRect(532, 308, 121, 154));
+        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..511, MHelpMsg 511..551"));
+
+        // During a run the proportions stay: H = 555 - 16 - 40 = 499.
+        OpenFromMenu(Folder->Path("lessons/short.sl2"));
+        Key(Qt::Key_F4);
+        QCOMPARE(VisiblePanes(), QStringLiteral("M1 12..61, M2 61..286, M3 286..511, "
+                                                "MHelpMsg 511..551"));
+
+        // Never smaller than at design.
+        Main().resize(300, 200);
+        QCOMPARE(Main().size(), QSize(568, 519));
+        QCOMPARE(VisiblePanes(), QStringLiteral("M1 12..56, M2 56..258, M3 258..461, "
+                                                "MHelpMsg 461..501"));
+    }
+
+    // The short lesson from start to end: keys, the buttons, a mistake that
+    // brings the question back, and the results.
+    void wholeLessonWithKeysAndButtons()
+    {
+        Start();
+        OpenFromMenu(Folder->Path("lessons/short.sl2"));
+        QCOMPARE(Main().windowTitle(), Utf8("Ученик 1 | Урок: Короткий урок"));
+        QCOMPARE(Text("MInfo"), Utf8("\nУрок: Короткий урок\n\nДля начала работы с уроком нажмите "
+                                     "клавишу [F4] или кнопку \"Начать урок\"."));
+        QCOMPARE(Label("LShowMoreTotal"), Utf8("Предложений: 3"));
+
+        // F4: the drill panes, the comment alone during the lead-in.
+        Key(Qt::Key_F4);
+        QCOMPARE(PhaseOf(Main()), LeadIn);
+        QCOMPARE(VisiblePanes(), QStringLiteral("M1 12..56, M2 56..258, M3 258..461, "
+                                                "MHelpMsg 461..501"));
+        QCOMPARE(Text("M1"), Utf8("Первая ключевая фраза"));
+        QCOMPARE(Text("M2"), QString());
+        QCOMPARE(Label("LSelQ_ShowMoreTimes"), Utf8("Повторов текущего: 1"));
+
+        // Space and F5 are ignored in the lead-in.
+        Key(Qt::Key_F5);
+        QCOMPARE(PhaseOf(Main()), LeadIn);
+        QTRY_COMPARE(PhaseOf(Main()), Thinking);
+        QCOMPARE(Text("M2"), Utf8("Первое предложение."));
+        QCOMPARE(Text("M3"), QString());
+        QVERIFY(Text("MHelpMsg").startsWith(Utf8("Произнесите перевод")));
+
+        // Space reveals; the second Space falls into the pause and is ignored.
+        Key(Qt::Key_Space);
+        QCOMPARE(PhaseOf(Main()), Revealed);
+        QCOMPARE(Text("M3"), Utf8("First sentence."));
+        QVERIFY(Text("MHelpMsg").startsWith(Utf8("Сравните свой перевод")));
+        Key(Qt::Key_Space);
+        QCOMPARE(PhaseOf(Main()), Revealed);
+        QTRY_COMPARE(PhaseOf(Main()), Judging);
+        Key(Qt::Key_Space); // right
+        QCOMPARE(Label("LShowMoreTotal"), Utf8("Предложений: 2"));
+        QCOMPARE(Text("M1"), Utf8("Вторая ключевая фраза"));
+        QCOMPARE(Text("M3"), QString());
+
+        // Ctrl while thinking: wrong at once, and the question comes back.
+        QTRY_COMPARE(PhaseOf(Main()), Thinking);
+        Key(Qt::Key_Control);
+        QCOMPARE(PhaseOf(Main()), LeadIn);
+        QCOMPARE(Text("M1"), Utf8("Вторая ключевая фраза"));
+        QCOMPARE(Text("M3"), QString());
+        QCOMPARE(Label("LShowMoreTotal"), Utf8("Предложений: 2"));
+
+        // Now by the buttons: reveal, then "Я прав" after the pause.
+        QTRY_COMPARE(PhaseOf(Main()), Thinking);
+        Click("BQuestion_ShowTranslation_Or_PupilChoose_Right");
+        QCOMPARE(Text("M3"), Utf8("Second sentence."));
+        QTRY_COMPARE(PhaseOf(Main()), Judging);
+        Click("BQuestion_ShowTranslation_Or_PupilChoose_Right");
+        QCOMPARE(Text("M1"), Utf8("Третья ключевая фраза"));
+
+        // F5 reveals, F8 is a mistake (accepted even in the pause), then
+        // "Я ошибся" while thinking, then right.
+        QTRY_COMPARE(PhaseOf(Main()), Thinking);
+        Key(Qt::Key_F5);
+        Key(Qt::Key_F8);
+        QTRY_COMPARE(PhaseOf(Main()), Thinking);
+        QCOMPARE(Text("M2"), Utf8("Третье предложение."));
+        Click("BQuestion_PupilChoose_Wrong");
+        QTRY_COMPARE(PhaseOf(Main()), Thinking);
+        Key(Qt::Key_F5);
+        QTRY_COMPARE(PhaseOf(Main()), Judging);
+        Key(Qt::Key_F5);
+
+        // The end: 3 mistakes in 3 sentences.
+        QCOMPARE(Main().Lesson().RunState, 2);
+        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..461, MHelpMsg 461..501"));
+        QVERIFY(Text("MInfo").contains(Utf8("В 3 предложениях допущено 3 ошиб.")));
+        QVERIFY(Text("MHelpMsg").startsWith(Utf8("Вы можете повторить этот урок")));
+        QCOMPARE(Label("LShowMoreTotal"), Utf8("Предложений: 0"));
+        QCOMPARE(Label("LSelQ_ShowMoreTimes"), Utf8("Повторов текущего: --"));
+        // Verdict keys do nothing now; F4 starts again.
+        Key(Qt::Key_F5);
+        QCOMPARE(Main().Lesson().RunState, 2);
+        Click("BLesson_Start");
+        QCOMPARE(Main().Lesson().RunState, 1);
+        QCOMPARE(Text("M1"), Utf8("Первая ключевая фраза"));
+    }
+
+    // Typed answers: Space and Ctrl type into MInput while thinking, and the
+    // key legends say so.
+    void typedAnswer()
+    {
+        Folder->WriteText("Korvan.ini", "[Main]\r\nUseTime=0\r\nOrderKind=0\r\nUseTextInput=1\r\n"
+                                        "CfgMode=1\r\n");
+        Start();
+        OpenFromMenu(Folder->Path("lessons/short.sl2"));
+        Key(Qt::Key_F4);
+        QTRY_COMPARE(PhaseOf(Main()), Thinking);
+        QCOMPARE(VisiblePanes(), QStringLiteral("M1 12..56, M2 56..191, MInput 191..326, "
+                                                "M3 326..461, MHelpMsg 461..501"));
+        QCOMPARE(QApplication::focusWidget(), Pane("MInput"));
+        QCOMPARE(Label("LQuestion_ShowTranslation_Keys"), QStringLiteral("F5"));
+        QCOMPARE(Label("LQuestion_PupilChoose_Wrong_Keys"), QStringLiteral("F8"));
+        QVERIFY(Text("MHelpMsg").startsWith(Utf8("Напишите перевод")));
+
+        QTest::keyClicks(Pane("MInput"), QStringLiteral("my answer"));
+        Key(Qt::Key_Control);
+        QCOMPARE(PhaseOf(Main()), Thinking);
+        QCOMPARE(Text("MInput"), QStringLiteral("my answer"));
+        // A Space the engine gives back (it came during a waited sound) lands
+        // in MInput too.
+        Main().DeliverUnhandledKey(TDrillKey::Space);
+        QCOMPARE(Text("MInput"), QStringLiteral("my answer "));
+        QCOMPARE(Pane("MInput")->alignment(), Qt::AlignHCenter);
+
+        Key(Qt::Key_F5);
+        QCOMPARE(PhaseOf(Main()), Revealed);
+        QCOMPARE(Label("LQuestion_ShowTranslation_Keys"), QStringLiteral("Space | F5"));
+        QCOMPARE(Label("LQuestion_PupilChoose_Wrong_Keys"), QStringLiteral("Ctrl  |  F8"));
+        QCOMPARE(Text("MInput"), QStringLiteral("my answer "));
+        QTRY_COMPARE(PhaseOf(Main()), Judging);
+        Key(Qt::Key_Space); // a verdict again
+        QCOMPARE(Text("M1"), Utf8("Вторая ключевая фраза"));
+        QCOMPARE(Text("MInput"), QString());
+    }
+
+    void layouts_data()
+    {
+        QTest::addColumn<QString>("lesson");
+        QTest::addColumn<bool>("translRE");
+        QTest::addColumn<QString>("panes");
+        QTest::addColumn<QString>("m2");
+        QTest::addColumn<QString>("m3");
+        QTest::newRow("ordinary") << "short.sl2" << true
+                                  << "M1 12..56, M2 56..258, M3 258..461, MHelpMsg 461..501"
+                                  << Utf8("Первое предложение.") << "First sentence.";
+        QTest::newRow("words RU to EN")
+            << "words.sl2" << true
+            << "M2 12..191, M3 191..371, MTranscription 371..461, MHelpMsg 461..501"
+            << Utf8("яблоко") << "apple";
+        QTest::newRow("words EN to RU")
+            << "words.sl2" << false
+            << "M2 12..191, MTranscription 191..281, M3 281..461, MHelpMsg 461..501"
+            << "apple" << Utf8("яблоко");
+    }
+
+    void layouts()
+    {
+        QFETCH(QString, lesson);
+        QFETCH(bool, translRE);
+        QFETCH(QString, panes);
+        QFETCH(QString, m2);
+        QFETCH(QString, m3);
+        Folder->WriteText("Korvan.ini", std::string("[Main]\r\nUseTime=0\r\nOrderKind=0\r\n") +
+                                            "TranslRE=" + (translRE ? "1" : "0") +
+                                            "\r\nCfgMode=1\r\n");
+        // The pane font changes; the transcription keeps its phonetic face.
+        Folder->WriteText("Skin.ini", "[Main]\r\nFontName=Courier New\r\nFontSize=16\r\n");
+        Start();
+        OpenFromMenu(Folder->Path("lessons/" + lesson.toStdString()));
+        Key(Qt::Key_F4);
+        QTRY_COMPARE(PhaseOf(Main()), Thinking);
+        Key(Qt::Key_F5);
+        QCOMPARE(VisiblePanes(), panes);
+        QCOMPARE(Text("M2"), m2);
+        QCOMPARE(Text("M3"), m3);
+        if (lesson == QLatin1String("words.sl2"))
+            QCOMPARE(Text("MTranscription"), QStringLiteral("['{pl]"));
+        QCOMPARE(Pane("MTranscription")->font().family(), QStringLiteral("PhoneticTM"));
+        QCOMPARE(Pane("M2")->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(Pane("M2")->font().pointSize(), 16);
+        QCOMPARE(Pane("MHelpMsg")->font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(Pane("MHelpMsg")->font().pixelSize(), 13);
+    }
+
+    // A lesson's text is shown as it stands, never as markup.
+    void lessonTextIsPlain()
+    {
+        const char* markup = "<b>жирный</b> &amp; <a href=\"x\">ссылка</a>";
+        Folder->WriteLesson("lessons/markup.sl2", "<i>Заголовок</i>", false,
+                            {{"<h1>Комментарий</h1>", markup, "<br>line"}});
+        Start();
+        OpenFromMenu(Folder->Path("lessons/markup.sl2"));
+        QCOMPARE(Text("MInfo").split(QLatin1Char('\n')).value(1), Utf8("Урок: <i>Заголовок</i>"));
+        Key(Qt::Key_F4);
+        QCOMPARE(Text("M1"), Utf8("<h1>Комментарий</h1>"));
+        QTRY_COMPARE(PhaseOf(Main()), Thinking);
+        QCOMPARE(Text("M2"), Utf8(markup));
+        QVERIFY(!Pane("M2")->toHtml().contains(QLatin1String("<a href")));
+    }
+
+    void gaugeKeepsItsRange()
+    {
+        TGauge gauge;
+        gauge.SetMax(10);
+        gauge.SetPosition(15);
+        QCOMPARE(gauge.Position(), 10);
+        QCOMPARE(gauge.Percent(), 100);
+        gauge.SetPosition(-3);
+        QCOMPARE(gauge.Position(), 0);
+        gauge.SetPosition(3);
+        QCOMPARE(gauge.Percent(), 30);
+        gauge.SetMax(7); // 3 × 100 div 7
+        QCOMPARE(gauge.Percent(), 42);
+        gauge.SetMax(0);
+        QCOMPARE(gauge.Position(), 0);
+        QCOMPARE(gauge.Percent(), 0);
+        gauge.SetMax(-5);
+        QCOMPARE(gauge.Max(), 0);
+    }
+
+    // The picture's rectangles keep their right and bottom edges outside.
+    void progressPicturePixels()
+    {
+        Start();
+        OpenFromMenu(Folder->Path("lessons/short.sl2"));
+        QWidget* box = Find("ProgressPaintBox");
+        const QImage blank = box->grab().toImage();
+        QVERIFY(blank.pixelColor(15, 4) != QColor(Qt::black)); // nothing before F4
+
+        Key(Qt::Key_F4);
+        const QImage started = box->grab().toImage();
+        const int bottom = box->height() - 4; // outside the frame
+        QCOMPARE(started.pixelColor(15, 4), QColor(Qt::black));
+        QCOMPARE(started.pixelColor(33, 4), QColor(Qt::black));
+        QVERIFY(started.pixelColor(34, 20) != QColor(Qt::black));
+        QCOMPARE(started.pixelColor(20, bottom - 1), QColor(Qt::black));
+        QVERIFY(started.pixelColor(20, bottom) != QColor(Qt::black));
+        QCOMPARE(started.pixelColor(73, 4), QColor(Qt::black));
+
+        // One mistake (the question comes back): red at the bottom of the left bar.
+        QTRY_COMPARE(PhaseOf(Main()), Thinking);
+        Key(Qt::Key_F8);
+        const QImage mistake = box->grab().toImage();
+        QCOMPARE(mistake.pixelColor(20, bottom - 2), QColor(255, 0, 0));
+    }
+
+    void appearanceDialogAppliesAndIsSaved()
+    {
+        Folder->WriteText("Skin.ini", "[Main]\r\nShowHelpMsg=0\r\nBackColor2=255\r\n");
+        Start();
+        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..501"));
+        QCOMPARE(Pane("M2")->palette().color(QPalette::Base), QColor(255, 0, 0));
+
+        // "Внешний вид программы ...": the help line back on, "Да".
+        TFSkin& dialog = App->Skin();
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            dialog.findChild<QCheckBox*>(QStringLiteral("CBShowHelpMsg"))->click();
+            dialog.findChild<QPushButton*>(QStringLiteral("BOk"))->click();
+        });
+        Find<QAction>("ASkin")->trigger();
+        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..461, MHelpMsg 461..501"));
+
+        App.reset(); // the dialog writes Skin.ini at the end
+        QVERIFY(Folder->ReadText("Skin.ini").find("ShowHelpMsg=1") != std::string::npos);
+        QVERIFY(Folder->ReadText("Skin.ini").find("BackColor2=255") != std::string::npos);
+    }
+
+    void placementRoundTrip()
+    {
+        Start();
+        Main().setGeometry(100, 120, 700, 600);
+        App.reset();
+        QVERIFY(Folder->ReadText("View.INI").find("NormPos=100,120,800,720") != std::string::npos);
+        Start();
+        QCOMPARE(Main().geometry(), QRect(100, 120, 700, 600));
+        App.reset();
+
+        // A stored size below the smallest is raised to it.
+        Folder->WriteText("View.INI", "[FMain]\r\nNormPos=10,20,110,120\r\nFormVersion=0\r\n");
+        Start();
+        QCOMPARE(Main().geometry(), QRect(10, 20, 568, 519));
+    }
+
+    // A failure escaping an event handler is shown with its own text, and the
+    // program goes on.
+    void failureIsReportedAndWorkGoesOn()
+    {
+        Start();
+        SetNextAnswer(true);
+        OpenFromMenu(Folder->Path("lessons/missing.sl2"));
+        const QStringList shown = TakeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains(QStringLiteral("missing.sl2")), qPrintable(shown[0]));
+        QVERIFY(!Main().Lesson().Loaded);
+        Key(Qt::Key_F4); // nothing without a lesson
+        QCOMPARE(Main().Lesson().RunState, 0);
+        OpenFromMenu(Folder->Path("lessons/short.sl2"));
+        QVERIFY(Main().Lesson().Loaded);
+    }
+
+    void escapeClosesOnlyWhenAllowed()
+    {
+        Start();
+        Key(Qt::Key_Escape);
+        QTest::qWait(20);
+        QVERIFY(Main().isVisible());
+        App.reset();
+
+        Folder->WriteText("Skin.ini", "[Main]\r\nUseEscapeForExit=1\r\n");
+        Start();
+        Key(Qt::Key_Escape);
+        QTRY_VERIFY(!Main().isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,213 @@
+// Start-up and shutdown: the command line (lesson path and mode switch), the
+// files written at the end in the order of the windows, the fixed formats.
+
+#include <QLocale>
+#include <QtTest>
+
+#include <clocale>
+#include <memory>
+
+#include "App.h"
+#include "MainWindow.h"
+#include "MainWindowTestFolder.h"
+#include "UiHelpers.h"
+#include "drill/Drill.h"
+#include "settings/BehaviorSettings.h"
+
+using namespace korvan;
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TTestFolder> Folder;
+
+    // Test data is made before the folder exists: "@" stands for its path.
+    QString InFolder(QString text) const
+    {
+        return text.replace(QLatin1Char('@'), QString::fromStdString(Folder->Path("")));
+    }
+
+private slots:
+    void init()
+    {
+        Folder = std::make_unique<TTestFolder>();
+        Folder->WriteSampleLessons();
+        Folder->WriteText("lessons/notlesson.sl2", "just some text\r\n");
+        // Four modes; the current one is the first.
+        Folder->WriteText("Modes.ini", "[Modes]\r\nHowMany=4\r\n1=Один\r\n2=Два\r\n3=Три\r\n"
+                                       "4=Четыре\r\n[Mode2]\r\nSpeed=7\r\n[Mode3]\r\nSpeed=9\r\n");
+        TakeShownMessages();
+    }
+
+    void cleanup() { Folder.reset(); }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<int>("mode"); // current mode afterwards, from 0
+        QTest::addColumn<QStringList>("messages");
+
+        const QString numeric = Utf8("Ошибка: номер режима должен быть числовым.");
+        const QString beyond = Utf8("Ошибка: указанного номера режима нет в списке.");
+        QTest::newRow("lesson alone")
+            << QStringList{"lessons/short.sl2"} << true << 0 << QStringList{};
+        QTest::newRow("/m2 upper-cased")
+            << QStringList{"lessons/short.sl2", "/m2"} << true << 1 << QStringList{};
+        QTest::newRow("/M4, the last")
+            << QStringList{"lessons/short.sl2", " /M4 "} << true << 3 << QStringList{};
+        QTest::newRow("/M0 silent")
+            << QStringList{"lessons/short.sl2", "/M0"} << true << 0 << QStringList{};
+        QTest::newRow("/M-1 silent")
+            << QStringList{"lessons/short.sl2", "/M-1"} << true << 0 << QStringList{};
+        QTest::newRow("/Mx") << QStringList{"lessons/short.sl2", "/Mx"} << true << 0
+                             << QStringList{numeric};
+        QTest::newRow("/M alone") << QStringList{"lessons/short.sl2", "/M"} << true << 0
+                                  << QStringList{numeric};
+        QTest::newRow("/M 2 blank inside")
+            << QStringList{"lessons/short.sl2", "/M 2"} << true << 0 << QStringList{numeric};
+        QTest::newRow("/M9 of four")
+            << QStringList{"lessons/short.sl2", "/M9"} << true << 0 << QStringList{beyond};
+        QTest::newRow("/M5 of four")
+            << QStringList{"lessons/short.sl2", "/M5"} << true << 0 << QStringList{beyond};
+        QTest::newRow("other switch ignored")
+            << QStringList{"lessons/short.sl2", "/X3", "/M2"} << true << 0 << QStringList{};
+        QTest::newRow("trimmed path")
+            << QStringList{"  lessons/short.sl2 "} << true << 0 << QStringList{};
+        // A file that is not a lesson is the drill's own message; the switch
+        // still counts.
+        QTest::newRow("not a lesson")
+            << QStringList{"lessons/notlesson.sl2", "/M2"} << false << 1
+            << QStringList{Utf8("Файл \"%1\" либо имеет неверный формат, либо в уроке нет "
+                                "вопросов.")
+                               .arg(QStringLiteral("@lessons/notlesson.sl2"))};
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, loaded);
+        QFETCH(int, mode);
+        QFETCH(QStringList, messages);
+        std::vector<std::string> args;
+        for (const QString& a : arguments)
+            args.push_back(a.toStdString());
+        for (qsizetype i = 0; i < messages.size(); ++i)
+            SetNextAnswer(true);
+
+        TAppWindows app;
+        app.Show(args);
+        for (QString& m : messages)
+            m = InFolder(m);
+        QCOMPARE(TakeShownMessages(), messages);
+        QCOMPARE(app.Main().Lesson().Loaded, loaded);
+        QCOMPARE(app.Behavior().CurrentMode, mode);
+        if (loaded)
+            QCOMPARE(app.Main().windowTitle(), Utf8("Ученик 1 | Урок: Короткий урок"));
+        // Opened, not started.
+        QCOMPARE(app.Main().Lesson().RunState, 0);
+    }
+
+    // A missing file: the guard's message with the completed path, and the
+    // mode switch is not looked at.
+    void missingLesson_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("relative") << "lessons/missing.sl2"
+                                  << "@lessons/missing.sl2";
+        QTest::newRow("absolute") << "/nonexistent/a.sl2"
+                                  << "/nonexistent/a.sl2";
+        QTest::newRow("drive letter kept") << "D:\\lessons\\a.sl2"
+                                           << "D:\\lessons\\a.sl2";
+    }
+
+    void missingLesson()
+    {
+        QFETCH(QString, argument);
+        QFETCH(QString, path);
+        path = InFolder(path);
+        SetNextAnswer(true);
+        TAppWindows app;
+        app.Show({argument.toStdString(), "/M3"});
+        const QStringList shown = TakeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        const QString prefix = Utf8("Ошибка при открытии файла урока \"") + path + "\": ";
+        QVERIFY2(shown[0].startsWith(prefix), qPrintable(shown[0]));
+        QVERIFY(shown[0].size() > prefix.size()); // the failure's own text follows
+        QCOMPARE(app.Behavior().CurrentMode, 0);
+        QVERIFY(!app.Main().Lesson().Loaded);
+    }
+
+    void relativePathIsInProgramFolder()
+    {
+        QCOMPARE(LessonPathOfArgument("a.sl2"), Folder->Path("a.sl2"));
+        QCOMPARE(LessonPathOfArgument("/x/a.sl2"), std::string("/x/a.sl2"));
+        QCOMPARE(LessonPathOfArgument("D:\\a.sl2"), std::string("D:\\a.sl2"));
+    }
+
+    // The switch's mode is saved at the end like a choice in the dialog, the
+    // files are written before the log's last entry, and the log is appended.
+    void shutdownWritesEveryFile()
+    {
+        Folder->WriteText("Log.txt", "earlier run\r\n");
+        {
+            TAppWindows app;
+            app.Show({"lessons/short.sl2", "/M3"});
+            QVERIFY(TakeShownMessages().isEmpty());
+        }
+        const std::string korvan = Folder->ReadText("Korvan.ini");
+        QVERIFY2(korvan.find("CfgMode=3") != std::string::npos, korvan.c_str());
+        QVERIFY(korvan.find("Speed=9") != std::string::npos);
+        for (const char* key : {"UseTime=", "Speed=", "MistakeChange=", "UseAtOnce=", "OrderKind=",
+                                "SaveDiff=", "DiffNum=", "ShowRText=", "ShowEText=", "UseRWav=",
+                                "UseEWav=", "TranslRE=", "UseTextInput="})
+            QVERIFY2(korvan.find(key) != std::string::npos, key);
+        QVERIFY(Folder->ReadText("Skin.ini").find("FontName=") != std::string::npos);
+        QVERIFY(Folder->ReadText("View.INI").find("[FMain]") != std::string::npos);
+
+        const QStringList log =
+            QString::fromStdString(Folder->ReadText("Log.txt")).split(QStringLiteral("\r\n"));
+        QCOMPARE(log.value(0), QStringLiteral("earlier run"));
+        QCOMPARE(log.size(), 7); // four entries, the empty line and what follows it
+        QVERIFY(log[1].endsWith(Utf8("  Программа запущена.")));
+        QVERIFY(log[2].endsWith(Utf8("  Выбран ученик: Ученик 1")));
+        QVERIFY(log[3].endsWith(Utf8("  Открыт урок: ") +
+                                InFolder(QStringLiteral("@lessons/short.sl2"))));
+        QVERIFY(log[4].endsWith(Utf8("  Программа завершена.")));
+        QCOMPARE(log[5], QString());
+        QCOMPARE(log[6], QString());
+    }
+
+    // A run in progress when the mode switch arrives cannot happen at start,
+    // but the warning itself is the main window's.
+    void warningDuringRun()
+    {
+        TAppWindows app;
+        app.Show({"lessons/short.sl2"});
+        app.Main().WarnSettingsApplyLater(); // no run: silent
+        QVERIFY(TakeShownMessages().isEmpty());
+        app.Main().Drill().StartLesson();
+        SetNextAnswer(true);
+        app.Main().WarnSettingsApplyLater();
+        QCOMPARE(TakeShownMessages(),
+                 QStringList{Utf8("Выбранные Вами параметры будут использованы только при работе "
+                                  "со следующим уроком или после повторного запуска текущего "
+                                  "урока.")});
+    }
+
+    void fixedFormats()
+    {
+        std::setlocale(LC_ALL, "C.UTF-8");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        UseFixedFormats();
+        QCOMPARE(QLocale().decimalPoint(), QStringLiteral("."));
+        QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral("."));
+        QCOMPARE(QLocale().toString(2.5), QStringLiteral("2.5"));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
