@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# The trainer end to end, as a pupil uses it: started under Xvfb in a copy of
+# the program folder with a lesson on the command line, drilled to the end by
+# key presses, closed with Esc; then the log and the settings files it left.
+# A second copy started meanwhile must end at once without a window.
+#
+#   run-e2e.sh PROGRAM_FOLDER
+set -euo pipefail
+
+program_dir=$(cd "$1" && pwd)
+if [ -z "${KORVAN_E2E_INSIDE:-}" ]; then
+    export KORVAN_E2E_INSIDE=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$program_dir"
+fi
+
+work=$(mktemp -d)
+pid=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+passed=0
+failed=0
+check() { # description, then a command that must succeed
+    local what=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $what" >&2
+    fi
+}
+
+# The program folder: the program and the files it reads, nothing left from
+# earlier runs.
+prog=$work/korvan
+mkdir -p "$prog/lessons"
+cp "$program_dir/korvan" "$program_dir/Time.ini" "$program_dir/Modes.ini" "$prog/"
+cp -r "$program_dir/fonts" "$prog/"
+to1251() { iconv -f UTF-8 -t CP1251 | sed 's/$/\r/'; }
+to1251 >"$prog/lessons/e2e.sl2" <<'LESSON'
+Korvan Lesson File Format, Version 2
+<header>
+Title=Проверка
+<body>
+1
+Приветствие
+Доброе утро!
+Good morning!
+2
+Вопрос
+Как дела?
+How are you?
+3
+Прощание
+До свидания!
+Goodbye!
+LESSON
+# Questions in file order, a wrong one comes back once, no countdown; Esc closes.
+printf '[Main]\r\nUseTime=0\r\nOrderKind=0\r\nMistakeChange=0\r\nSaveDiff=0\r\n' >"$prog/Korvan.ini"
+printf '[Main]\r\nUseEscapeForExit=1\r\n' >"$prog/Skin.ini"
+# The single-instance marker lives here, away from a trainer the user runs.
+export XDG_RUNTIME_DIR=$work/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+cd "$work"
+"$prog/korvan" lessons/e2e.sl2 &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --class korvan | head -n 1)
+check "main window shown" test -n "$window"
+xdotool windowfocus --sync "$window"
+
+# A second start while the first runs: exit code 0 within 2 s, no window.
+start=$(date +%s%N)
+set +e
+timeout 2 "$prog/korvan" lessons/e2e.sl2
+second=$?
+set -e
+elapsed_ms=$((($(date +%s%N) - start) / 1000000))
+check "second instance ends with 0 (got $second after $elapsed_ms ms)" test "$second" -eq 0
+check "still one window" test "$(xdotool search --onlyvisible --class korvan | wc -l)" -eq 1
+
+key() {
+    xdotool key --clearmodifiers "$1"
+    sleep "${2:-0.2}"
+}
+# F4 starts; each question has a one-second lead-in, then thinking; after the
+# reveal a verdict is taken once the half-second pause is over.
+key F4 2
+key space 1.2   # 1: reveal
+key space 2   #    right
+key Control_L 2 # 2: wrong while thinking: it comes back
+key F5 1.2      # 2: reveal
+key F5 2      #    right
+key F5 1.2      # 3: reveal
+key space 0.5   #    right: the run ends
+key Escape
+
+set +e
+timeout 10 tail --pid="$pid" -f /dev/null
+kill -0 "$pid" 2>/dev/null && closed=no || closed=yes
+wait "$pid"
+status=$?
+set -e
+pid=
+check "closed by Esc" test "$closed" = yes
+check "exit code 0 (got $status)" test "$status" -eq 0
+
+log=$(iconv -f CP1251 -t UTF-8 "$prog/Log.txt" | tr -d '\r')
+expect_in_order() {
+    local rest=$log line
+    for line in "$@"; do
+        case "$rest" in
+        *"$line"*) rest=${rest#*"$line"} ;;
+        *)
+            echo "log lacks, in order: $line" >&2
+            return 1
+            ;;
+        esac
+    done
+}
+check "log entries in order" expect_in_order "Программа запущена." "Выбран ученик: Ученик 1" \
+    "Открыт урок: $prog/lessons/e2e.sl2" "Запущен урок. Выбраны установки:" \
+    "Урок завершен. Результаты:" "В 3 предложениях допущено 1 ошиб." "Программа завершена."
+check "log ends with the empty line" test "$(tail -c 4 "$prog/Log.txt" | od -An -c | tr -d ' ')" = '\r\n\r\n'
+
+section_keys() { # file, section: the keys of that section
+    tr -d '\r' <"$1" | awk -v s="[$2]" '/^\[/{on = ($0 == s); next} on && /=/{sub(/=.*/, ""); print}'
+}
+check "Korvan.ini: 13 keys and CfgMode in Main" \
+    test "$(section_keys "$prog/Korvan.ini" Main | sort | tr '\n' ' ')" = \
+    "CfgMode DiffNum MistakeChange OrderKind SaveDiff ShowEText ShowRText Speed TranslRE UseAtOnce UseEWav UseRWav UseTextInput UseTime "
+check "Skin.ini: 23 keys in Main" test "$(section_keys "$prog/Skin.ini" Main | wc -l)" -eq 23
+check "Skin.ini keeps UseEscapeForExit" grep -q '^UseEscapeForExit=1' "$prog/Skin.ini"
+check "View.INI has FMain" grep -q '^\[FMain\]' "$prog/View.INI"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
