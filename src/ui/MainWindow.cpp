@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QStyle>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <cctype>
 
 #include "Cp1251.h"
@@ -71,6 +73,19 @@ QPushButton* MakeFlatButton(QWidget* parent, const char* name, QRect bounds)
     return button;
 }
 
+// The design's 8-point face was narrower than the faces that stand in for it:
+// a legend that would not fit its place is drawn narrower instead of cut.
+void FitWidth(QLabel* label)
+{
+    QFont font = label->font();
+    const int need = QFontMetrics(font).horizontalAdvance(label->text());
+    const int room = label->contentsRect().width() - 2;
+    if (need > room && room > 0) {
+        font.setStretch(std::max(50, room * 100 / need));
+        label->setFont(font);
+    }
+}
+
 // A legend on a flat button: clicks pass through to the button.
 QLabel* MakeLegend(QPushButton* button, const char* name, const char* text, QRect bounds,
                    bool framed)
@@ -85,6 +100,7 @@ QLabel* MakeLegend(QPushButton* button, const char* name, const char* text, QRec
     } else {
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
+    FitWidth(label);
     return label;
 }
 
