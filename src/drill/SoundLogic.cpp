@@ -1,0 +1,248 @@
+#include "drill/SoundLogic.h"
+
+#include "drill/AnswerAudio.h"
+#include "lesson/LessonSounds.h"
+#include "util/Text.h"
+
+namespace korvan {
+
+namespace {
+
+constexpr TDateTime OneMinute = 1.0 / (24 * 60); // in days
+// A sound whose length the player cannot tell yet is given this long, in ms.
+constexpr std::int64_t UnknownDurationMs = 10 * 60 * 1000;
+
+bool EndsWithIgnoringCase(const std::string& text, const std::string& tail)
+{
+    if (text.size() < tail.size())
+        return false;
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        char c = text[text.size() - tail.size() + i];
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        if (c != tail[i])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TSoundLogic::TSoundLogic(const TLesson& lesson, std::string programFolder,
+                         const TSoundLogicPorts& ports)
+    : FLesson(lesson), FProgramFolder(std::move(programFolder)), FPorts(ports)
+{
+}
+
+std::string TSoundLogic::SoundPath(TSoundKind kind) const
+{
+    if (!IsSentenceKind(kind)) {
+        const char* name = kind == TSoundKind::StartRec ? "StartRec.WAV" : "TimeIsUp.WAV";
+        // The signals are ours: no MP3 stands in for them.
+        const auto found = FindLessonSound(FProgramFolder, name);
+        return found && EndsWithIgnoringCase(*found, ".WAV") ? *found : std::string();
+    }
+    if (FLesson.Current == nullptr)
+        return {};
+    const bool russian = kind == TSoundKind::Russian || kind == TSoundKind::RussianRepeat;
+    const std::string name =
+        LessonSoundName(FLesson.Current->Number, russian ? TLanguage::Russian : TLanguage::English);
+    return FindLessonSound(FolderOf(FLesson.FileName), name).value_or(std::string());
+}
+
+bool TSoundLogic::PlaySound(TSoundKind kind, bool wait)
+{
+    FKind = kind;
+    StopAnswerRecording(); // any sound ends a recording in progress
+    // Whatever waited before is cut off below and will not be reported.
+    FWaitId = 0;
+    FPostedId = 0;
+
+    const std::string path = SoundPath(kind);
+    if (path.empty())
+        return false; // a missing file is not reported: the text stands in
+
+    const std::uint64_t id = ++FLastId;
+    FPath = path;
+    FFailureShown = false;
+    const TPlayStart start = FPorts.Player.Play(path, id);
+    if (start.Failure != TPlayFailure::None) {
+        // Signals fail silently; nothing started, so nothing is waited for.
+        ShowFailure(start.Failure, start.Error);
+        return false;
+    }
+    if (wait) {
+        FWaitId = id;
+        const std::int64_t duration = start.DurationMs >= 0 ? start.DurationMs : UnknownDurationMs;
+        FPorts.Schedule(WaitBoundMs(duration), [this, id] {
+            if (FWaitId != id)
+                return;
+            // The end never came: take the sound as heard and go on.
+            FPorts.Player.Close();
+            EndWait(id, true);
+        });
+    } else if (IsRepeatKind(kind)) {
+        SetRepeatButtonState(true);
+    }
+    return true;
+}
+
+void TSoundLogic::ShowFailure(TPlayFailure failure, const std::string& error)
+{
+    if (!IsSentenceKind(FKind) || FFailureShown)
+        return;
+    FFailureShown = true;
+    std::string text;
+    if (failure == TPlayFailure::PlayFailed)
+        text = ToCp1251("Ошибка: ");
+    else if (EndsWithIgnoringCase(FPath, ".MP3"))
+        text = ToCp1251("Ошибка при проигрывании MP3 файла: ");
+    else
+        text = ToCp1251("Ошибка при проигрывании WAV файла: ");
+    FPorts.Messages.ShowMsgBox(text + "\"" + error + "\"", TMsgButtons::Ok);
+}
+
+void TSoundLogic::PlayerEnded(std::uint64_t id, TPlayFailure failure, const std::string& error)
+{
+    if (id != FLastId)
+        return; // a sound already cut off
+    if (failure != TPlayFailure::None)
+        ShowFailure(failure, error);
+    EndWait(id, failure == TPlayFailure::None);
+    MPNotify();
+}
+
+void TSoundLogic::EndWait(std::uint64_t id, bool played)
+{
+    if (FWaitId != id)
+        return;
+    FWaitId = 0;
+    FPostedId = id;
+    // Posted even when the player reported from inside Play: the drill hears
+    // of the end only from the event loop.
+    FPorts.Schedule(0, [this, id, played] {
+        if (FPostedId != id)
+            return; // StopSound or another sound came first
+        FPostedId = 0;
+        if (FWaitedEnded)
+            FWaitedEnded(played);
+    });
+}
+
+void TSoundLogic::StopSound()
+{
+    FPorts.Player.Close();
+    FWaitId = 0;
+    FPostedId = 0;
+    if (IsRepeatKind(FKind))
+        SetRepeatButtonState(false);
+}
+
+bool TSoundLogic::IsSoundPlaying() const
+{
+    return FPorts.Player.IsPlaying();
+}
+
+void TSoundLogic::SetRepeatButtonState(bool playing)
+{
+    FButtons.SetRepeat(playing, FKind);
+    ApplyButtons();
+}
+
+void TSoundLogic::SetAnswerButtonState(bool playing)
+{
+    FButtons.SetAnswer(playing);
+    ApplyButtons();
+}
+
+void TSoundLogic::ApplyButtons()
+{
+    FPorts.Buttons.ApplyButtons(FButtons);
+}
+
+void TSoundLogic::RepeatClick(TSoundKind kind)
+{
+    const TPhase phase = FPhase ? FPhase() : TPhase::Idle;
+    if (phase != TPhase::Thinking && phase != TPhase::Revealed && phase != TPhase::Judging) {
+        SetRepeatButtonState(false); // the click's own toggle is undone
+        return;
+    }
+    if (FPorts.Player.IsPlaying() && FKind == kind) {
+        StopSound(); // a second click stops the replay
+    } else {
+        StopSound(); // whatever plays is cut off
+        PlaySound(kind, false);
+    }
+    ApplyButtons(); // a replay that did not start leaves its button up
+}
+
+void TSoundLogic::BRecStartStopPlayClick()
+{
+    const TPhase phase = FPhase ? FPhase() : TPhase::Idle;
+    if (phase != TPhase::Revealed && phase != TPhase::Judging) {
+        SetAnswerButtonState(false);
+        return;
+    }
+    if (FPorts.Recorder.IsPlaying())
+        StopAnswerPlayback();
+    else
+        PlayAnswer();
+    ApplyButtons();
+}
+
+void TSoundLogic::MPNotify()
+{
+    if (!FPorts.Player.IsPlaying() && (FButtons.RepeatRuDown || FButtons.RepeatEnDown))
+        SetRepeatButtonState(false);
+}
+
+void TSoundLogic::MPRecNotify()
+{
+    if (!FPorts.Recorder.IsPlaying() && FButtons.AnswerDown)
+        SetAnswerButtonState(false);
+}
+
+void TSoundLogic::TTimer_Every200ms_Timer()
+{
+    MPNotify();
+    MPRecNotify();
+}
+
+void TSoundLogic::StartAnswerRecording()
+{
+    FRecStart = FPorts.Clock.Now();
+    FRecStop = FRecStart + OneMinute;
+    FPorts.Recorder.StartRecording(FProgramFolder + "Buffer.WAV");
+}
+
+void TSoundLogic::StopAnswerRecording()
+{
+    if (!FPorts.Recorder.IsRecording())
+        return;
+    FRecStop = FPorts.Clock.Now();
+    FPorts.Recorder.StopRecording();
+}
+
+void TSoundLogic::PlayAnswer()
+{
+    FPorts.Recorder.PlayRecording(RecordedLengthMs(FRecStart, FRecStop));
+    SetAnswerButtonState(true);
+}
+
+void TSoundLogic::StopAnswerPlayback()
+{
+    if (!FPorts.Recorder.IsPlaying())
+        return;
+    FPorts.Recorder.StopPlayback();
+    SetAnswerButtonState(false);
+}
+
+void TSoundLogic::PlaceSoundButtons()
+{
+    const bool running = FLesson.RunState == 1;
+    FPorts.Buttons.PlaceButtons(korvan::PlaceSoundButtons(FPorts.Buttons.ButtonGeometry(),
+                                                          running && FLesson.HasRuAudio,
+                                                          running && FLesson.HasEnAudio));
+}
+
+} // namespace korvan
