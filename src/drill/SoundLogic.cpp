@@ -65,14 +65,17 @@ bool TSoundLogic::PlaySound(TSoundKind kind, bool wait)
     const std::uint64_t id = ++FLastId;
     FPath = path;
     FFailureShown = false;
+    // Waited for before it starts: a player may report the end from inside Play.
+    if (wait)
+        FWaitId = id;
     const TPlayStart start = FPorts.Player.Play(path, id);
     if (start.Failure != TPlayFailure::None) {
         // Signals fail silently; nothing started, so nothing is waited for.
+        FWaitId = 0;
         ShowFailure(start.Failure, start.Error);
         return false;
     }
     if (wait) {
-        FWaitId = id;
         const std::int64_t duration = start.DurationMs >= 0 ? start.DurationMs : UnknownDurationMs;
         FPorts.Schedule(WaitBoundMs(duration), [this, id] {
             if (FWaitId != id)
