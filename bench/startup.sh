@@ -33,12 +33,12 @@ probe() {
 median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
 
 # One warm-up of each, not counted: the first start also loads the fonts' caches.
-probe "$prog/korvan" lessons/everyday.sl2 >/dev/null
+probe "$prog/korvan" lessons/everyday/everyday.sl2 >/dev/null
 probe "$build/bench/qt/bare_window" >/dev/null
 : >"$work/korvan.ms"
 : >"$work/bare.ms"
 for _ in $(seq "$runs"); do
-    probe "$prog/korvan" lessons/everyday.sl2 >>"$work/korvan.ms"
+    probe "$prog/korvan" lessons/everyday/everyday.sl2 >>"$work/korvan.ms"
     probe "$build/bench/qt/bare_window" >>"$work/bare.ms"
 done
 k=$(median <"$work/korvan.ms")
@@ -59,7 +59,7 @@ cpu_percent() { # pid, seconds
         'BEGIN {printf "%.2f", d * 100 / (s * hz)}'
 }
 printf '[Main]\r\nUseTime=1\r\nSpeed=20\r\nUseTextInput=1\r\n' >"$prog/Korvan.ini"
-(cd "$prog" && exec ./korvan lessons/everyday.sl2) &
+(cd "$prog" && exec ./korvan lessons/everyday/everyday.sl2) &
 pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --class korvan | head -n 1)
 sleep 1
