@@ -302,17 +302,6 @@ TEST_F(DerivedSave, TheOfferNeedsSaveDiffAndAQuestionAtDiffNum)
     EXPECT_EQ(NumbersIn(Folder + "m.sl2"), "3579");
 }
 
-TEST(CountWithMistakes, AtOrAboveTheThreshold)
-{
-    TLesson lesson;
-    lesson.Questions.resize(4);
-    for (int i = 0; i < 4; ++i)
-        lesson.Questions[static_cast<std::size_t>(i)].MistakeCount = i;
-    EXPECT_EQ(CountWithMistakes(lesson, 0), 4);
-    EXPECT_EQ(CountWithMistakes(lesson, 2), 2);
-    EXPECT_EQ(CountWithMistakes(lesson, 4), 0);
-}
-
 // ------------------------------------------------------------ end of a run
 
 TEST(DerivedAtTheEndOfARun, OneQuestionWrongTwiceIsSavedUnderItsNumber)

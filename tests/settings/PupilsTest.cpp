@@ -92,22 +92,6 @@ TEST(PupilNames, DeleteSelectsTheNextOrTheNewLast)
     EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(PupilNames, ChoosingNeedsAListAndASelection)
-{
-    EXPECT_EQ(CheckPupilChoice(0, -1), TPupilChoice::EmptyList);
-    EXPECT_EQ(CheckPupilChoice(0, 0), TPupilChoice::EmptyList);
-    EXPECT_EQ(CheckPupilChoice(2, -1), TPupilChoice::NoSelection);
-    EXPECT_EQ(CheckPupilChoice(2, 2), TPupilChoice::NoSelection);
-    EXPECT_EQ(CheckPupilChoice(2, 1), TPupilChoice::Ok);
-}
-
-TEST(PupilNames, TrimmedOfBlanksAndControls)
-{
-    EXPECT_EQ(TrimPupilName(" \t Пётр\x01 "), "Пётр");
-    EXPECT_EQ(TrimPupilName("  \r\n "), "");
-    EXPECT_EQ(TrimPupilName("Анна Мария"), "Анна Мария");
-}
-
 TEST(PupilsFile, WithoutAFileOnePupilIsChosenAndWrittenBack)
 {
     TTempDir dir;
