@@ -7,6 +7,7 @@
 #include "drill/DrillLog.h"
 #include "drill/DrillTexts.h"
 #include "drill/Grade.h"
+#include "util/Text.h"
 
 namespace korvan {
 
@@ -147,7 +148,8 @@ void TDrill::OpenLesson(const std::string& path)
     FLesson.LoadFromFile(path); // a read failure leaves the lesson cleared and passes on
 
     if (!FLesson.Loaded) {
-        FPorts.Messages.ShowMsgBox(t.NotLessonBefore + path + t.NotLessonAfter, TMsgButtons::Ok);
+        FPorts.Messages.ShowMsgBox(t.NotLessonBefore + PathToCp1251(path) + t.NotLessonAfter,
+                                   TMsgButtons::Ok);
         FPorts.View.ShowInPane(TPane::MInfo, t.ChooseLesson);
         return;
     }

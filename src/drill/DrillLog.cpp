@@ -153,7 +153,7 @@ void LogPupil(TLogWriter& log, const std::string& pupilName)
 
 void LogLessonOpened(TLogWriter& log, const std::string& path)
 {
-    log.Write(Texts().LessonOpened + path, true, true);
+    log.Write(Texts().LessonOpened + PathToCp1251(path), true, true);
 }
 
 void LogRunSettings(TLogWriter& log, const TBehaviorCfg& cfg, const std::string& modeName)

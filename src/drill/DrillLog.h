@@ -31,6 +31,7 @@ std::vector<std::string> ResultsLogLines(const TLesson& lesson, bool translRE,
 
 void LogProgramStarted(TLogWriter& log);
 void LogPupil(TLogWriter& log, const std::string& pupilName);
+// `path` is the file system's (UTF-8) name; the log holds it as 1251 text.
 void LogLessonOpened(TLogWriter& log, const std::string& path);
 void LogRunSettings(TLogWriter& log, const TBehaviorCfg& cfg, const std::string& modeName);
 void WriteResultsToLog(TLogWriter& log, const TLesson& lesson, bool translRE,

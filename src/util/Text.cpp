@@ -62,6 +62,30 @@ std::string ToCp1251(std::string_view utf8)
     return out;
 }
 
+std::string PathToCp1251(std::string_view path)
+{
+    static TConverter converter("CP1251", "UTF-8");
+    std::string out;
+    out.reserve(path.size());
+    while (!path.empty()) {
+        const std::size_t bad = converter.Convert(path, out);
+        if (bad == std::string_view::npos)
+            break;
+        out += '?';
+        // Skip the whole sequence the lead byte announces (one byte if broken).
+        const auto lead = static_cast<unsigned char>(path[bad]);
+        std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        for (std::size_t i = 1; i < length; ++i)
+            if (bad + i >= path.size() ||
+                (static_cast<unsigned char>(path[bad + i]) & 0xC0) != 0x80) {
+                length = i;
+                break;
+            }
+        path.remove_prefix(bad + length);
+    }
+    return out;
+}
+
 std::string Cp1251ToUtf8(std::string_view cp1251)
 {
     static TConverter converter("UTF-8", "CP1251");

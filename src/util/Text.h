@@ -14,6 +14,10 @@ namespace korvan {
 // Throws TEncodingError for a character 1251 cannot hold.
 std::string ToCp1251(std::string_view utf8);
 
+// A path (the file system's UTF-8 name) as 1251 text, for the log and the
+// messages: a character 1251 cannot hold, or a byte that is not UTF-8, becomes "?".
+std::string PathToCp1251(std::string_view path);
+
 // Windows-1251 to UTF-8 for the edges that have no Qt (the lesson tool). The one
 // byte 1251 leaves undefined (0x98) becomes U+FFFD.
 std::string Cp1251ToUtf8(std::string_view cp1251);

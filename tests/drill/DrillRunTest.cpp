@@ -5,6 +5,9 @@
 #include "DrillWorld.h"
 #include "util/Errors.h"
 
+#include <algorithm>
+#include <filesystem>
+
 namespace korvan::test {
 namespace {
 
@@ -39,6 +42,24 @@ TEST(DrillOpen, ALessonIsOpenedNotStarted)
     EXPECT_EQ(w.Lesson.Questions[0].TimeNorm, 6);
     ASSERT_EQ(w.LogLines().size(), 1u);
     EXPECT_EQ(w.LogLines()[0], "07/12/2026  9:05:07  Открыт урок: " + path);
+}
+
+TEST(DrillOpen, ACyrillicPathIsLoggedAndReportedAs1251Text)
+{
+    TDrillWorld w;
+    std::filesystem::create_directory(w.Dir.File("Уроки"));
+    const std::string lesson = w.Dir.Write("Уроки/Урок 1.sl2", LessonFile(Numbered(1)));
+    w.Drill->OpenLesson(lesson);
+    ASSERT_EQ(w.LogLines().size(), 1u);
+    EXPECT_EQ(w.LogLines()[0], "07/12/2026  9:05:07  Открыт урок: " + lesson);
+
+    const std::string bad = w.Dir.Write("Уроки/Плохой.sl2", "just text\r\n");
+    w.Drill->OpenLesson(bad);
+    EXPECT_EQ(w.Trace.back(), "MInfo: \r\nВыберите урок с помощью кнопки \"Урок\".");
+    EXPECT_NE(std::find(w.Trace.begin(), w.Trace.end(),
+                        "msg Файл \"" + bad +
+                            "\" либо имеет неверный формат, либо в уроке нет вопросов."),
+              w.Trace.end());
 }
 
 TEST(DrillOpen, UntitledLesson)

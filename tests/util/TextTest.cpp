@@ -32,6 +32,14 @@ TEST(Text, RefusesWhat1251CannotHoldAndNamesTheOffset)
     EXPECT_THROW(ToCp1251("\xFF broken UTF-8"), TEncodingError);
 }
 
+TEST(Text, PathsBecome1251TextWithStandInsForWhatItCannotHold)
+{
+    EXPECT_EQ(PathToCp1251("/home/ученик/Уроки/a.sl2"), ToCp1251("/home/ученик/Уроки/a.sl2"));
+    EXPECT_EQ(PathToCp1251("/x/\xE6\x97\xA5\xE6\x9C\xAC/\xFF\xD0.sl2"),
+              std::string("/x/??") + "/??.sl2");
+    EXPECT_EQ(PathToCp1251("caf\xC3"), "caf?"); // a sequence cut short at the end
+}
+
 TEST(Text, UndefinedByteOf1251BecomesReplacementCharacter)
 {
     EXPECT_EQ(Cp1251ToUtf8("a\x98z\x98"), "a\xEF\xBF\xBDz\xEF\xBF\xBD");
