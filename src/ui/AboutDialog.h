@@ -1,0 +1,30 @@
+#pragma once
+
+// The about box: the program's name, purpose and version, its web page, the
+// author with his e-mail address and home page, and the acknowledgement.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace korvan {
+
+class TFAbout : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TFAbout(QWidget* parent = nullptr);
+
+    // Shows the box modally; "Да", Enter or Esc close it.
+    void Execute();
+
+private:
+    QLabel* LVersion = nullptr;
+    QLabel* LWeb_KorvanRoot = nullptr;
+    QLabel* LEmail_My = nullptr;
+    QLabel* LWeb_MyRoot = nullptr;
+    QPushButton* BOk = nullptr;
+};
+
+} // namespace korvan

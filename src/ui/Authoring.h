@@ -1,0 +1,82 @@
+#pragma once
+
+// Writing lessons in a word processor and opening the help documents: the
+// authoring and help actions of the lesson and help menus, and the hand-over
+// of documents and addresses to the desktop's default application.
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QAction;
+class QFileDialog;
+class QMenu;
+class QUrl;
+class QWidget;
+
+namespace korvan {
+
+// The program's web page, the author's home page and e-mail address (the about
+// box and the help menu).
+extern const char* const KorvanWebPage;
+extern const char* const AuthorHomePage;
+extern const char* const AuthorEmail;
+
+// Hands a document (an absolute UTF-8 path, beginning with "/") or an address
+// ("https:", "mailto:") to the desktop's default application; the target is cut
+// to 255 characters. Whether anything opens is not looked at.
+void ShellOpen(const std::string& target);
+// For tests: every later ShellOpen goes to `opener` instead of the desktop
+// (an empty function restores the desktop).
+void SetShellOpener(std::function<void(const QUrl&)> opener);
+
+class TAuthoring
+{
+public:
+    // `window` owns the actions and the file dialogs; `programFolder` ends in
+    // "/"; `createFolder` is where both authoring dialogs start (ending in "/").
+    TAuthoring(QWidget* window, std::string programFolder, std::string createFolder);
+
+    // The save dialog SaveWordDialog, replaceable in tests: gets the starting
+    // folder and the proposed path, returns the chosen path or an empty text.
+    std::function<QString(const QString& folder, const QString& proposed)> ChooseNewDocument;
+    // The open dialog OpenWordDialog, likewise: the chosen path or empty.
+    std::function<QString(const QString& folder)> ChooseExistingDocument;
+
+    // Copies the template to a document the user names and opens it. A copy
+    // failure throws TIoError before anything is opened.
+    void CreateLessonFromTemplate(const std::string& templatePath);
+    void EditLessonInWordProcessor();
+
+    const std::string& CreateFolder() const { return FCreateFolder; }
+
+    // Actions, with their menu captions. Each runs its work and shows a failure
+    // in the program's message box (the program goes on).
+    QAction* ALessonCreate_Word_Ordinary = nullptr;
+    QAction* ALessonCreate_Word_Words = nullptr;
+    QAction* ALessonEdit_Word = nullptr;
+    QAction* AHelpUserGuide = nullptr;
+    QAction* AHelpLessonCrt = nullptr;
+    QAction* AWebKorvanHome = nullptr;
+    QAction* AEmailMe = nullptr;
+
+    // Appends "Создать / редактировать урок" with its submenu to the lesson menu.
+    QMenu* AddLessonCreateMenu(QMenu* pmLesson);
+    // Fills the help menu: the two documents, the web page and the letter, then
+    // `about` ("О программе ..."), with separators between the groups.
+    void FillHelpMenu(QMenu* pmHelp, QAction* about);
+
+private:
+    QString RunSaveWordDialog(const QString& folder, const QString& proposed);
+    QString RunOpenWordDialog(const QString& folder);
+    QAction* MakeAction(const char* name, const char* caption, std::function<void()> work);
+
+    QWidget* Window;
+    std::string ProgramFolder;
+    std::string FCreateFolder;
+    QFileDialog* SaveWordDialog = nullptr; // made on first use
+    QFileDialog* OpenWordDialog = nullptr; // made on first use
+};
+
+} // namespace korvan
