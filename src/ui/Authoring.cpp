@@ -93,10 +93,17 @@ TAuthoring::TAuthoring(QWidget* window, std::string programFolder, std::string c
                           [] { ShellOpen(std::string("mailto:") + AuthorEmail); });
 }
 
+TAuthoring::~TAuthoring()
+{
+    for (const QPointer<QObject>& object : Owned)
+        delete object.data();
+}
+
 QAction* TAuthoring::MakeAction(const char* name, const char* caption, std::function<void()> work)
 {
     auto* action = new QAction(Utf8(caption), Window);
     action->setObjectName(QString::fromLatin1(name));
+    Owned << action;
     QObject::connect(action, &QAction::triggered, Window, [this, work = std::move(work)] {
         // A failed copy is shown as the program shows any failure of a
         // command, and the program goes on.
@@ -169,6 +176,7 @@ QString TAuthoring::RunSaveWordDialog(const QString& folder, const QString& prop
     if (SaveWordDialog == nullptr) {
         SaveWordDialog = new QFileDialog(Window, Utf8("Создать урок в файле"));
         SaveWordDialog->setObjectName(QStringLiteral("SaveWordDialog"));
+        Owned << SaveWordDialog;
         SaveWordDialog->setAcceptMode(QFileDialog::AcceptSave);
         SaveWordDialog->setFileMode(QFileDialog::AnyFile);
         SaveWordDialog->setNameFilter(WordFilter);
@@ -185,6 +193,7 @@ QString TAuthoring::RunOpenWordDialog(const QString& folder)
     if (OpenWordDialog == nullptr) {
         OpenWordDialog = new QFileDialog(Window, Utf8("Редактировать урок находящийся в файле"));
         OpenWordDialog->setObjectName(QStringLiteral("OpenWordDialog"));
+        Owned << OpenWordDialog;
         OpenWordDialog->setAcceptMode(QFileDialog::AcceptOpen);
         OpenWordDialog->setFileMode(QFileDialog::ExistingFile);
         OpenWordDialog->setNameFilter(WordFilter);

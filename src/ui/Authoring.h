@@ -4,6 +4,8 @@
 // authoring and help actions of the lesson and help menus, and the hand-over
 // of documents and addresses to the desktop's default application.
 
+#include <QList>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -37,6 +39,10 @@ public:
     // `window` owns the actions and the file dialogs; `programFolder` ends in
     // "/"; `createFolder` is where both authoring dialogs start (ending in "/").
     TAuthoring(QWidget* window, std::string programFolder, std::string createFolder);
+    // Removes the actions (from every menu) and the dialogs, which call back.
+    ~TAuthoring();
+    TAuthoring(const TAuthoring&) = delete;
+    TAuthoring& operator=(const TAuthoring&) = delete;
 
     // The save dialog SaveWordDialog, replaceable in tests: gets the starting
     // folder and the proposed path, returns the chosen path or an empty text.
@@ -75,6 +81,7 @@ private:
     QWidget* Window;
     std::string ProgramFolder;
     std::string FCreateFolder;
+    QList<QPointer<QObject>> Owned;        // the actions and dialogs, while they exist
     QFileDialog* SaveWordDialog = nullptr; // made on first use
     QFileDialog* OpenWordDialog = nullptr; // made on first use
 };
