@@ -29,6 +29,7 @@
 
 #include "Recorder.h"
 #include "SoundService.h"
+#include "UiHelpers.h"
 #include "drill/AnswerAudio.h"
 #include "drill/Drill.h"
 #include "drill/Random.h"
@@ -551,6 +552,57 @@ private slots:
         qInfo("translation sound heard %lld ms after the key press", latency);
         QVERIFY(latency >= 0);
         QVERIFY2(latency < 100, qPrintable(QString::number(latency)));
+    }
+
+    // An MP3 beside a lesson stands in for a missing WAV; the waited end comes
+    // once it has played.
+    void mp3StandInPlaysToItsEnd()
+    {
+        const QString folder = Temp.filePath("mp3/");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(QStringLiteral(KORVAN_TEST_DATA "/sound/tone2500.mp3"),
+                            folder + "001e.mp3"));
+        TLesson lesson;
+        lesson.FileName = (folder + "a.sl2").toStdString();
+        lesson.Questions.resize(1);
+        lesson.Questions[0].Number = 1;
+        lesson.Current = &lesson.Questions[0];
+        QWidget window;
+        auto* box = new QWidget(&window);
+        TSoundService sound(&window, lesson,
+                            TSoundWidgets{new QPushButton(&window), new QPushButton(&window),
+                                          new QPushButton(&window), new QLabel(&window), box,
+                                          new QWidget(&window)},
+                            ProgramDir.toStdString());
+        QElapsedTimer clock;
+        clock.start();
+        qint64 endedAt = -1;
+        bool playedToEnd = false;
+        sound.Connect(TSoundHooks{[] { return TPhase::Thinking; },
+                                  [&](bool played) {
+                                      endedAt = clock.elapsed();
+                                      playedToEnd = played;
+                                  },
+                                  {}});
+        TCapture capture(clock);
+        QVERIFY(capture.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(capture.CapturedMs() > 300, 10000);
+        const qint64 started = clock.elapsed();
+        SetNextAnswer(true);
+        QVERIFY(sound.PlaySound(TSoundKind::English, true));
+        QTRY_VERIFY_WITH_TIMEOUT(endedAt >= 0, 10000);
+        QVERIFY(playedToEnd);
+        QVERIFY(TakeShownMessages().isEmpty());
+        QTest::qWait(300);
+        capture.Stop();
+
+        const auto en = Segments(BandOf(capture.Save(Temp.filePath("mp3.raw")), true, EnglishBand));
+        qInfo("mp3: english %s, heard %lld ms after the call, end told %lld ms after it",
+              qPrintable(Describe(en)), capture.ArrivalOf(en.empty() ? 0 : en[0].StartMs) - started,
+              endedAt - started);
+        QCOMPARE(en.size(), std::size_t(1));
+        QVERIFY(std::abs(en[0].LengthMs - 600) <= 60);
+        QVERIFY(endedAt - started >= 600);
     }
 
     void cleanupTestCase() { Pulse.Stop(); }
