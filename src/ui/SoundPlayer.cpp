@@ -89,6 +89,7 @@ TQtMainPlayer::~TQtMainPlayer()
         FSink->stop();
     if (FMedia)
         FMedia->stop();
+    FMedia.reset(); // before the output it plays to
 }
 
 TPlayStart TQtMainPlayer::Play(const std::string& path, std::uint64_t id)
