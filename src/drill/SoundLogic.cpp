@@ -64,6 +64,7 @@ bool TSoundLogic::PlaySound(TSoundKind kind, bool wait)
 
     const std::uint64_t id = ++FLastId;
     FPath = path;
+    FPathKind = kind;
     FFailureShown = false;
     // Waited for before it starts: a player may report the end from inside Play.
     if (wait)
@@ -92,7 +93,7 @@ bool TSoundLogic::PlaySound(TSoundKind kind, bool wait)
 
 void TSoundLogic::ShowFailure(TPlayFailure failure, const std::string& error)
 {
-    if (!IsSentenceKind(FKind) || FFailureShown)
+    if (!IsSentenceKind(FPathKind) || FFailureShown)
         return;
     FFailureShown = true;
     std::string text;

@@ -308,6 +308,15 @@ TEST_F(SoundLogicTest, FailureDuringPlaybackIsToldOnceAndEndsTheWaitUnplayed)
     EXPECT_EQ(Ended, std::vector<bool>{false});
 }
 
+TEST_F(SoundLogicTest, LateFailureIsJudgedByTheSoundThatFailed)
+{
+    Beside("005E.WAV");
+    ASSERT_TRUE(Logic.PlaySound(TSoundKind::English, false));
+    EXPECT_FALSE(Logic.PlaySound(TSoundKind::TimeIsUp, true)); // no signal file: nothing started
+    Player.End(TPlayFailure::PlayFailed, "gone");
+    EXPECT_EQ(Messages.Shown, std::vector<std::string>{"Ошибка: \"gone\""});
+}
+
 // ---------------------------------------------------------------------------
 // Waiting
 
