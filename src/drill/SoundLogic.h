@@ -153,7 +153,8 @@ private:
     std::uint64_t FWaitId = 0;   // of the waited sound still playing; 0 none
     std::uint64_t FPostedId = 0; // of the waited sound whose end is on its way; 0 none
     std::string FPath;           // of the last sound started
-    bool FFailureShown = false;  // for the last sound started
+    TSoundKind FPathKind = TSoundKind::StartRec; // of the last sound started
+    bool FFailureShown = false;                  // for the last sound started
     TSoundButtonState FButtons;
     TDateTime FRecStart = 0;
     TDateTime FRecStop = 0;
