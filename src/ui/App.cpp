@@ -10,6 +10,7 @@
 
 #include "Fonts.h"
 #include "MainWindow.h"
+#include "PupilsDialog.h"
 #include "SingleInstance.h"
 #include "SkinDialog.h"
 #include "UiHelpers.h"
@@ -29,25 +30,33 @@ void UseFixedFormats()
 TAppWindows::TAppWindows()
 {
     FMain = std::make_unique<TFMain>();
+    FPupils = std::make_unique<TFPupils>(FMain.get());
+    FPupilEditor = std::make_unique<TFPupils_e>(FMain.get());
+    FPupils->SetEditor(FPupilEditor.get());
     FBehavior =
         std::make_unique<TBehaviorSettings>(ProgramFile("Korvan.ini"), ProgramFile("Modes.ini"));
     FSkin = std::make_unique<TFSkin>(FMain.get());
-    FMain->AttachDialogs(FBehavior.get(), FSkin.get());
+    FMain->AttachDialogs({FPupils.get(), FBehavior.get(), FSkin.get()});
 }
 
 TAppWindows::~TAppWindows()
 {
-    FMain->AttachDialogs(nullptr, nullptr);
+    FMain->AttachDialogs({});
     FSkin.reset();
     FBehavior.reset();
+    FPupilEditor.reset();
+    FPupils.reset();
     FMain.reset();
 }
 
-void TAppWindows::Show(std::vector<std::string> arguments)
+void TAppWindows::Show(std::vector<std::string> arguments, const TAfterShow& afterShow)
 {
     FMain->SetCommandLine(std::move(arguments));
     FMain->RestorePlacement();
     FMain->show();
+    if (afterShow)
+        afterShow(FMain.get());
+    FMain->StartUp();
 }
 
 int RunKorvan(int argc, char* argv[], const TAfterShow& afterShow)
@@ -76,9 +85,7 @@ int RunKorvan(int argc, char* argv[], const TAfterShow& afterShow)
         ShowMsgBox(nullptr, QString::fromUtf8(e.what()), false);
         return 1;
     }
-    windows->Show(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
-    if (afterShow)
-        afterShow(&windows->Main());
+    windows->Show(std::vector<std::string>(argv + std::min(argc, 1), argv + argc), afterShow);
 
     // With one main window, minimizing it minimizes the whole program.
     const int exitCode = QApplication::exec();

@@ -16,14 +16,20 @@ namespace korvan {
 
 class TBehaviorSettings;
 class TFMain;
+class TFPupils;
+class TFPupils_e;
 class TFSkin;
 
+// Called once the main window has been shown (start-up measurements).
+using TAfterShow = std::function<void(QWidget* mainWindow)>;
+
 // The windows in their order of creation: the main window (whose creation
-// opens the log), the behaviour settings (the behaviour dialog's state: it
-// reads Korvan.ini and Modes.ini), the appearance dialog (Skin.ini). The
-// pupils dialogs, the about box and the input-mode prompt take their places in
-// this order when they exist. Destroyed in reverse, so Skin.ini and Korvan.ini
-// are written before the main window logs the end and closes the log.
+// opens the log and reads the recent lessons), the pupils list (Pupils.ini)
+// and its name editor, the behaviour settings (the behaviour dialog's state:
+// it reads Korvan.ini and Modes.ini), the appearance dialog (Skin.ini). The
+// about box and the input-mode prompt take their places in this order when
+// they exist. Destroyed in reverse, so every dialog writes its file before the
+// main window saves the recent lessons, logs the end and closes the log.
 class TAppWindows
 {
 public:
@@ -33,22 +39,23 @@ public:
     TAppWindows(const TAppWindows&) = delete;
     TAppWindows& operator=(const TAppWindows&) = delete;
 
-    // The placement from View.INI, then the first showing, which handles the
-    // arguments (after the program name).
-    void Show(std::vector<std::string> arguments);
+    // The placement from View.INI, the first showing, `afterShow`, then the
+    // arguments (after the program name) or, without any, the start-up
+    // questions; returns when those are answered.
+    void Show(std::vector<std::string> arguments, const TAfterShow& afterShow = {});
 
     TFMain& Main() { return *FMain; }
+    TFPupils& Pupils() { return *FPupils; }
     TBehaviorSettings& Behavior() { return *FBehavior; }
     TFSkin& Skin() { return *FSkin; }
 
 private:
     std::unique_ptr<TFMain> FMain;
+    std::unique_ptr<TFPupils> FPupils;
+    std::unique_ptr<TFPupils_e> FPupilEditor;
     std::unique_ptr<TBehaviorSettings> FBehavior;
     std::unique_ptr<TFSkin> FSkin;
 };
-
-// Called once the main window has been shown (start-up measurements).
-using TAfterShow = std::function<void(QWidget* mainWindow)>;
 
 // The whole program; returns its exit code. A second start while one runs ends
 // at once with 0 and shows nothing.

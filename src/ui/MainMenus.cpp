@@ -30,17 +30,14 @@ QAction* MakeAction(QMenu* menu, const char* name, const char* caption,
 
 TMainMenus::TMainMenus(QWidget* window, TMenuHandlers handlers)
 {
-    PMLesson = MakeMenu(window, "PMLesson");
-    ALessonOpen =
-        MakeAction(PMLesson, "ALessonOpen", "Открыть урок ...", std::move(handlers.LessonOpen));
-
     PMCustomize = MakeMenu(window, "PMCustomize");
-    APupil = MakeAction(PMCustomize, "APupil", "Ученики ...", {});
-    ABehavior = MakeAction(PMCustomize, "ABehavior", "Поведение программы ...", {});
+    APupil = MakeAction(PMCustomize, "APupil", "Ученики ...", std::move(handlers.Pupil));
+    ABehavior = MakeAction(PMCustomize, "ABehavior", "Поведение программы ...",
+                           std::move(handlers.Behavior));
     ASkin = MakeAction(PMCustomize, "ASkin", "Внешний вид программы ...", std::move(handlers.Skin));
 
     PMHelp = MakeMenu(window, "PMHelp");
-    AAbout = MakeAction(PMHelp, "AAbout", "О программе ...", {});
+    AAbout = MakeAction(PMHelp, "AAbout", "О программе ...", std::move(handlers.About));
 }
 
 } // namespace korvan

@@ -1,7 +1,8 @@
 #pragma once
 
-// The popup menus of the three buttons at the top of the right-hand column:
-// PMLesson under "Урок", PMCustomize under "Настройка", PMHelp under "Помощь".
+// The popup menus of two of the three buttons at the top of the right-hand
+// column: PMCustomize under "Настройка" and PMHelp under "Помощь". The lesson
+// menu under "Урок" is TLessonMenu (LessonMenu.h).
 
 #include <QString>
 
@@ -15,8 +16,10 @@ namespace korvan {
 
 struct TMenuHandlers
 {
-    std::function<void()> LessonOpen; // ALessonOpen
-    std::function<void()> Skin;       // ASkin
+    std::function<void()> Pupil;    // APupil
+    std::function<void()> Behavior; // ABehavior
+    std::function<void()> Skin;     // ASkin
+    std::function<void()> About;    // AAbout
 };
 
 class TMainMenus
@@ -24,12 +27,10 @@ class TMainMenus
 public:
     TMainMenus(QWidget* window, TMenuHandlers handlers);
 
-    QMenu* PMLesson = nullptr;
     QMenu* PMCustomize = nullptr;
     QMenu* PMHelp = nullptr;
 
-    QAction* ALessonOpen = nullptr;
-    // Disabled until their dialogs exist.
+    // An action without a handler stays disabled until its dialog exists.
     QAction* APupil = nullptr;
     QAction* ABehavior = nullptr;
     QAction* ASkin = nullptr;

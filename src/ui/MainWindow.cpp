@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -16,8 +14,11 @@
 #include <cctype>
 
 #include "Cp1251.h"
+#include "DerivedLessonSave.h"
+#include "LessonMenu.h"
 #include "MainMenus.h"
 #include "PaneView.h"
+#include "PupilsDialog.h"
 #include "QtPorts.h"
 #include "QtPortsSound.h"
 #include "SkinDialog.h"
@@ -143,8 +144,7 @@ std::string LessonPathOfArgument(const std::string& argument)
 // ---------------------------------------------------------------------------
 // Creation and destruction
 
-TFMain::TFMain(QWidget* parent)
-    : QWidget(parent), Random(SeedFromTime(Clock.Now())), PupilName(ToCp1251("Ученик 1"))
+TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now()))
 {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(Utf8("Урок: (нет)"));
@@ -169,12 +169,18 @@ TFMain::TFMain(QWidget* parent)
     Panes->InitPanes();
     Progress->SetGaugePosition(0);
     OpenLog(ProgramFile("Log.txt"));
+    Recent.Load(ProgramFile("Korvan.ini"), ProgramFolder());
     Calculator = std::make_unique<TTimeCalculator>(
         ProgramFile("Time.ini"),
         [this](const std::string& message) { Messages->ShowMsgBox(message, TMsgButtons::Ok); });
     FDrill = std::make_unique<TDrill>(
         FLesson, *Calculator,
         TDrillPorts{*this, *Sound, *Timers, Random, Clock, *Messages, ProgramLog(), Behavior});
+    DerivedSave = std::make_unique<TDerivedLessonSave>(this);
+    LessonMenu = std::make_unique<TLessonMenu>(
+        this, FLesson, Recent,
+        TLessonMenuHandlers{[this](const std::string& path) { FDrill->OpenLesson(path); },
+                            [this] { DerivedSave->SaveRestOrWithMistakes(FLesson, PupilName); }});
     FDrill->LogProgramStarted();
     ShowInPane(TPane::MInfo, DrillTexts().ChooseLesson);
 
@@ -199,6 +205,12 @@ TFMain::~TFMain()
     }
     FDrill.reset();
     Calculator.reset();
+    try {
+        Recent.Save(ProgramFile("Korvan.ini"));
+    } catch (const std::exception&) {
+        // The program expects its folder to be writable; at the end there is
+        // nobody left to tell, and the next start keeps the old list.
+    }
     CloseLog();
 }
 
@@ -282,11 +294,12 @@ void TFMain::CreateControls()
         Anchors.push_back(a);
 
     Menus = std::make_unique<TMainMenus>(
-        this, TMenuHandlers{[this] { Guard([this] { ALessonOpenExecute(); }); },
-                            [this] { Guard([this] { ASkinExecute(); }); }});
+        this, TMenuHandlers{[this] { Guard([this] { APupilExecute(); }); },
+                            {},
+                            [this] { Guard([this] { ASkinExecute(); }); },
+                            {}});
 
-    connect(BLesson, &QPushButton::clicked, this,
-            [this] { PopupUnderButton(BLesson, Menus->PMLesson); });
+    connect(BLesson, &QPushButton::clicked, this, [this] { LessonMenu->BLessonClick(BLesson); });
     connect(BCustomize, &QPushButton::clicked, this,
             [this] { PopupUnderButton(BCustomize, Menus->PMCustomize); });
     connect(BHelp, &QPushButton::clicked, this, [this] { PopupUnderButton(BHelp, Menus->PMHelp); });
@@ -298,10 +311,11 @@ void TFMain::CreateControls()
             [this] { Guard([this] { FDrill->WrongClick(); }); });
 }
 
-void TFMain::AttachDialogs(TBehaviorSettings* behavior, TFSkin* skin)
+void TFMain::AttachDialogs(const TDialogs& dialogs)
 {
-    Behavior.Settings = behavior;
-    SkinDialog = skin;
+    PupilsDialog = dialogs.Pupils;
+    Behavior.Settings = dialogs.Behavior;
+    SkinDialog = dialogs.Skin;
 }
 
 void TFMain::SetCommandLine(std::vector<std::string> arguments)
@@ -329,14 +343,25 @@ void TFMain::FormShow()
         ApplyAppearance();
         Sound->PlaceSoundButtons();
     });
-    // The start-up questions (pupil, input mode) come with their dialogs;
-    // with arguments they would be skipped.
-    if (!Arguments.empty())
+}
+
+void TFMain::StartUp()
+{
+    // Any argument skips both start-up questions.
+    if (!Arguments.empty()) {
         ProcessCommandLine();
+        return;
+    }
+    Guard([this] {
+        if (PupilsDialog && PupilsDialog->ExecuteAtStartup())
+            PupilChanged();
+    });
 }
 
 void TFMain::PupilChanged()
 {
+    if (PupilsDialog)
+        PupilName = PupilsDialog->CurrentPupil();
     UpdateCaption();
     FDrill->LogPupil(PupilName);
 }
@@ -621,14 +646,14 @@ void TFMain::CloseWindow()
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
-void TFMain::AddRecentLesson(const std::string&)
+void TFMain::AddRecentLesson(const std::string& path)
 {
-    // The recent-lessons list comes with the rest of the lesson menu.
+    Recent.Add(path);
 }
 
-void TFMain::OfferMistakesSave(const TBehaviorCfg&)
+void TFMain::OfferMistakesSave(const TBehaviorCfg& cfg)
 {
-    // Saving the sentences with mistakes comes with the lesson menu's saves.
+    DerivedSave->OfferMistakesSave(FLesson, cfg, PupilName);
 }
 
 TAppearanceFlags TFMain::Appearance() const
@@ -646,18 +671,10 @@ const TSkinCfg& TFMain::Skin() const
 // ---------------------------------------------------------------------------
 // Menu actions
 
-void TFMain::ALessonOpenExecute()
+void TFMain::APupilExecute()
 {
-    const QString folder = QString::fromUtf8(ProgramFile("lessons/"));
-    QString chosen;
-    if (ChooseLessonFile) {
-        chosen = ChooseLessonFile(folder);
-    } else {
-        chosen =
-            QFileDialog::getOpenFileName(this, QString(), folder, Utf8("Файлы уроков (*.sl2)"));
-    }
-    if (!chosen.isEmpty())
-        FDrill->OpenLesson(QFile::encodeName(chosen).toStdString());
+    if (PupilsDialog && PupilsDialog->Execute())
+        PupilChanged();
 }
 
 void TFMain::ASkinExecute()

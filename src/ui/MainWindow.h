@@ -17,6 +17,7 @@
 #include "drill/DrillPorts.h"
 #include "drill/Random.h"
 #include "lesson/Lesson.h"
+#include "settings/RecentLessons.h"
 #include "util/DateTime.h"
 
 class QLabel;
@@ -25,8 +26,11 @@ class QPushButton;
 namespace korvan {
 
 class TBehaviorSettings;
+class TDerivedLessonSave;
 class TDrill;
+class TFPupils;
 class TFSkin;
+class TLessonMenu;
 class TMainMenus;
 class TPaneView;
 class TProgressView;
@@ -48,6 +52,14 @@ public:
     TBehaviorSettings* Settings = nullptr;
 };
 
+// The dialogs created after the main window, in their order of creation.
+struct TDialogs
+{
+    TFPupils* Pupils = nullptr;
+    TBehaviorSettings* Behavior = nullptr;
+    TFSkin* Skin = nullptr;
+};
+
 // The lesson path of a command-line argument: trimmed; taken as it is when it
 // begins with "/" or its second character is ":", else in the program folder.
 std::string LessonPathOfArgument(const std::string& argument);
@@ -62,26 +74,28 @@ public:
     // FormDestroy: logs the end of the program and closes the log.
     ~TFMain() override;
 
-    // The dialogs created after the window; null detaches (before they go).
-    void AttachDialogs(TBehaviorSettings* behavior, TFSkin* skin);
+    // The dialogs created after the window; empty detaches (before they go).
+    void AttachDialogs(const TDialogs& dialogs);
     // Program arguments after the program name, as the file system gave them.
     void SetCommandLine(std::vector<std::string> arguments);
     // View.INI: read before the first showing, written at close.
     void RestorePlacement();
     void SavePlacement();
 
+    // What follows the first showing: the command line when there is one,
+    // else the start-up questions (pupil, input mode).
+    void StartUp();
     void ProcessCommandLine();
     // The second argument: "/M" and a mode number counted from 1.
     void ProcessModeSwitch(const std::string& argument);
     void UpdateCaption() override;
     void PupilChanged();
     void WarnSettingsApplyLater();
+    void APupilExecute();
 
     TDrill& Drill() { return *FDrill; }
     const TLesson& Lesson() const { return FLesson; }
-    // The lesson file dialog; tests replace it. Gets the starting folder,
-    // returns the chosen file or an empty text.
-    std::function<QString(const QString& folder)> ChooseLessonFile;
+    const TRecentLessons& RecentLessons() const { return Recent; }
 
     // IDrillView
     void ShowInPane(TPane pane, const std::string& text) override;
@@ -109,7 +123,6 @@ private:
     void CreateControls();
     void FormShow();
     void FormResize();
-    void ALessonOpenExecute();
     void ASkinExecute();
     const TSkinCfg& Skin() const;
     // Runs an event handler's work as the application's general error report
@@ -121,15 +134,19 @@ private:
     TSystemClock Clock;
     TStdRandom Random;
     TBehaviorLink Behavior;
+    QPointer<TFPupils> PupilsDialog;
     QPointer<TFSkin> SkinDialog;
     std::unique_ptr<TQtMessageBox> Messages;
     std::unique_ptr<TQtQuestionTimers> Timers;
     std::unique_ptr<TSilentSound> Sound;
     std::unique_ptr<TTimeCalculator> Calculator;
     std::unique_ptr<TDrill> FDrill;
+    TRecentLessons Recent;
+    std::unique_ptr<TDerivedLessonSave> DerivedSave;
 
     std::unique_ptr<TPaneView> Panes;
     std::unique_ptr<TProgressView> Progress;
+    std::unique_ptr<TLessonMenu> LessonMenu;
     std::unique_ptr<TMainMenus> Menus;
     std::vector<TAnchored> Anchors;
     QPushButton* BLesson = nullptr;
@@ -138,7 +155,7 @@ private:
     QLabel* KeyLabels[3] = {}; // indexed by TKeyCaption
 
     std::vector<std::string> Arguments;
-    std::string PupilName; // 1251
+    std::string PupilName; // 1251, the pupils dialog's choice
     bool FirstShowDone = false;
     bool PlacementSaved = false;
     // A key handed back to the focused control must not reach the engine again.

@@ -136,6 +136,9 @@ check "Korvan.ini: 13 keys and CfgMode in Main" \
 check "Skin.ini: 23 keys in Main" test "$(section_keys "$prog/Skin.ini" Main | wc -l)" -eq 23
 check "Skin.ini keeps UseEscapeForExit" grep -q '^UseEscapeForExit=1' "$prog/Skin.ini"
 check "View.INI has FMain" grep -q '^\[FMain\]' "$prog/View.INI"
+check "Korvan.ini lists the lesson opened" \
+    test "$(tr -d '\r' <"$prog/Korvan.ini" | grep -x "1=.*")" = "1=$prog/lessons/e2e.sl2"
+check "Pupils.ini written" grep -q '^PupilName_0=' "$prog/Pupils.ini"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

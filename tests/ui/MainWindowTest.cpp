@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTextEdit>
@@ -15,6 +16,7 @@
 #include <memory>
 
 #include "App.h"
+#include "DerivedLessonSave.h"
 #include "MainWindow.h"
 #include "MainWindowTestFolder.h"
 #include "ProgressView.h"
@@ -78,16 +80,32 @@ private:
 
     void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
 
+    // "Открыть урок ..." with the open dialog answered by `path`. Every lesson
+    // of these tests lies in the lessons folder, where the dialog starts.
     void OpenFromMenu(const std::string& path)
     {
-        Main().ChooseLessonFile = [path](const QString& folder) {
-            // The dialog starts in the lessons folder beside the program.
-            if (folder != QString::fromStdString(ProgramFile("lessons/")))
-                qWarning("open dialog in %s", qPrintable(folder));
-            return QString::fromStdString(path);
-        };
+        SetNextFileName(QString::fromStdString(path));
         Find<QAction>("ALessonOpen")->trigger();
+        const QList<TFileDialogRequest> asked = TakeFileDialogRequests();
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0].Dialog, QStringLiteral("OpenLessonDialog"));
+        QCOMPARE(asked[0].Folder, QString::fromStdString(Folder->Path("lessons")));
     }
+
+    // The recent entries as the lesson menu shows them under the button.
+    QStringList RecentEntries()
+    {
+        Click("BLesson");
+        auto* menu = Find<QMenu>("PMLesson");
+        menu->close();
+        QStringList entries;
+        for (const QAction* a : Find<QMenu>("MIOpenRecent")->actions())
+            entries << a->text();
+        return entries;
+    }
+
+    // Key presses until the phase comes, or 5 s pass.
+    void WaitForPhase(int phase) { QTRY_COMPARE(PhaseOf(Main()), phase); }
 
     // Visible panes with their top and bottom edges, top to bottom.
     QString VisiblePanes()
@@ -116,8 +134,10 @@ private slots:
     void cleanup()
     {
         App.reset();
+        QCOMPARE(Folder->UnansweredDialogs(), QStringList());
         Folder.reset();
         QVERIFY(TakeShownMessages().isEmpty());
+        QVERIFY(TakeFileDialogRequests().isEmpty());
     }
 
     void designControls_data()
@@ -517,6 +537,134 @@ private slots:
         QCOMPARE(Main().Lesson().RunState, 0);
         OpenFromMenu(Folder->Path("lessons/short.sl2"));
         QVERIFY(Main().Lesson().Loaded);
+    }
+
+    // "Ученики ...": a cancel changes nothing, a choice goes into the caption
+    // and the log, and is the pupil of the next start.
+    void pupilChosenFromMenu()
+    {
+        Folder->WriteText("Pupils.ini", "[Main]\r\nPupilsCount=2\r\nSelectedPupilIndex=0\r\n"
+                                        "PupilName_0=Иванов\r\nPupilName_1=Петров\r\n");
+        Start();
+        QCOMPARE(Main().windowTitle(), Utf8("Иванов | Урок: (нет урока)"));
+        QVERIFY(Find<QAction>("APupil")->isEnabled());
+        {
+            TDialogAnswer cancel("FPupils", [](QWidget& dialog) {
+                FindIn<QListWidget>(dialog, "LBPupils")->setCurrentRow(1);
+                FindIn<QPushButton>(dialog, "BCancel")->click();
+            });
+            Find<QAction>("APupil")->trigger();
+            QVERIFY(cancel.Answered());
+        }
+        QCOMPARE(Main().windowTitle(), Utf8("Иванов | Урок: (нет урока)"));
+        {
+            TDialogAnswer choose("FPupils", [](QWidget& dialog) {
+                FindIn<QListWidget>(dialog, "LBPupils")->setCurrentRow(1);
+                FindIn<QPushButton>(dialog, "BOk")->click();
+            });
+            Find<QAction>("APupil")->trigger();
+            QVERIFY(choose.Answered());
+        }
+        QCOMPARE(Main().windowTitle(), Utf8("Петров | Урок: (нет урока)"));
+        OpenFromMenu(Folder->Path("lessons/short.sl2"));
+        QCOMPARE(Main().windowTitle(), Utf8("Петров | Урок: Короткий урок"));
+        App.reset();
+
+        const std::string log = Folder->ReadText("Log.txt");
+        const auto first = log.find("Выбран ученик: Иванов\r\n");
+        const auto second = log.find("Выбран ученик: Петров\r\n");
+        QVERIFY2(first != std::string::npos && second != std::string::npos && first < second,
+                 log.c_str());
+        QCOMPARE(log.find("Выбран ученик:", first + 1), second); // not after the cancel
+        Start();
+        QCOMPARE(Main().windowTitle(), Utf8("Петров | Урок: (нет урока)"));
+    }
+
+    // Lessons opened go on top of the recent list under "Урок"; the list and
+    // the open folder survive a restart, next to the behaviour settings.
+    void recentLessonsAcrossRestart()
+    {
+        QDir().mkpath(QString::fromStdString(Folder->Path("lessons/more")));
+        Folder->WriteLesson("lessons/more/other.sl2", "Другой", false,
+                            {{"Комментарий", "Предложение.", "Sentence."}});
+        Start();
+        QCOMPARE(RecentEntries(), QStringList());
+        QVERIFY(!Find<QMenu>("MIOpenRecent")->isEnabled());
+        OpenFromMenu(Folder->Path("lessons/short.sl2"));
+        OpenFromMenu(Folder->Path("lessons/words.sl2"));
+        const QString shortEntry = QString::fromStdString(Folder->Path("lessons/short.sl2"));
+        const QString wordsEntry = QString::fromStdString(Folder->Path("lessons/words.sl2"));
+        QCOMPARE(RecentEntries(), (QStringList{"1  " + wordsEntry, "2  " + shortEntry}));
+        App.reset();
+
+        const std::string ini = Folder->ReadText("Korvan.ini");
+        QVERIFY2(ini.find("[RecentOpenFiles]") != std::string::npos, ini.c_str());
+        QVERIFY(ini.find("HowMany=2") != std::string::npos);
+        QVERIFY(ini.find("CfgMode=1") != std::string::npos); // the behaviour's keys stay
+
+        Start();
+        QCOMPARE(RecentEntries(), (QStringList{"1  " + wordsEntry, "2  " + shortEntry}));
+        Find<QMenu>("MIOpenRecent")->actions().at(1)->trigger();
+        QCOMPARE(Main().windowTitle(), Utf8("Ученик 1 | Урок: Короткий урок"));
+        QCOMPARE(RecentEntries(), (QStringList{"1  " + shortEntry, "2  " + wordsEntry}));
+
+        // The open dialog now starts in the folder of the last lesson opened.
+        SetNextFileName(QString::fromStdString(Folder->Path("lessons/more/other.sl2")));
+        Find<QAction>("ALessonOpen")->trigger();
+        SetNextFileName(QString());
+        Find<QAction>("ALessonOpen")->trigger();
+        const QList<TFileDialogRequest> asked = TakeFileDialogRequests();
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(asked[1].Folder, QString::fromStdString(Folder->Path("lessons/more")));
+        QCOMPARE(Main().windowTitle(), Utf8("Ученик 1 | Урок: Другой"));
+    }
+
+    // At the end of a run the sentences answered wrong DiffNum times are
+    // offered for saving, named after the lesson and the pupil.
+    void mistakesSaveOffered_data()
+    {
+        QTest::addColumn<int>("wrong"); // times the first sentence is answered wrong
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("once") << 1 << false;
+        QTest::newRow("twice") << 2 << true;
+    }
+
+    void mistakesSaveOffered()
+    {
+        QFETCH(int, wrong);
+        QFETCH(bool, offered);
+        Folder->WriteText("Pupils.ini", "[Main]\r\nPupilsCount=1\r\nPupilName_0=Петров\r\n");
+        Folder->WriteText("Korvan.ini", "[Main]\r\nUseTime=0\r\nOrderKind=0\r\nMistakeChange=0\r\n"
+                                        "SaveDiff=1\r\nDiffNum=2\r\nCfgMode=1\r\n");
+        const std::string saved = Folder->Path("lessons/mistakes.sl2");
+        Start();
+        OpenFromMenu(Folder->Path("lessons/short.sl2"));
+        Key(Qt::Key_F4);
+        for (int i = 0; i < wrong; ++i) {
+            WaitForPhase(Thinking);
+            Key(Qt::Key_F8); // the sentence comes back
+        }
+        for (int question = 0; question < 3; ++question) {
+            WaitForPhase(Thinking);
+            Key(Qt::Key_F5);
+            WaitForPhase(Judging);
+            if (question == 2 && offered)
+                SetNextFileName(QString::fromStdString(saved));
+            Key(Qt::Key_Space);
+        }
+        QCOMPARE(Main().Lesson().RunState, 2);
+
+        const QList<TFileDialogRequest> asked = TakeFileDialogRequests();
+        QCOMPARE(asked.size(), offered ? 1 : 0);
+        if (!offered)
+            return;
+        QCOMPARE(asked[0].Dialog, QStringLiteral("SaveLessonDialog"));
+        QCOMPARE(asked[0].Title, Utf8("Сохранить урок для работы над ошибками как"));
+        QCOMPARE(asked[0].Folder, QString::fromStdString(Folder->Path("lessons")));
+        QCOMPARE(asked[0].File, Utf8("Ошибки в short (Петров).sl2"));
+        const std::string lesson = Folder->ReadText("lessons/mistakes.sl2");
+        QVERIFY2(lesson.find("Первое предложение.") != std::string::npos, lesson.c_str());
+        QVERIFY(lesson.find("Второе предложение.") == std::string::npos);
     }
 
     void escapeClosesOnlyWhenAllowed()

@@ -2,16 +2,22 @@
 
 // A temporary program folder for the main window's tests: the shipped Time.ini,
 // Modes.ini and phonetic font, small lessons written here, settings files as
-// each test wants them.
+// each test wants them. Also the answers to the modal dialogs the window opens.
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +32,76 @@ struct TTestQuestion
     const char* RText;
     const char* EText;
 };
+
+// Rejects a modal dialog that nobody answered for 5 s, so a test that forgot
+// one fails instead of hanging; remembers the dialogs it had to close.
+class TModalWatchdog
+{
+public:
+    TModalWatchdog()
+    {
+        Timer.setInterval(100);
+        QObject::connect(&Timer, &QTimer::timeout, [this] { Check(); });
+        Timer.start();
+    }
+    const QStringList& Rejected() const { return FRejected; }
+
+private:
+    void Check()
+    {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (modal != Seen) {
+            Seen = modal;
+            Since.start();
+        } else if (modal && Since.hasExpired(5000)) {
+            qWarning("unanswered dialog %s", qPrintable(modal->objectName()));
+            FRejected << modal->objectName();
+            modal->reject();
+        }
+    }
+
+    QTimer Timer;
+    QPointer<QDialog> Seen;
+    QElapsedTimer Since;
+    QStringList FRejected;
+};
+
+// Answers the next modal dialog named `name` once it is up (inside its own
+// event loop) by running `actions` on it. The answer goes with the object, so
+// it can never reach a dialog of a later test.
+class TDialogAnswer
+{
+public:
+    TDialogAnswer(const char* name, std::function<void(QWidget&)> actions)
+        : Name(QString::fromLatin1(name)), Actions(std::move(actions))
+    {
+        Timer.setInterval(5);
+        QObject::connect(&Timer, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || modal->objectName() != Name)
+                return;
+            Timer.stop();
+            FAnswered = true;
+            Actions(*modal);
+        });
+        Timer.start();
+    }
+    bool Answered() const { return FAnswered; }
+
+private:
+    QString Name;
+    std::function<void(QWidget&)> Actions;
+    QTimer Timer;
+    bool FAnswered = false;
+};
+
+template <typename W> W* FindIn(QWidget& parent, const char* name)
+{
+    W* w = parent.findChild<W*>(QString::fromLatin1(name));
+    if (w == nullptr)
+        qFatal("no control %s", name);
+    return w;
+}
 
 class TTestFolder
 {
@@ -46,6 +122,8 @@ public:
     }
 
     std::string Path(const std::string& name) const { return Root + name; }
+    // The dialogs the watchdog had to close; a passing test leaves none.
+    const QStringList& UnansweredDialogs() const { return Watchdog.Rejected(); }
 
     // UTF-8 text stored as 1251 bytes, as the program's files are.
     void WriteText(const std::string& name, const std::string& utf8) const
@@ -90,6 +168,7 @@ public:
 private:
     QTemporaryDir Dir;
     std::string Root;
+    TModalWatchdog Watchdog;
 };
 
 // The question timers at test speed: the lead-in and the pause take a few

@@ -1,7 +1,9 @@
 // Start-up and shutdown: the command line (lesson path and mode switch), the
 // files written at the end in the order of the windows, the fixed formats.
 
+#include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
 #include <QtTest>
 
 #include <clocale>
@@ -41,7 +43,11 @@ private slots:
         TakeShownMessages();
     }
 
-    void cleanup() { Folder.reset(); }
+    void cleanup()
+    {
+        QCOMPARE(Folder->UnansweredDialogs(), QStringList());
+        Folder.reset();
+    }
 
     void commandLine_data()
     {
@@ -167,6 +173,8 @@ private slots:
             QVERIFY2(korvan.find(key) != std::string::npos, key);
         QVERIFY(Folder->ReadText("Skin.ini").find("FontName=") != std::string::npos);
         QVERIFY(Folder->ReadText("View.INI").find("[FMain]") != std::string::npos);
+        QVERIFY(Folder->ReadText("Pupils.ini").find("PupilName_0=") != std::string::npos);
+        QVERIFY(korvan.find("[RecentOpenFiles]") != std::string::npos);
 
         const QStringList log =
             QString::fromStdString(Folder->ReadText("Log.txt")).split(QStringLiteral("\r\n"));
@@ -179,6 +187,52 @@ private slots:
         QVERIFY(log[4].endsWith(Utf8("  Программа завершена.")));
         QCOMPARE(log[5], QString());
         QCOMPARE(log[6], QString());
+    }
+
+    // Without arguments the pupils dialog comes first when it is to be offered;
+    // with any argument it is not.
+    void startupQuestions_data()
+    {
+        QTest::addColumn<bool>("offer");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("dialogs");
+        QTest::newRow("offered") << true << QStringList{} << QStringList{"FPupils"};
+        QTest::newRow("not offered") << false << QStringList{} << QStringList{};
+        QTest::newRow("skipped with an argument")
+            << true << QStringList{"lessons/short.sl2"} << QStringList{};
+    }
+
+    void startupQuestions()
+    {
+        QFETCH(bool, offer);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, dialogs);
+        Folder->WriteText("Pupils.ini", std::string("[Main]\r\nShowPupilsAtStartup=") +
+                                            (offer ? "1" : "0") +
+                                            "\r\nPupilsCount=2\r\nPupilName_0=Иванов\r\n"
+                                            "PupilName_1=Петров\r\n");
+        std::vector<std::string> args;
+        for (const QString& a : arguments)
+            args.push_back(a.toStdString());
+
+        QStringList shown;
+        TDialogAnswer pupils("FPupils", [&shown](QWidget& dialog) {
+            shown << dialog.objectName();
+            FindIn<QListWidget>(dialog, "LBPupils")->setCurrentRow(1);
+            FindIn<QPushButton>(dialog, "BOk")->click();
+        });
+        {
+            TAppWindows app;
+            app.Show(args);
+            QCOMPARE(shown, dialogs);
+            const bool chosen = !dialogs.isEmpty();
+            QCOMPARE(app.Main().windowTitle().section(QLatin1Char('|'), 0, 0),
+                     chosen ? Utf8("Петров ") : Utf8("Иванов "));
+        }
+        // The first pupil's line at the showing, the chosen one's after it.
+        const std::string log = Folder->ReadText("Log.txt");
+        QVERIFY(log.find("Выбран ученик: Иванов\r\n") != std::string::npos);
+        QCOMPARE(log.find("Выбран ученик: Петров\r\n") != std::string::npos, !dialogs.isEmpty());
     }
 
     // A run in progress when the mode switch arrives cannot happen at start,
