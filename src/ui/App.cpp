@@ -8,13 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "AboutDialog.h"
+#include "BehaviorDialog.h"
 #include "Fonts.h"
+#include "InputModeDialog.h"
 #include "MainWindow.h"
 #include "PupilsDialog.h"
 #include "SingleInstance.h"
 #include "SkinDialog.h"
 #include "UiHelpers.h"
-#include "settings/BehaviorSettings.h"
 #include "util/ProgramFolder.h"
 
 namespace korvan {
@@ -33,15 +35,19 @@ TAppWindows::TAppWindows()
     FPupils = std::make_unique<TFPupils>(FMain.get());
     FPupilEditor = std::make_unique<TFPupils_e>(FMain.get());
     FPupils->SetEditor(FPupilEditor.get());
-    FBehavior =
-        std::make_unique<TBehaviorSettings>(ProgramFile("Korvan.ini"), ProgramFile("Modes.ini"));
+    FBehavior = std::make_unique<TFBehavior>(FMain.get());
     FSkin = std::make_unique<TFSkin>(FMain.get());
-    FMain->AttachDialogs({FPupils.get(), FBehavior.get(), FSkin.get()});
+    FAbout = std::make_unique<TFAbout>(FMain.get());
+    FInpMode = std::make_unique<TFInpMode>(FMain.get());
+    FMain->AttachDialogs(
+        {FPupils.get(), FBehavior.get(), FSkin.get(), FAbout.get(), FInpMode.get()});
 }
 
 TAppWindows::~TAppWindows()
 {
     FMain->AttachDialogs({});
+    FInpMode.reset();
+    FAbout.reset();
     FSkin.reset();
     FBehavior.reset();
     FPupilEditor.reset();

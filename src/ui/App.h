@@ -14,7 +14,9 @@ class QWidget;
 
 namespace korvan {
 
-class TBehaviorSettings;
+class TFAbout;
+class TFBehavior;
+class TFInpMode;
 class TFMain;
 class TFPupils;
 class TFPupils_e;
@@ -25,11 +27,10 @@ using TAfterShow = std::function<void(QWidget* mainWindow)>;
 
 // The windows in their order of creation: the main window (whose creation
 // opens the log and reads the recent lessons), the pupils list (Pupils.ini)
-// and its name editor, the behaviour settings (the behaviour dialog's state:
-// it reads Korvan.ini and Modes.ini), the appearance dialog (Skin.ini). The
-// about box and the input-mode prompt take their places in this order when
-// they exist. Destroyed in reverse, so every dialog writes its file before the
-// main window saves the recent lessons, logs the end and closes the log.
+// and its name editor, the behaviour dialog (Korvan.ini and Modes.ini), the
+// appearance dialog (Skin.ini), the about box and the input-mode prompt.
+// Destroyed in reverse, so every dialog writes its file before the main window
+// saves its part of Korvan.ini, logs the end and closes the log.
 class TAppWindows
 {
 public:
@@ -46,15 +47,17 @@ public:
 
     TFMain& Main() { return *FMain; }
     TFPupils& Pupils() { return *FPupils; }
-    TBehaviorSettings& Behavior() { return *FBehavior; }
+    TFBehavior& Behavior() { return *FBehavior; }
     TFSkin& Skin() { return *FSkin; }
 
 private:
     std::unique_ptr<TFMain> FMain;
     std::unique_ptr<TFPupils> FPupils;
     std::unique_ptr<TFPupils_e> FPupilEditor;
-    std::unique_ptr<TBehaviorSettings> FBehavior;
+    std::unique_ptr<TFBehavior> FBehavior;
     std::unique_ptr<TFSkin> FSkin;
+    std::unique_ptr<TFAbout> FAbout;
+    std::unique_ptr<TFInpMode> FInpMode;
 };
 
 // The whole program; returns its exit code. A second start while one runs ends

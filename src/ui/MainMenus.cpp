@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMenu>
 
+#include "Authoring.h"
+
 namespace korvan {
 
 namespace {
@@ -14,30 +16,30 @@ QMenu* MakeMenu(QWidget* window, const char* name)
     return menu;
 }
 
+// Owned by the menu; where it goes in the menu is the caller's.
 QAction* MakeAction(QMenu* menu, const char* name, const char* caption,
                     std::function<void()> handler)
 {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    auto* action = new QAction(QString::fromUtf8(caption), menu);
     action->setObjectName(QString::fromLatin1(name));
-    if (handler)
-        QObject::connect(action, &QAction::triggered, menu, std::move(handler));
-    else
-        action->setEnabled(false);
+    QObject::connect(action, &QAction::triggered, menu, std::move(handler));
     return action;
 }
 
 } // namespace
 
-TMainMenus::TMainMenus(QWidget* window, TMenuHandlers handlers)
+TMainMenus::TMainMenus(QWidget* window, TMenuHandlers handlers, TAuthoring& authoring)
 {
     PMCustomize = MakeMenu(window, "PMCustomize");
     APupil = MakeAction(PMCustomize, "APupil", "Ученики ...", std::move(handlers.Pupil));
     ABehavior = MakeAction(PMCustomize, "ABehavior", "Поведение программы ...",
                            std::move(handlers.Behavior));
     ASkin = MakeAction(PMCustomize, "ASkin", "Внешний вид программы ...", std::move(handlers.Skin));
+    PMCustomize->addActions({APupil, ABehavior, ASkin});
 
     PMHelp = MakeMenu(window, "PMHelp");
     AAbout = MakeAction(PMHelp, "AAbout", "О программе ...", std::move(handlers.About));
+    authoring.FillHelpMenu(PMHelp, AAbout);
 }
 
 } // namespace korvan

@@ -22,15 +22,18 @@ struct TMenuHandlers
     std::function<void()> About;    // AAbout
 };
 
+class TAuthoring;
+
 class TMainMenus
 {
 public:
-    TMainMenus(QWidget* window, TMenuHandlers handlers);
+    // The help menu takes the documents, the web page and the letter from
+    // `authoring`, then "О программе ...".
+    TMainMenus(QWidget* window, TMenuHandlers handlers, TAuthoring& authoring);
 
     QMenu* PMCustomize = nullptr;
     QMenu* PMHelp = nullptr;
 
-    // An action without a handler stays disabled until its dialog exists.
     QAction* APupil = nullptr;
     QAction* ABehavior = nullptr;
     QAction* ASkin = nullptr;

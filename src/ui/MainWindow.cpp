@@ -13,8 +13,12 @@
 #include <algorithm>
 #include <cctype>
 
+#include "AboutDialog.h"
+#include "Authoring.h"
+#include "BehaviorDialog.h"
 #include "Cp1251.h"
 #include "DerivedLessonSave.h"
+#include "InputModeDialog.h"
 #include "LessonMenu.h"
 #include "MainMenus.h"
 #include "PaneView.h"
@@ -27,6 +31,7 @@
 #include "drill/DrillTexts.h"
 #include "drill/PaneLayout.h"
 #include "settings/BehaviorSettings.h"
+#include "settings/LessonAuthoring.h"
 #include "settings/SkinCfg.h"
 #include "settings/WindowPlacement.h"
 #include "timing/TimeCalculator.h"
@@ -170,6 +175,8 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
     Progress->SetGaugePosition(0);
     OpenLog(ProgramFile("Log.txt"));
     Recent.Load(ProgramFile("Korvan.ini"), ProgramFolder());
+    Authoring = std::make_unique<TAuthoring>(
+        this, ProgramFolder(), LoadLessonCreateFolder(ProgramFile("Korvan.ini"), ProgramFolder()));
     Calculator = std::make_unique<TTimeCalculator>(
         ProgramFile("Time.ini"),
         [this](const std::string& message) { Messages->ShowMsgBox(message, TMsgButtons::Ok); });
@@ -181,6 +188,15 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
         this, FLesson, Recent,
         TLessonMenuHandlers{[this](const std::string& path) { FDrill->OpenLesson(path); },
                             [this] { DerivedSave->SaveRestOrWithMistakes(FLesson, PupilName); }});
+    LessonMenu->UseLessonCreateMenu(
+        [this](QMenu* pmLesson) { return Authoring->AddLessonCreateMenu(pmLesson); });
+    Menus = std::make_unique<TMainMenus>(
+        this,
+        TMenuHandlers{[this] { Guard([this] { APupilExecute(); }); },
+                      [this] { Guard([this] { ABehaviorExecute(); }); },
+                      [this] { Guard([this] { ASkinExecute(); }); },
+                      [this] { Guard([this] { AAboutExecute(); }); }},
+        *Authoring);
     FDrill->LogProgramStarted();
     ShowInPane(TPane::MInfo, DrillTexts().ChooseLesson);
 
@@ -206,10 +222,11 @@ TFMain::~TFMain()
     FDrill.reset();
     Calculator.reset();
     try {
+        SaveLessonCreateFolder(ProgramFile("Korvan.ini"), Authoring->CreateFolder());
         Recent.Save(ProgramFile("Korvan.ini"));
     } catch (const std::exception&) {
         // The program expects its folder to be writable; at the end there is
-        // nobody left to tell, and the next start keeps the old list.
+        // nobody left to tell, and the next start keeps the old values.
     }
     CloseLog();
 }
@@ -293,12 +310,6 @@ void TFMain::CreateControls()
     for (const TAnchored& a : Progress->Anchors())
         Anchors.push_back(a);
 
-    Menus = std::make_unique<TMainMenus>(
-        this, TMenuHandlers{[this] { Guard([this] { APupilExecute(); }); },
-                            {},
-                            [this] { Guard([this] { ASkinExecute(); }); },
-                            {}});
-
     connect(BLesson, &QPushButton::clicked, this, [this] { LessonMenu->BLessonClick(BLesson); });
     connect(BCustomize, &QPushButton::clicked, this,
             [this] { PopupUnderButton(BCustomize, Menus->PMCustomize); });
@@ -314,8 +325,11 @@ void TFMain::CreateControls()
 void TFMain::AttachDialogs(const TDialogs& dialogs)
 {
     PupilsDialog = dialogs.Pupils;
-    Behavior.Settings = dialogs.Behavior;
+    BehaviorDialog = dialogs.Behavior;
+    Behavior.Settings = dialogs.Behavior ? &dialogs.Behavior->Settings() : nullptr;
     SkinDialog = dialogs.Skin;
+    AboutDialog = dialogs.About;
+    InpModeDialog = dialogs.InpMode;
 }
 
 void TFMain::SetCommandLine(std::vector<std::string> arguments)
@@ -355,6 +369,11 @@ void TFMain::StartUp()
     Guard([this] {
         if (PupilsDialog && PupilsDialog->ExecuteAtStartup())
             PupilChanged();
+    });
+    Guard([this] {
+        // The answer sets the behaviour settings; the next run takes them.
+        if (Skin().AskAtStartupUseTextInput && InpModeDialog && BehaviorDialog)
+            InpModeDialog->Execute(BehaviorDialog->Settings().CurrentCfg.UseTextInput);
     });
 }
 
@@ -675,6 +694,18 @@ void TFMain::APupilExecute()
 {
     if (PupilsDialog && PupilsDialog->Execute())
         PupilChanged();
+}
+
+void TFMain::ABehaviorExecute()
+{
+    if (BehaviorDialog && BehaviorDialog->Execute())
+        WarnSettingsApplyLater();
+}
+
+void TFMain::AAboutExecute()
+{
+    if (AboutDialog)
+        AboutDialog->Execute();
 }
 
 void TFMain::ASkinExecute()

@@ -25,9 +25,13 @@ class QPushButton;
 
 namespace korvan {
 
+class TAuthoring;
 class TBehaviorSettings;
 class TDerivedLessonSave;
 class TDrill;
+class TFAbout;
+class TFBehavior;
+class TFInpMode;
 class TFPupils;
 class TFSkin;
 class TLessonMenu;
@@ -56,8 +60,10 @@ public:
 struct TDialogs
 {
     TFPupils* Pupils = nullptr;
-    TBehaviorSettings* Behavior = nullptr;
+    TFBehavior* Behavior = nullptr;
     TFSkin* Skin = nullptr;
+    TFAbout* About = nullptr;
+    TFInpMode* InpMode = nullptr;
 };
 
 // The lesson path of a command-line argument: trimmed; taken as it is when it
@@ -92,6 +98,8 @@ public:
     void PupilChanged();
     void WarnSettingsApplyLater();
     void APupilExecute();
+    void ABehaviorExecute();
+    void AAboutExecute();
 
     TDrill& Drill() { return *FDrill; }
     const TLesson& Lesson() const { return FLesson; }
@@ -135,7 +143,10 @@ private:
     TStdRandom Random;
     TBehaviorLink Behavior;
     QPointer<TFPupils> PupilsDialog;
+    QPointer<TFBehavior> BehaviorDialog;
     QPointer<TFSkin> SkinDialog;
+    QPointer<TFAbout> AboutDialog;
+    QPointer<TFInpMode> InpModeDialog;
     std::unique_ptr<TQtMessageBox> Messages;
     std::unique_ptr<TQtQuestionTimers> Timers;
     std::unique_ptr<TSilentSound> Sound;
@@ -143,6 +154,7 @@ private:
     std::unique_ptr<TDrill> FDrill;
     TRecentLessons Recent;
     std::unique_ptr<TDerivedLessonSave> DerivedSave;
+    std::unique_ptr<TAuthoring> Authoring;
 
     std::unique_ptr<TPaneView> Panes;
     std::unique_ptr<TProgressView> Progress;

@@ -5,17 +5,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextEdit>
 #include <QtTest>
 
 #include <memory>
 
 #include "App.h"
+#include "Authoring.h"
+#include "BehaviorDialog.h"
 #include "DerivedLessonSave.h"
 #include "MainWindow.h"
 #include "MainWindowTestFolder.h"
@@ -38,6 +42,15 @@ constexpr int Thinking = static_cast<int>(TPhase::Thinking);
 constexpr int Revealed = static_cast<int>(TPhase::Revealed);
 constexpr int Judging = static_cast<int>(TPhase::Judging);
 
+// The captions of a menu's items, "-" for a separator.
+QStringList Captions(const QMenu* menu)
+{
+    QStringList captions;
+    for (const QAction* a : menu->actions())
+        captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return captions;
+}
+
 } // namespace
 
 class MainWindowTest : public QObject
@@ -47,6 +60,7 @@ class MainWindowTest : public QObject
 private:
     std::unique_ptr<TTestFolder> Folder;
     std::unique_ptr<TAppWindows> App;
+    QList<QUrl> Opened; // what went to the desktop
 
     TFMain& Main() { return App->Main(); }
 
@@ -92,16 +106,22 @@ private:
         QCOMPARE(asked[0].Folder, QString::fromStdString(Folder->Path("lessons")));
     }
 
+    // The menu a button opens, closed again.
+    QMenu* MenuOf(const char* button, const char* menu)
+    {
+        Click(button);
+        auto* popup = Find<QMenu>(menu);
+        if (!popup->isVisible())
+            qWarning("%s did not open %s", button, menu);
+        popup->close();
+        return popup;
+    }
+
     // The recent entries as the lesson menu shows them under the button.
     QStringList RecentEntries()
     {
-        Click("BLesson");
-        auto* menu = Find<QMenu>("PMLesson");
-        menu->close();
-        QStringList entries;
-        for (const QAction* a : Find<QMenu>("MIOpenRecent")->actions())
-            entries << a->text();
-        return entries;
+        MenuOf("BLesson", "PMLesson");
+        return Captions(Find<QMenu>("MIOpenRecent"));
     }
 
     // Key presses until the phase comes, or 5 s pass.
@@ -124,8 +144,14 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        SetShellOpener([this](const QUrl& url) { Opened << url; });
+    }
+
     void init()
     {
+        Opened.clear();
         Folder = std::make_unique<TTestFolder>();
         Folder->WriteSampleLessons();
         TakeShownMessages();
@@ -405,7 +431,7 @@ private slots:
                                             "TranslRE=" + (translRE ? "1" : "0") +
                                             "\r\nCfgMode=1\r\n");
         // The pane font changes; the transcription keeps its phonetic face.
-        Folder->WriteText("Skin.ini", "[Main]\r\nFontName=Courier New\r\nFontSize=16\r\n");
+        Folder->WriteSkin("FontName=Courier New\r\nFontSize=16\r\n");
         Start();
         OpenFromMenu(Folder->Path("lessons/" + lesson.toStdString()));
         Key(Qt::Key_F4);
@@ -487,7 +513,7 @@ private slots:
 
     void appearanceDialogAppliesAndIsSaved()
     {
-        Folder->WriteText("Skin.ini", "[Main]\r\nShowHelpMsg=0\r\nBackColor2=255\r\n");
+        Folder->WriteSkin("ShowHelpMsg=0\r\nBackColor2=255\r\n");
         Start();
         QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..501"));
         QCOMPARE(Pane("M2")->palette().color(QPalette::Base), QColor(255, 0, 0));
@@ -667,6 +693,109 @@ private slots:
         QVERIFY(lesson.find("Второе предложение.") == std::string::npos);
     }
 
+    // "Поведение программы ..." confirmed during a run says that the run keeps
+    // its settings, and it does.
+    void behaviourDialog_data()
+    {
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("idle, confirmed") << false << true;
+        QTest::newRow("running, confirmed") << true << true;
+        QTest::newRow("running, cancelled") << true << false;
+    }
+
+    void behaviourDialog()
+    {
+        QFETCH(bool, running);
+        QFETCH(bool, confirm);
+        Start();
+        OpenFromMenu(Folder->Path("lessons/short.sl2"));
+        if (running)
+            Key(Qt::Key_F4);
+        TDialogAnswer answer("FBehavior", [confirm](QWidget& dialog) {
+            FindIn<QRadioButton>(dialog, "RBUseTextInput")->click();
+            FindIn<QPushButton>(dialog, confirm ? "BOk" : "BCancel")->click();
+        });
+        const bool warned = running && confirm;
+        if (warned)
+            SetNextAnswer(true);
+        Find<QAction>("ABehavior")->trigger();
+        QVERIFY(answer.Answered());
+        QCOMPARE(TakeShownMessages(),
+                 warned ? QStringList{Utf8("Выбранные Вами параметры будут использованы только "
+                                           "при работе со следующим уроком или после повторного "
+                                           "запуска текущего урока.")}
+                        : QStringList{});
+        QCOMPARE(App->Behavior().Settings().CurrentCfg.UseTextInput, confirm);
+        QVERIFY(!Main().Drill().Cfg().UseTextInput);
+        if (running) {
+            WaitForPhase(Thinking);
+            QVERIFY(!Pane("MInput")->isVisible());
+        }
+    }
+
+    // "Помощь": the documents and addresses go to the desktop, the about box
+    // opens.
+    void helpMenu()
+    {
+        Start();
+        QCOMPARE(Captions(MenuOf("BHelp", "PMHelp")),
+                 (QStringList{Utf8("Описание работы с программой"),
+                              Utf8("Создание собственных уроков для программы"), "-",
+                              Utf8("Сайт программы"), Utf8("Написать мне письмо"), "-",
+                              Utf8("О программе ...")}));
+        Find<QAction>("AHelpUserGuide")->trigger();
+        QCOMPARE(Opened, QList<QUrl>{QUrl::fromLocalFile(
+                             QString::fromStdString(Folder->Path("docs/korvan/user_guide.htm")))});
+        TDialogAnswer about("FAbout",
+                            [](QWidget& dialog) { FindIn<QPushButton>(dialog, "BOk")->click(); });
+        Find<QAction>("AAbout")->trigger();
+        QVERIFY(about.Answered());
+    }
+
+    // The authoring submenu ends the lesson menu; its dialogs start in the
+    // lesson-creation folder of Korvan.ini, which is kept at the end.
+    void authoringFromLessonMenu()
+    {
+        QDir().mkpath(QString::fromStdString(Folder->Path("mine")));
+        Folder->WriteText("mine/draft.doc", "draft");
+        Folder->WriteText("Korvan.ini", "[Main]\r\nCfgMode=1\r\n[LessonCreate]\r\n"
+                                        "RecentLessonCreateFolder=" +
+                                            Folder->Path("mine/") + "\r\n");
+        Start();
+        QCOMPARE(Captions(MenuOf("BLesson", "PMLesson")),
+                 (QStringList{Utf8("Открыть урок ..."), Utf8("Открыть недавний урок"), "-",
+                              Utf8("Сохранить урок"), "-", Utf8("Создать / редактировать урок")}));
+        auto* create = Find<QMenu>("MILessonCreate");
+        QCOMPARE(Captions(create),
+                 (QStringList{Utf8("Создание собственных уроков для программы"), "-",
+                              Utf8("Создать обычный урок с помощью MS Word ..."),
+                              Utf8("Создать урок для изучения слов с помощью MS Word ..."),
+                              Utf8("Продолжить редактирование урока в MS Word ...")}));
+        for (const QAction* a : create->actions())
+            QVERIFY(a->isEnabled());
+
+        const QString draft = QString::fromStdString(Folder->Path("mine/draft.doc"));
+        QString startedIn;
+        TDialogAnswer edit("OpenWordDialog", [&](QWidget& dialog) {
+            auto& files = static_cast<QFileDialog&>(dialog);
+            startedIn = files.directory().absolutePath();
+            files.selectFile(draft);
+            static_cast<QDialog&>(dialog).accept(); // QFileDialog::accept, the "Open" button
+        });
+        Find<QAction>("ALessonEdit_Word")->trigger();
+        QVERIFY(edit.Answered());
+        QCOMPARE(startedIn, QString::fromStdString(Folder->Path("mine")));
+        QCOMPARE(Opened, QList<QUrl>{QUrl::fromLocalFile(draft)});
+        App.reset();
+
+        const std::string ini = Folder->ReadText("Korvan.ini");
+        QVERIFY2(ini.find("RecentLessonCreateFolder=" + Folder->Path("mine/")) != std::string::npos,
+                 ini.c_str());
+        QVERIFY(ini.find("[RecentOpenFiles]") != std::string::npos);
+        QVERIFY(ini.find("UseTextInput=") != std::string::npos);
+    }
+
     void escapeClosesOnlyWhenAllowed()
     {
         Start();
@@ -675,7 +804,7 @@ private slots:
         QVERIFY(Main().isVisible());
         App.reset();
 
-        Folder->WriteText("Skin.ini", "[Main]\r\nUseEscapeForExit=1\r\n");
+        Folder->WriteSkin("UseEscapeForExit=1\r\n");
         Start();
         Key(Qt::Key_Escape);
         QTRY_VERIFY(!Main().isVisible());

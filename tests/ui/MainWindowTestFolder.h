@@ -119,6 +119,7 @@ public:
         // Runs in file order, wrong answers come back once, no countdown.
         WriteText("Korvan.ini", "[Main]\r\nUseTime=0\r\nOrderKind=0\r\nMistakeChange=0\r\n"
                                 "SaveDiff=0\r\nCfgMode=1\r\n");
+        WriteSkin("");
     }
 
     std::string Path(const std::string& name) const { return Root + name; }
@@ -130,6 +131,15 @@ public:
     {
         std::ofstream out(Path(name), std::ios::binary | std::ios::trunc);
         out << ToCp1251(utf8);
+    }
+
+    // Skin.ini with these lines of section Main; the input-mode prompt is off
+    // unless they say otherwise.
+    void WriteSkin(const std::string& utf8Lines) const
+    {
+        const bool ask = utf8Lines.find("AskAtStartupUseTextInput=") != std::string::npos;
+        WriteText("Skin.ini",
+                  "[Main]\r\n" + utf8Lines + (ask ? "" : "AskAtStartupUseTextInput=0\r\n"));
     }
 
     std::string ReadText(const std::string& name) const

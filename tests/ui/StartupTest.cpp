@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "App.h"
+#include "BehaviorDialog.h"
 #include "MainWindow.h"
 #include "MainWindowTestFolder.h"
 #include "UiHelpers.h"
@@ -109,7 +110,7 @@ private slots:
             m = InFolder(m);
         QCOMPARE(TakeShownMessages(), messages);
         QCOMPARE(app.Main().Lesson().Loaded, loaded);
-        QCOMPARE(app.Behavior().CurrentMode, mode);
+        QCOMPARE(app.Behavior().Settings().CurrentMode, mode);
         if (loaded)
             QCOMPARE(app.Main().windowTitle(), Utf8("Ученик 1 | Урок: Короткий урок"));
         // Opened, not started.
@@ -143,7 +144,7 @@ private slots:
         const QString prefix = Utf8("Ошибка при открытии файла урока \"") + path + "\": ";
         QVERIFY2(shown[0].startsWith(prefix), qPrintable(shown[0]));
         QVERIFY(shown[0].size() > prefix.size()); // the failure's own text follows
-        QCOMPARE(app.Behavior().CurrentMode, 0);
+        QCOMPARE(app.Behavior().Settings().CurrentMode, 0);
         QVERIFY(!app.Main().Lesson().Loaded);
     }
 
@@ -189,28 +190,44 @@ private slots:
         QCOMPARE(log[6], QString());
     }
 
-    // Without arguments the pupils dialog comes first when it is to be offered;
-    // with any argument it is not.
+    // Without arguments the pupils dialog comes first when it is to be offered,
+    // then the input-mode prompt when it is to be asked; its answer is the
+    // behaviour settings' (and so saved), Esc leaves them alone. Any argument
+    // skips both.
     void startupQuestions_data()
     {
-        QTest::addColumn<bool>("offer");
+        QTest::addColumn<bool>("offer");     // ShowPupilsAtStartup
+        QTest::addColumn<bool>("ask");       // AskAtStartupUseTextInput
+        QTest::addColumn<QString>("answer"); // the prompt's button, or Esc
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("dialogs");
-        QTest::newRow("offered") << true << QStringList{} << QStringList{"FPupils"};
-        QTest::newRow("not offered") << false << QStringList{} << QStringList{};
+        QTest::addColumn<bool>("textInput"); // UseTextInput afterwards
+        QTest::newRow("both, typed") << true << true << "BUseTextInput" << QStringList{}
+                                     << QStringList{"FPupils", "FInpMode"} << true;
+        QTest::newRow("pupils only")
+            << true << false << "" << QStringList{} << QStringList{"FPupils"} << false;
+        QTest::newRow("prompt only, spoken") << false << true << "BUseAudioInput" << QStringList{}
+                                             << QStringList{"FInpMode"} << false;
+        QTest::newRow("prompt only, Esc")
+            << false << true << "Esc" << QStringList{} << QStringList{"FInpMode"} << false;
+        QTest::newRow("neither") << false << false << "" << QStringList{} << QStringList{} << false;
         QTest::newRow("skipped with an argument")
-            << true << QStringList{"lessons/short.sl2"} << QStringList{};
+            << true << true << "" << QStringList{"lessons/short.sl2"} << QStringList{} << false;
     }
 
     void startupQuestions()
     {
         QFETCH(bool, offer);
+        QFETCH(bool, ask);
+        QFETCH(QString, answer);
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, dialogs);
+        QFETCH(bool, textInput);
         Folder->WriteText("Pupils.ini", std::string("[Main]\r\nShowPupilsAtStartup=") +
                                             (offer ? "1" : "0") +
                                             "\r\nPupilsCount=2\r\nPupilName_0=Иванов\r\n"
                                             "PupilName_1=Петров\r\n");
+        Folder->WriteSkin(std::string("AskAtStartupUseTextInput=") + (ask ? "1" : "0") + "\r\n");
         std::vector<std::string> args;
         for (const QString& a : arguments)
             args.push_back(a.toStdString());
@@ -221,18 +238,29 @@ private slots:
             FindIn<QListWidget>(dialog, "LBPupils")->setCurrentRow(1);
             FindIn<QPushButton>(dialog, "BOk")->click();
         });
+        TDialogAnswer prompt("FInpMode", [&shown, answer](QWidget& dialog) {
+            shown << dialog.objectName();
+            if (answer == QLatin1String("Esc"))
+                QTest::keyClick(FindIn<QPushButton>(dialog, "BUseAudioInput"), Qt::Key_Escape);
+            else
+                FindIn<QPushButton>(dialog, answer.toLatin1().constData())->click();
+        });
         {
             TAppWindows app;
             app.Show(args);
             QCOMPARE(shown, dialogs);
-            const bool chosen = !dialogs.isEmpty();
             QCOMPARE(app.Main().windowTitle().section(QLatin1Char('|'), 0, 0),
-                     chosen ? Utf8("Петров ") : Utf8("Иванов "));
+                     dialogs.contains("FPupils") ? Utf8("Петров ") : Utf8("Иванов "));
+            QCOMPARE(app.Behavior().Settings().CurrentCfg.UseTextInput, textInput);
         }
         // The first pupil's line at the showing, the chosen one's after it.
         const std::string log = Folder->ReadText("Log.txt");
         QVERIFY(log.find("Выбран ученик: Иванов\r\n") != std::string::npos);
-        QCOMPARE(log.find("Выбран ученик: Петров\r\n") != std::string::npos, !dialogs.isEmpty());
+        QCOMPARE(log.find("Выбран ученик: Петров\r\n") != std::string::npos,
+                 dialogs.contains("FPupils"));
+        const std::string korvan = Folder->ReadText("Korvan.ini");
+        QVERIFY2(korvan.find(textInput ? "UseTextInput=1" : "UseTextInput=0") != std::string::npos,
+                 korvan.c_str());
     }
 
     // A run in progress when the mode switch arrives cannot happen at start,
