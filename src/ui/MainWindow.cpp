@@ -24,8 +24,8 @@
 #include "PaneView.h"
 #include "PupilsDialog.h"
 #include "QtPorts.h"
-#include "QtPortsSound.h"
 #include "SkinDialog.h"
+#include "SoundService.h"
 #include "UiHelpers.h"
 #include "drill/Drill.h"
 #include "drill/DrillTexts.h"
@@ -165,10 +165,14 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
     Timers = std::make_unique<TQtQuestionTimers>(
         this, [this] { Guard([this] { FDrill->TimerM1AndM2Tick(); }); },
         [this] { Guard([this] { FDrill->TimerM3PauseTick(); }); });
-    Sound = std::make_unique<TSilentSound>(
-        TSoundControls{findChild<QWidget*>(QStringLiteral("BRepeatRuSound")),
-                       findChild<QWidget*>(QStringLiteral("BRepeatEnSound")), Progress->Box(),
-                       Progress->RestSeparator()});
+    Sound = std::make_unique<TSoundService>(
+        this, FLesson,
+        TSoundWidgets{findChild<QAbstractButton*>(QStringLiteral("BRepeatRuSound")),
+                      findChild<QAbstractButton*>(QStringLiteral("BRepeatEnSound")),
+                      findChild<QAbstractButton*>(QStringLiteral("BRecStartStopPlay")),
+                      findChild<QWidget*>(QStringLiteral("LRecStartStopPlay")), Progress->Box(),
+                      Progress->RestSeparator()},
+        ProgramFolder());
 
     // FormCreate.
     Panes->InitPanes();
@@ -183,6 +187,13 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
     FDrill = std::make_unique<TDrill>(
         FLesson, *Calculator,
         TDrillPorts{*this, *Sound, *Timers, Random, Clock, *Messages, ProgramLog(), Behavior});
+    // A click on a sound button during a waited sound acts after it, like a key.
+    Sound->Connect(
+        TSoundHooks{[this] { return FDrill->Phase(); },
+                    [this](bool played) { Guard([&] { FDrill->WaitedSoundEnded(played); }); },
+                    [this](std::function<void()> action) {
+                        Guard([&] { FDrill->Defer(std::move(action)); });
+                    }});
     DerivedSave = std::make_unique<TDerivedLessonSave>(this);
     LessonMenu = std::make_unique<TLessonMenu>(
         this, FLesson, Recent,

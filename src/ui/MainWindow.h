@@ -40,7 +40,7 @@ class TPaneView;
 class TProgressView;
 class TQtMessageBox;
 class TQtQuestionTimers;
-class TSilentSound;
+class TSoundService;
 class TTimeCalculator;
 struct TSkinCfg;
 
@@ -149,7 +149,7 @@ private:
     QPointer<TFInpMode> InpModeDialog;
     std::unique_ptr<TQtMessageBox> Messages;
     std::unique_ptr<TQtQuestionTimers> Timers;
-    std::unique_ptr<TSilentSound> Sound;
+    std::unique_ptr<TSoundService> Sound;
     std::unique_ptr<TTimeCalculator> Calculator;
     std::unique_ptr<TDrill> FDrill;
     TRecentLessons Recent;

@@ -1,7 +1,7 @@
 #pragma once
 
 // The drill engine's ports on Qt: the two question timers and the message box.
-// The sound service has its own file (QtPortsSound.h).
+// The sound service has its own file (SoundService.h).
 
 #include <QPointer>
 #include <QTimer>

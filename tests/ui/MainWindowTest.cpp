@@ -796,6 +796,40 @@ private slots:
         QVERIFY(ini.find("UseTextInput=") != std::string::npos);
     }
 
+    // The sound buttons: the own-answer button always, the repeat buttons only
+    // during a run of a lesson with recordings, the progress box giving them
+    // room. No sentence sound is asked for here (UseRWav and UseEWav off), so
+    // a machine without audio shows no message.
+    void soundButtons()
+    {
+        Folder->WriteText("lessons/audio.sl2",
+                          "Korvan Lesson File Format, Version 2\r\n<header>\r\nTitle=Звук\r\n"
+                          "HasRuAudio\r\nHasEnAudio\r\n<body>\r\n1\r\nКомментарий\r\n"
+                          "Предложение.\r\nSentence.\r\n");
+        Folder->WriteText("Korvan.ini", "[Main]\r\nUseTime=0\r\nOrderKind=0\r\nUseRWav=0\r\n"
+                                        "UseEWav=0\r\nCfgMode=1\r\n");
+        Start();
+        QVERIFY(Find("BRecStartStopPlay")->isVisible());
+        QVERIFY(Find<QPushButton>("BRecStartStopPlay")->isCheckable());
+        OpenFromMenu(Folder->Path("lessons/audio.sl2"));
+        QVERIFY(!Find("BRepeatRuSound")->isVisible());
+        Key(Qt::Key_F4);
+        QVERIFY(Find("BRepeatRuSound")->isVisible());
+        QVERIFY(Find("BRepeatEnSound")->isVisible());
+        // Stacked above the separator at 432, the box ending above them.
+        QCOMPARE(Find("BRepeatEnSound")->geometry(), QRect(420, 432 - 20 - 25, 145, 25));
+        QVERIFY(Find("BRepeatRuSound")->y() < Find("BRepeatEnSound")->y());
+        QVERIFY(Find("ProgressPaintBox")->geometry().bottom() < Find("BRepeatRuSound")->y());
+        WaitForPhase(Thinking);
+        QCOMPARE(Text("M2"), Utf8("Предложение."));
+
+        // The short lesson has no recordings: no repeat buttons in its run.
+        OpenFromMenu(Folder->Path("lessons/short.sl2"));
+        Key(Qt::Key_F4);
+        QVERIFY(!Find("BRepeatRuSound")->isVisible());
+        QVERIFY(!Find("BRepeatEnSound")->isVisible());
+    }
+
     void escapeClosesOnlyWhenAllowed()
     {
         Start();
