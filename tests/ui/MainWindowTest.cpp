@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
@@ -828,6 +829,46 @@ private slots:
         Key(Qt::Key_F4);
         QVERIFY(!Find("BRepeatRuSound")->isVisible());
         QVERIFY(!Find("BRepeatEnSound")->isVisible());
+    }
+
+    // A lesson with recordings on a machine that may have no audio output:
+    // whether a sound plays or is reported as not played, the run goes on and
+    // every text is shown.
+    void recordingsWithOrWithoutAudio()
+    {
+        const QString shipped = QStringLiteral(KORVAN_SHIPPED_DATA "/program/lessons/everyday/");
+        for (const char* name : {"001R.WAV", "001E.WAV"})
+            QFile::copy(shipped + QString::fromLatin1(name),
+                        QString::fromStdString(Folder->Path("lessons/")) +
+                            QString::fromLatin1(name));
+        Folder->WriteText("lessons/audio.sl2",
+                          "Korvan Lesson File Format, Version 2\r\n<header>\r\nTitle=Звук\r\n"
+                          "HasRuAudio\r\nHasEnAudio\r\n<body>\r\n1\r\nКомментарий\r\n"
+                          "Предложение.\r\nSentence.\r\n");
+        Folder->WriteText("Korvan.ini", "[Main]\r\nUseTime=0\r\nOrderKind=0\r\nUseRWav=1\r\n"
+                                        "UseEWav=1\r\nCfgMode=1\r\n");
+        // Every message box that comes is read and closed.
+        QStringList shown;
+        QTimer boxes;
+        boxes.setInterval(5);
+        connect(&boxes, &QTimer::timeout, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown << box->text();
+                box->accept();
+            }
+        });
+        boxes.start();
+        Start();
+        OpenFromMenu(Folder->Path("lessons/audio.sl2"));
+        Key(Qt::Key_F4);
+        QTRY_VERIFY_WITH_TIMEOUT(PhaseOf(Main()) == Thinking, 10000);
+        QCOMPARE(Text("M2"), Utf8("Предложение."));
+        QVERIFY(Find("BRepeatRuSound")->isVisible());
+        Key(Qt::Key_F5);
+        QTRY_VERIFY_WITH_TIMEOUT(PhaseOf(Main()) == Judging, 10000);
+        QCOMPARE(Text("M3"), QStringLiteral("Sentence."));
+        for (const QString& text : shown)
+            QVERIFY2(text.contains(Utf8("нет устройства вывода звука")), qPrintable(text));
     }
 
     void escapeClosesOnlyWhenAllowed()
