@@ -11,6 +11,7 @@
 #include <string>
 
 #include "Authoring.h"
+#include "Fonts.h"
 
 namespace korvan {
 
@@ -94,9 +95,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FAbout"));
     setWindowTitle(Utf8("О программе"));
     setFixedSize(DialogWidth, DialogHeight);
-    QFont designFont(QStringLiteral("MS Sans Serif"));
-    designFont.setPointSize(9);
-    setFont(designFont);
+    setFont(DialogFont());
 
     QLabel* name = Text(this, "LName", QStringLiteral("Korvan"), Margin, 14, InnerWidth, 20);
     QFont nameFont(QStringLiteral("Tahoma"));

@@ -19,6 +19,7 @@
 #include <exception>
 
 #include "Cp1251.h"
+#include "Fonts.h"
 #include "UiHelpers.h"
 #include "settings/BehaviorControls.h"
 #include "util/ProgramFolder.h"
@@ -196,11 +197,7 @@ TFBehavior::TFBehavior(QWidget* parent)
     setObjectName(QStringLiteral("FBehavior"));
     setWindowTitle(Utf8("Поведение программы"));
     setFixedSize(DialogWidth, DialogHeight);
-    // Placed by pixel, so the dialog fixes its own font (a substitute of the
-    // design face, see Fonts.h).
-    QFont designFont(QStringLiteral("MS Sans Serif"));
-    designFont.setPointSize(9);
-    setFont(designFont);
+    setFont(DialogFont());
     CreateControls();
     CreateModeMenu();
 }

@@ -28,6 +28,13 @@ bool LoadPhoneticFont(const QString& programFolder)
     return id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(PhoneticFamily);
 }
 
+QFont DialogFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(9);
+    return font;
+}
+
 QFont SkinFont(const TSkinCfg& cfg)
 {
     QFont font(FromCp1251(cfg.FontName));

@@ -23,6 +23,11 @@ void InstallFontSubstitutes();
 // they are.
 bool LoadPhoneticFont(const QString& programFolder);
 
+// The dialogs are placed by pixel, so each fixes its own font: the design face
+// "MS Sans Serif" (a substitute) at 9 points, small enough for the longest
+// caption.
+QFont DialogFont();
+
 // The pane font of the appearance settings: face, size in points and the three
 // style flags. Qt has no character sets, so FontCharset does not enter it. A
 // size outside 1..400 points is drawn at the nearest bound.

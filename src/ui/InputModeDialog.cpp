@@ -1,5 +1,7 @@
 #include "InputModeDialog.h"
 
+#include "Fonts.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -32,9 +34,7 @@ TFInpMode::TFInpMode(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FInpMode"));
     setWindowTitle(Utf8("Режим перевода"));
     setFixedSize(DialogWidth, DialogHeight);
-    QFont designFont(QStringLiteral("MS Sans Serif"));
-    designFont.setPointSize(9);
-    setFont(designFont);
+    setFont(DialogFont());
 
     Label1 = Named(new QLabel(Utf8("Перевод я буду:"), this), "Label1");
     Label1->setGeometry(16, 12, 336, 18);

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "Cp1251.h"
+#include "Fonts.h"
 #include "UiHelpers.h"
 #include "util/ProgramFolder.h"
 
@@ -114,6 +115,7 @@ TFPupils_e::TFPupils_e(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FPupils_e"));
     setWindowTitle(Utf8("Информация об ученике"));
     setFixedSize(EditorWidth, EditorHeight);
+    setFont(DialogFont());
 
     LName = Named(new QLabel(Utf8("Имя:"), this), "LName");
     LName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -165,6 +167,7 @@ TFPupils::TFPupils(QWidget* parent)
     setObjectName(QStringLiteral("FPupils"));
     setWindowTitle(Utf8("Ученики"));
     setFixedSize(PupilsWidth, PupilsHeight);
+    setFont(DialogFont());
     CreateControls();
     try {
         Pupils.Load(IniPath);

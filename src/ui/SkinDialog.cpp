@@ -90,12 +90,7 @@ TFSkin::TFSkin(QWidget* parent)
     setObjectName(QStringLiteral("FSkin"));
     setWindowTitle(Utf8("Внешний вид программы"));
     setFixedSize(DialogWidth, DialogHeight);
-    // The controls are placed by pixel, so the dialog fixes its own font: the
-    // design face (a substitute, see Fonts.h), small enough for the longest
-    // check box caption.
-    QFont designFont(QStringLiteral("MS Sans Serif"));
-    designFont.setPointSize(9);
-    setFont(designFont);
+    setFont(DialogFont());
     CreateControls();
     try {
         LoadSkinCfg(Cfg, IniPath);
