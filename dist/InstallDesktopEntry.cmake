@@ -10,7 +10,7 @@ else()
     set(data_dir "${CMAKE_INSTALL_PREFIX}/${KORVAN_XDG_DATA_DIR}")
 endif()
 
-# The Exec key: the path quoted as the desktop entry specification asks
+# The Exec key: the path quoted as desktop entries require
 # (backslash before " ` $ \ inside quotes, % doubled), then every backslash
 # doubled once more because the key's value is itself an escaped string.
 set(exec "${CMAKE_INSTALL_PREFIX}/korvan")

@@ -21,7 +21,7 @@ constexpr int DialogWidth = 352;
 constexpr int DialogHeight = 504;
 constexpr int Margin = 8;
 
-struct TRowSpec
+struct TColorRowDesign
 {
     const char* Caption;
     const char* Name; // the part after BColor, BBackColor, SBackColor
@@ -29,7 +29,7 @@ struct TRowSpec
     TColor TSkinCfg::*BackField;
 };
 
-const std::array<TRowSpec, 7> RowSpecs{{
+const std::array<TColorRowDesign, 7> ColorRowDesigns{{
     {"Информационных сообщений", "Info", &TSkinCfg::ColorInfo, &TSkinCfg::BackColorInfo},
     {"Ключевой фразы", "1", &TSkinCfg::Color1, &TSkinCfg::BackColor1},
     {"Исходного текста", "2", &TSkinCfg::Color2, &TSkinCfg::BackColor2},
@@ -133,19 +133,19 @@ void TFSkin::CreateControls()
     constexpr int backWidth = 64;
     const int captionWidth = innerWidth - backWidth - Margin;
     for (std::size_t i = 0; i < Rows.size(); ++i) {
-        const TRowSpec& spec = RowSpecs[i];
+        const TColorRowDesign& design = ColorRowDesigns[i];
         TColorRow& row = Rows[i];
         const int top = rowTop + static_cast<int>(i) * rowStep;
-        const QString name = Utf8(spec.Name);
-        row.TextField = spec.TextField;
-        row.BackField = spec.BackField;
+        const QString name = Utf8(design.Name);
+        row.TextField = design.TextField;
+        row.BackField = design.BackField;
 
         // The caption lies over the rectangle, so the pair shows as the pane will.
         row.Shape = Named(new TColorShape(this), QStringLiteral("SBackColor") + name);
         row.Shape->setGeometry(Margin, top, captionWidth, rowHeight);
 
         row.Text =
-            Named(new QPushButton(Utf8(spec.Caption), this), QStringLiteral("BColor") + name);
+            Named(new QPushButton(Utf8(design.Caption), this), QStringLiteral("BColor") + name);
         row.Text->setFlat(true);
         row.Text->setAutoDefault(false);
         QFont bold = row.Text->font();
