@@ -9,59 +9,18 @@ namespace korvan {
 
 namespace {
 
-struct TLogTexts
-{
-    std::string Yes = ToCp1251("Да");
-    std::string No = ToCp1251("Нет");
-    std::string RunStarted = ToCp1251("Запущен урок. Выбраны установки:");
-    std::string Mode = ToCp1251("    Режим: ");
-    std::string ShowText = ToCp1251("    Показывать текст: RU [");
-    std::string PlaySound = ToCp1251("    Проигрывать звук: RU [");
-    std::string Direction = ToCp1251("    Направление перевода: ");
-    std::string Input = ToCp1251("    Режим перевода: ");
-    std::string Typed = ToCp1251("Набирать на клавиатуре");
-    std::string Spoken = ToCp1251("Произносить вслух");
-    std::string UseTime = ToCp1251("    С учетом времени: [");
-    std::string TimeFactor = ToCp1251("[время * ");
-    std::string FromNorm = ToCp1251(" от нормы]");
-    std::string OnMistake = ToCp1251("    При неверном переводе: [");
-    std::string NotAgain = ToCp1251("больше не показывать");
-    std::string OnceMore = ToCp1251("показывать еще один раз");
-    std::string TwiceMore = ToCp1251("показывать еще два раза");
-    std::string Order = ToCp1251("    Способ перебора: [");
-    std::string InOrder = ToCp1251("по порядку");
-    std::string RandomAll = ToCp1251("случайно все");
-    std::string RandomPart = ToCp1251("случайно часть");
-    std::string AtOnce = ToCp1251("[одновременно ");
-
-    std::string Finished = ToCp1251("Урок завершен. Результаты:");
-    std::string Statistics = ToCp1251("    Статистика:");
-    // Each 33 characters, so the three counts stand in one column.
-    std::string NoMistake = ToCp1251("      Без ошибок отвечено        ");
-    std::string OneMistake = ToCp1251("      С одной ошибкой            ");
-    std::string MoreMistakes = ToCp1251("      Более чем с одной ошибкой  ");
-    std::string Difficult =
-        ToCp1251("    Наибольшее затруднение вызвали вопросы (более одной ошибки): ");
-    std::string MistakesMark = ToCp1251(" ош. | ");
-
-    std::string ProgramStarted = ToCp1251("Программа запущена.");
-    std::string Pupil = ToCp1251("Выбран ученик: ");
-    std::string LessonOpened = ToCp1251("Открыт урок: ");
-    std::string ProgramFinished = ToCp1251("Программа завершена.");
-};
-
-const TLogTexts& Texts()
-{
-    static const TLogTexts texts;
-    return texts;
-}
-
 const std::string& YesNo(bool value)
 {
-    return value ? Texts().Yes : Texts().No;
+    return value ? DrillLogTexts().Yes : DrillLogTexts().No;
 }
 
 } // namespace
+
+const TDrillLogTexts& DrillLogTexts()
+{
+    static const TDrillLogTexts texts;
+    return texts;
+}
 
 std::string SpeedFactorText(int speed)
 {
@@ -76,14 +35,14 @@ std::string SpeedFactorText(int speed)
 
 std::vector<std::string> RunSettingsLines(const TBehaviorCfg& cfg, const std::string& modeName)
 {
-    const TLogTexts& t = Texts();
+    const TDrillLogTexts& t = DrillLogTexts();
     std::vector<std::string> lines;
     lines.reserve(9);
     lines.push_back(t.RunStarted);
     lines.push_back(t.Mode + modeName);
     lines.push_back(t.ShowText + YesNo(cfg.ShowRText) + "], EN [" + YesNo(cfg.ShowEText) + "]");
     lines.push_back(t.PlaySound + YesNo(cfg.UseRWav) + "], EN [" + YesNo(cfg.UseEWav) + "]");
-    lines.push_back(t.Direction + (cfg.TranslRE ? "[RU -> EN]" : "[EN -> RU]"));
+    lines.push_back(t.Direction + (cfg.TranslRE ? t.RuToEn : t.EnToRu));
     lines.push_back(t.Input + (cfg.UseTextInput ? t.Typed : t.Spoken));
 
     std::string time = t.UseTime + YesNo(cfg.UseTime) + "] ";
@@ -110,7 +69,7 @@ std::vector<std::string> ResultsLogLines(const TLesson& lesson, bool translRE,
                                          const std::string& grade, const std::string& results,
                                          const std::string& time)
 {
-    const TLogTexts& t = Texts();
+    const TDrillLogTexts& t = DrillLogTexts();
     int clean = 0;
     int one = 0;
     int more = 0;
@@ -143,17 +102,17 @@ std::vector<std::string> ResultsLogLines(const TLesson& lesson, bool translRE,
 
 void LogProgramStarted(TLogWriter& log)
 {
-    log.Write(Texts().ProgramStarted, true, true);
+    log.Write(DrillLogTexts().ProgramStarted, true, true);
 }
 
 void LogPupil(TLogWriter& log, const std::string& pupilName)
 {
-    log.Write(Texts().Pupil + pupilName, true, true);
+    log.Write(DrillLogTexts().Pupil + pupilName, true, true);
 }
 
 void LogLessonOpened(TLogWriter& log, const std::string& path)
 {
-    log.Write(Texts().LessonOpened + PathToCp1251(path), true, true);
+    log.Write(DrillLogTexts().LessonOpened + PathToCp1251(path), true, true);
 }
 
 void LogRunSettings(TLogWriter& log, const TBehaviorCfg& cfg, const std::string& modeName)
@@ -168,7 +127,7 @@ void WriteResultsToLog(TLogWriter& log, const TLesson& lesson, bool translRE,
                        const std::string& grade, const std::string& results,
                        const std::string& time)
 {
-    log.Write(Texts().Finished, true, false);
+    log.Write(DrillLogTexts().Finished, true, false);
     for (const std::string& line : ResultsLogLines(lesson, translRE, grade, results, time))
         log.Write(line, false, false);
     log.Flush();
@@ -176,7 +135,7 @@ void WriteResultsToLog(TLogWriter& log, const TLesson& lesson, bool translRE,
 
 void LogProgramFinished(TLogWriter& log)
 {
-    log.Write(Texts().ProgramFinished, true, false);
+    log.Write(DrillLogTexts().ProgramFinished, true, false);
     log.Write("", false, true);
 }
 

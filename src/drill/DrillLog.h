@@ -12,8 +12,56 @@
 #include "lesson/Lesson.h"
 #include "settings/BehaviorCfg.h"
 #include "util/Log.h"
+#include "util/Text.h"
 
 namespace korvan {
+
+// The log's fixed texts in 1251, shared by the writer and the teacher's report
+// that reads them back.
+struct TDrillLogTexts
+{
+    std::string Yes = ToCp1251("Да");
+    std::string No = ToCp1251("Нет");
+    std::string RunStarted = ToCp1251("Запущен урок. Выбраны установки:");
+    std::string Mode = ToCp1251("    Режим: ");
+    std::string ShowText = ToCp1251("    Показывать текст: RU [");
+    std::string PlaySound = ToCp1251("    Проигрывать звук: RU [");
+    std::string Direction = ToCp1251("    Направление перевода: ");
+    std::string RuToEn = "[RU -> EN]";
+    std::string EnToRu = "[EN -> RU]";
+    std::string Input = ToCp1251("    Режим перевода: ");
+    std::string Typed = ToCp1251("Набирать на клавиатуре");
+    std::string Spoken = ToCp1251("Произносить вслух");
+    std::string UseTime = ToCp1251("    С учетом времени: [");
+    std::string TimeFactor = ToCp1251("[время * ");
+    std::string FromNorm = ToCp1251(" от нормы]");
+    std::string OnMistake = ToCp1251("    При неверном переводе: [");
+    std::string NotAgain = ToCp1251("больше не показывать");
+    std::string OnceMore = ToCp1251("показывать еще один раз");
+    std::string TwiceMore = ToCp1251("показывать еще два раза");
+    std::string Order = ToCp1251("    Способ перебора: [");
+    std::string InOrder = ToCp1251("по порядку");
+    std::string RandomAll = ToCp1251("случайно все");
+    std::string RandomPart = ToCp1251("случайно часть");
+    std::string AtOnce = ToCp1251("[одновременно ");
+
+    std::string Finished = ToCp1251("Урок завершен. Результаты:");
+    std::string Statistics = ToCp1251("    Статистика:");
+    // Each 33 characters, so the three counts stand in one column.
+    std::string NoMistake = ToCp1251("      Без ошибок отвечено        ");
+    std::string OneMistake = ToCp1251("      С одной ошибкой            ");
+    std::string MoreMistakes = ToCp1251("      Более чем с одной ошибкой  ");
+    std::string Difficult =
+        ToCp1251("    Наибольшее затруднение вызвали вопросы (более одной ошибки): ");
+    std::string MistakesMark = ToCp1251(" ош. | ");
+
+    std::string ProgramStarted = ToCp1251("Программа запущена.");
+    std::string Pupil = ToCp1251("Выбран ученик: ");
+    std::string LessonOpened = ToCp1251("Открыт урок: ");
+    std::string ProgramFinished = ToCp1251("Программа завершена.");
+};
+
+const TDrillLogTexts& DrillLogTexts();
 
 // The think-time factor (Speed + 5) / 10 in its shortest exact decimal form:
 // "1" for 5, "0.5" for 0, "1.2" for 7, "2.5" for 20.

@@ -1,0 +1,384 @@
+#include "report/HtmlReport.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "report/ReportCharts.h"
+#include "report/ReportText.h"
+
+namespace korvan {
+
+namespace {
+
+constexpr const char* Style = R"(
+body { font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt; color: #222; margin: 16px; }
+h1 { font-size: 18pt; margin: 0 0 4px; }
+h2 { font-size: 14pt; margin: 18px 0 6px; border-bottom: 1px solid #999; }
+h3 { font-size: 11pt; margin: 12px 0 4px; }
+p.note { color: #555; margin: 2px 0; }
+table { border-collapse: collapse; margin: 4px 0 8px; }
+th, td { border: 1px solid #bbb; padding: 2px 6px; text-align: left; vertical-align: top; }
+th { background: #eee; }
+td.n { text-align: right; }
+tr.unfinished td { color: #888; font-style: italic; }
+svg.chart { width: 100%; max-width: 760px; height: auto; display: block; }
+svg.chart text { font-size: 11px; fill: #333; }
+svg.chart text.scale { text-anchor: end; }
+svg.chart text.date-last { text-anchor: end; }
+svg.chart text.empty { text-anchor: middle; fill: #777; }
+@page { size: A4; margin: 14mm; }
+@media print {
+  body { margin: 0; }
+  section.pupil, section.lessons { break-before: page; }
+  tr, svg { break-inside: avoid; }
+  a { color: inherit; text-decoration: none; }
+}
+)";
+
+// A lesson is known by its file's name: the same lesson lies in a different
+// folder on each pupil's machine.
+std::string LessonName(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string Cell(const std::string& html, bool number = false)
+{
+    return number ? "<td class=\"n\">" + html + "</td>" : "<td>" + html + "</td>";
+}
+
+std::string CountCell(int value)
+{
+    return Cell(value < 0 ? std::string() : std::to_string(value), true);
+}
+
+std::string HeaderRow(std::initializer_list<const char*> names)
+{
+    std::string row = "<thead><tr>";
+    for (const char* name : names)
+        row += std::string("<th>") + name + "</th>";
+    return row + "</tr></thead>";
+}
+
+struct TPupilView
+{
+    int Pupil = 0;
+    std::string Name; // HTML
+    std::vector<const TRun*> Runs;
+    std::vector<TChartPoint> Points; // finished runs with points, in log order
+    int Finished = 0;
+    std::int64_t Seconds = 0;
+};
+
+std::string Trend(const std::vector<TChartPoint>& points)
+{
+    // The mean of the latest runs against the mean of as many runs before them.
+    const std::size_t window = std::min<std::size_t>(5, points.size() / 2);
+    if (window == 0)
+        return "—";
+    double latest = 0, before = 0;
+    for (std::size_t i = 0; i < window; ++i) {
+        latest += points[points.size() - 1 - i].Points;
+        before += points[points.size() - 1 - window - i].Points;
+    }
+    const long change = std::lround((latest - before) / static_cast<double>(window));
+    if (change > 0)
+        return "рост +" + std::to_string(change);
+    if (change < 0)
+        return "спад −" + std::to_string(-change);
+    return "без изменений";
+}
+
+int BestPoints(const std::vector<TChartPoint>& points)
+{
+    int best = -1;
+    for (const TChartPoint& p : points)
+        best = std::max(best, p.Points);
+    return best;
+}
+
+class THtmlWriter
+{
+public:
+    explicit THtmlWriter(const TReportData& data) : Data(data) { Collect(); }
+
+    std::string Page()
+    {
+        Out += "<!DOCTYPE html>\n<html lang=\"ru\"><head><meta charset=\"utf-8\">"
+               "<title>Отчёт для учителя</title><style>";
+        Out += Style;
+        Out += "</style></head><body>\n<h1>Отчёт для учителя</h1>\n";
+        Summary();
+        Overview();
+        for (const TPupilView& pupil : Pupils)
+            PupilSection(pupil);
+        LessonsSection();
+        Out += "</body></html>\n";
+        return std::move(Out);
+    }
+
+private:
+    void Collect()
+    {
+        std::vector<int> slot(static_cast<std::size_t>(Data.Pupils.Count()), -1);
+        for (const TRun& run : Data.Runs) {
+            int& index = slot[static_cast<std::size_t>(run.Pupil)];
+            if (index < 0) {
+                index = static_cast<int>(Pupils.size());
+                Pupils.push_back({run.Pupil, PupilName(run.Pupil), {}, {}, 0, 0});
+            }
+            TPupilView& pupil = Pupils[static_cast<std::size_t>(index)];
+            pupil.Runs.push_back(&run);
+            if (run.Finished) {
+                ++pupil.Finished;
+                pupil.Seconds += run.Seconds();
+                if (run.Points >= 0)
+                    pupil.Points.push_back({run.Started, std::clamp(run.Points, 0, 100)});
+            }
+        }
+        // Alphabetical; the runs without a pupil last.
+        std::stable_sort(Pupils.begin(), Pupils.end(),
+                         [this](const TPupilView& a, const TPupilView& b) {
+                             const std::string& x = Data.Pupils.Name(a.Pupil);
+                             const std::string& y = Data.Pupils.Name(b.Pupil);
+                             return x.empty() != y.empty() ? y.empty() : x < y;
+                         });
+        for (TPupilView& pupil : Pupils)
+            std::stable_sort(
+                pupil.Points.begin(), pupil.Points.end(),
+                [](const TChartPoint& a, const TChartPoint& b) { return a.When < b.When; });
+    }
+
+    std::string PupilName(int pupil) const
+    {
+        const std::string& name = Data.Pupils.Name(pupil);
+        return name.empty() ? "(ученик не выбран)" : HtmlEscape(ReportUtf8(name));
+    }
+
+    std::string LessonHtml(int lesson) const
+    {
+        const std::string name = LessonName(Data.Lessons.Name(lesson));
+        return name.empty() ? "(урок не открыт)" : HtmlEscape(ReportUtf8(name));
+    }
+
+    std::string Anchor(std::size_t index) const { return "pupil-" + std::to_string(index + 1); }
+
+    void Summary()
+    {
+        int finished = 0;
+        TStamp first = 0, last = 0;
+        for (const TRun& run : Data.Runs) {
+            finished += run.Finished ? 1 : 0;
+            if (&run == &Data.Runs.front() || run.Started < first)
+                first = run.Started;
+            last = std::max(last, run.Started);
+        }
+        Out += "<p class=\"note\">Учеников: " + std::to_string(Pupils.size()) +
+               ". Запусков: " + std::to_string(Data.Runs.size()) + " (завершено " +
+               std::to_string(finished) + ", не завершено " +
+               std::to_string(Data.Runs.size() - static_cast<std::size_t>(finished)) + ").";
+        if (!Data.Runs.empty())
+            Out += " С " + RussianDate(first) + " по " + RussianDate(last) + ".";
+        Out += "</p>\n<p class=\"note\">Журналы: ";
+        for (std::size_t i = 0; i < Data.Logs.size(); ++i)
+            Out += (i == 0 ? "" : ", ") + HtmlEscape(Data.Logs[i]);
+        Out += ".</p>\n";
+    }
+
+    void Overview()
+    {
+        Out += "<h2>Класс</h2>\n<table class=\"overview\">";
+        Out += HeaderRow({"Ученик", "Завершено", "Не завершено", "Время занятий", "Последний балл",
+                          "Лучший балл", "Тенденция"});
+        Out += "<tbody>\n";
+        for (std::size_t i = 0; i < Pupils.size(); ++i) {
+            const TPupilView& p = Pupils[i];
+            Out +=
+                "<tr class=\"pupil\">" + Cell("<a href=\"#" + Anchor(i) + "\">" + p.Name + "</a>");
+            Out += CountCell(p.Finished);
+            Out += CountCell(static_cast<int>(p.Runs.size()) - p.Finished);
+            Out += Cell(RussianDuration(p.Seconds), true);
+            Out += CountCell(p.Points.empty() ? -1 : p.Points.back().Points);
+            Out += CountCell(BestPoints(p.Points));
+            Out += Cell(Sparkline(p.Points) + " " + Trend(p.Points));
+            Out += "</tr>\n";
+        }
+        Out += "</tbody></table>\n";
+    }
+
+    void PupilSection(const TPupilView& pupil)
+    {
+        const std::size_t index = static_cast<std::size_t>(&pupil - Pupils.data());
+        Out +=
+            "<section class=\"pupil\" id=\"" + Anchor(index) + "\">\n<h2>" + pupil.Name + "</h2>\n";
+        Out += PointsChart(pupil.Points);
+        Out += "\n<h3>Запуски</h3>\n<table class=\"runs\">";
+        Out += HeaderRow({"Начало", "Урок", "Режим", "Перевод", "Ответ", "Вопросов", "Ошибок",
+                          "Баллы", "Оценка", "Время"});
+        Out += "<tbody>\n";
+        for (const TRun* run : pupil.Runs)
+            RunRow(*run);
+        Out += "</tbody></table>\n";
+        PupilLessons(pupil);
+        PupilTroubles(pupil);
+        Out += "</section>\n";
+    }
+
+    void RunRow(const TRun& run)
+    {
+        Out += run.Finished ? "<tr class=\"run\">" : "<tr class=\"run unfinished\">";
+        Out += Cell(RussianStamp(run.Started));
+        Out += Cell(LessonHtml(run.Lesson));
+        Out += Cell(HtmlEscape(ReportUtf8(Data.Modes.Name(run.Mode))));
+        Out += Cell(run.TranslRE < 0 ? "" : run.TranslRE ? "RU → EN" : "EN → RU");
+        Out += Cell(run.Typed < 0 ? "" : run.Typed ? "набирал" : "говорил");
+        if (!run.Finished) {
+            Out += "<td colspan=\"5\">не завершён</td></tr>\n";
+            return;
+        }
+        Out += CountCell(run.Questions) + CountCell(run.Mistakes) + CountCell(run.Points);
+        Out += Cell(run.Grade < 0 ? "" : HtmlEscape(ReportUtf8(Data.Grades.Name(run.Grade))));
+        Out += Cell(RussianDuration(run.Seconds()), true) + "</tr>\n";
+    }
+
+    struct TLessonStats
+    {
+        int Runs = 0;
+        int Finished = 0;
+        int Best = -1;
+        int Last = -1;
+        std::int64_t PointsSum = 0;
+        int Scored = 0;
+    };
+
+    static void Count(TLessonStats& stats, const TRun& run)
+    {
+        ++stats.Runs;
+        if (!run.Finished)
+            return;
+        ++stats.Finished;
+        if (run.Points < 0)
+            return;
+        stats.Best = std::max(stats.Best, run.Points);
+        stats.Last = run.Points;
+        stats.PointsSum += run.Points;
+        ++stats.Scored;
+    }
+
+    std::string StatsCells(const TLessonStats& s) const
+    {
+        std::string mean;
+        if (s.Scored > 0)
+            mean = std::to_string(std::lround(static_cast<double>(s.PointsSum) / s.Scored));
+        return CountCell(s.Runs) + CountCell(s.Finished) + CountCell(s.Best) + CountCell(s.Last) +
+               Cell(mean, true);
+    }
+
+    void PupilLessons(const TPupilView& pupil)
+    {
+        std::map<std::string, TLessonStats> lessons;
+        for (const TRun* run : pupil.Runs)
+            Count(lessons[LessonHtml(run->Lesson)], *run);
+        Out += "<h3>Уроки</h3>\n<table class=\"pupil-lessons\">";
+        Out += HeaderRow(
+            {"Урок", "Запусков", "Завершено", "Лучший балл", "Последний балл", "Средний балл"});
+        Out += "<tbody>\n";
+        for (const auto& [name, stats] : lessons)
+            Out += "<tr>" + Cell(name) + StatsCells(stats) + "</tr>\n";
+        Out += "</tbody></table>\n";
+    }
+
+    void PupilTroubles(const TPupilView& pupil)
+    {
+        constexpr std::size_t Shown = 10;
+        std::vector<std::pair<const TTroubleKey*, const TTrouble*>> troubles;
+        for (auto it = Data.Troubles.lower_bound(TTroubleKey{pupil.Pupil, 0, std::string()});
+             it != Data.Troubles.end() && std::get<0>(it->first) == pupil.Pupil; ++it)
+            troubles.emplace_back(&it->first, &it->second);
+        Out += "<h3>Самые трудные предложения</h3>\n";
+        if (troubles.empty()) {
+            Out += "<p class=\"note\">Ни одно предложение не вызвало больше одной ошибки за "
+                   "запуск.</p>\n";
+            return;
+        }
+        std::stable_sort(troubles.begin(), troubles.end(), [](const auto& a, const auto& b) {
+            return a.second->Mistakes != b.second->Mistakes
+                       ? a.second->Mistakes > b.second->Mistakes
+                       : a.second->Runs > b.second->Runs;
+        });
+        if (troubles.size() > Shown)
+            troubles.resize(Shown);
+        Out += "<table class=\"troubles\">";
+        Out += HeaderRow({"Предложение", "Урок", "Ошибок всего", "В запусках"});
+        Out += "<tbody>\n";
+        for (const auto& [key, trouble] : troubles)
+            Out += "<tr>" + Cell(HtmlEscape(ReportUtf8(std::get<2>(*key)))) +
+                   Cell(LessonHtml(std::get<1>(*key))) +
+                   Cell(std::to_string(trouble->Mistakes), true) + CountCell(trouble->Runs) +
+                   "</tr>\n";
+        Out += "</tbody></table>\n";
+    }
+
+    void LessonsSection()
+    {
+        // lesson -> pupil's place in Pupils -> results
+        std::map<std::string, std::map<std::size_t, TLessonStats>> lessons;
+        for (std::size_t i = 0; i < Pupils.size(); ++i)
+            for (const TRun* run : Pupils[i].Runs)
+                Count(lessons[LessonHtml(run->Lesson)][i], *run);
+        Out += "<section class=\"lessons\">\n<h2>Уроки</h2>\n";
+        for (const auto& [name, pupils] : lessons) {
+            Out += "<h3>" + name + "</h3>\n<table class=\"lesson\">";
+            Out += HeaderRow({"Ученик", "Запусков", "Завершено", "Лучший балл", "Последний балл",
+                              "Средний балл"});
+            Out += "<tbody>\n";
+            for (const auto& [index, stats] : pupils)
+                Out += "<tr>" + Cell(Pupils[index].Name) + StatsCells(stats) + "</tr>\n";
+            Out += "</tbody></table>\n";
+        }
+        Out += "</section>\n";
+    }
+
+    const TReportData& Data;
+    std::vector<TPupilView> Pupils;
+    std::string Out;
+};
+
+} // namespace
+
+std::string HtmlEscape(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (char c : utf8) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string HtmlReport(const TReportData& data)
+{
+    return THtmlWriter(data).Page();
+}
+
+} // namespace korvan

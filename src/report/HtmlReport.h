@@ -1,0 +1,20 @@
+#pragma once
+
+// The teacher's report as one self-contained page in Russian: the class at a
+// glance, each pupil's points over time on the grade bands with the runs, the
+// lessons and the hardest sentences, and each lesson's results by pupil. No
+// script, no network; it prints on A4.
+
+#include <string>
+#include <string_view>
+
+#include "report/ReportData.h"
+
+namespace korvan {
+
+// `&`, `<`, `>`, `"` and `'` as entities: logged texts are never markup.
+std::string HtmlEscape(std::string_view utf8);
+
+std::string HtmlReport(const TReportData& data);
+
+} // namespace korvan

@@ -1,0 +1,84 @@
+#pragma once
+
+// What the teacher's report knows of a class's logs: every run, in log order,
+// and the sentences that gave trouble. Texts (pupils, lessons, modes, grades,
+// sentences) are 1251 bytes as logged; log paths are the file system's names.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <unordered_map>
+#include <vector>
+
+namespace korvan {
+
+// Each distinct text once; runs refer to it by index, so a class's ten years
+// of runs do not hold a copy of the same lesson path per run.
+class TNameTable
+{
+public:
+    int Index(std::string_view name);
+    const std::string& Name(int index) const { return Names[static_cast<std::size_t>(index)]; }
+    int Count() const { return static_cast<int>(Names.size()); }
+
+private:
+    std::vector<std::string> Names;
+    std::unordered_map<std::string, int> Indexes;
+};
+
+// Local wall-clock seconds since 1970-01-01 00:00, as the log's stamps give them.
+using TStamp = std::int64_t;
+
+struct TRun
+{
+    int Log = 0;    // into TReportData::Logs
+    int Pupil = 0;  // into Pupils; "" when no pupil was logged
+    int Lesson = 0; // into Lessons; "" when no lesson was logged
+    int Mode = 0;   // into Modes
+    TStamp Started = 0;
+    bool Finished = false;
+    TStamp FinishedAt = 0;
+    signed char TranslRE = -1; // 1 RU->EN, 0 EN->RU, -1 not logged
+    signed char Typed = -1;    // 1 typed, 0 spoken, -1 not logged
+    // From the results; -1 where the line is missing (a log cut short).
+    int Questions = -1;
+    int Mistakes = -1;
+    int Points = -1;
+    int Grade = -1; // into Grades
+    int NoMistakes = -1;
+    int OneMistake = -1;
+    int MoreMistakes = -1;
+
+    // Never negative: a clock set back during the run counts as no time.
+    std::int64_t Seconds() const { return FinishedAt > Started ? FinishedAt - Started : 0; }
+};
+
+// One sentence of a difficulty list, summed over a pupil's runs of a lesson.
+struct TTrouble
+{
+    std::int64_t Mistakes = 0;
+    int Runs = 0;
+};
+
+// (pupil, lesson, sentence text) -> the sum.
+using TTroubleKey = std::tuple<int, int, std::string>;
+
+struct TReportData
+{
+    std::vector<std::string> Logs;
+    TNameTable Pupils;
+    TNameTable Lessons;
+    TNameTable Modes;
+    TNameTable Grades;
+    std::vector<TRun> Runs;
+    std::map<TTroubleKey, TTrouble> Troubles;
+
+    // Lines not understood: how many, and where the first of them are.
+    std::int64_t SkippedLines = 0;
+    std::vector<std::string> SkippedPlaces; // "path:line", at most MaxSkippedPlaces
+    static constexpr std::size_t MaxSkippedPlaces = 10;
+};
+
+} // namespace korvan
