@@ -19,6 +19,7 @@ constexpr double Top = 10;
 constexpr double Bottom = 30; // room for the dates
 constexpr double PlotWidth = Width - Left - Right;
 constexpr double PlotHeight = Height - Top - Bottom;
+constexpr double LineHeight = 12; // of the chart's 11-unit text
 // Above this many runs the dots would merge into a smear; the line alone shows more.
 constexpr std::size_t MaxDots = 200;
 
@@ -86,14 +87,19 @@ std::string PointsChart(const std::vector<TChartPoint>& points)
 {
     std::string svg = "<svg class=\"chart\" viewBox=\"0 0 " + Num(Width) + " " + Num(Height) +
                       "\" role=\"img\" aria-label=\"Баллы по времени\">";
-    for (const TGradeBand& band : GradeBands()) {
+    const std::vector<TGradeBand> bands = GradeBands();
+    // The names of the narrow bands at the top would overlap: each stands at
+    // least a line below the one above it.
+    double nameY = 0;
+    for (auto band = bands.rbegin(); band != bands.rend(); ++band) {
         // A band covers its whole points, up to the next band's lowest.
-        const double top = PointsY(std::min(band.To + 1, 100));
-        const double bottom = PointsY(band.From);
+        const double top = PointsY(std::min(band->To + 1, 100));
+        const double bottom = PointsY(band->From);
+        nameY = std::max((top + bottom) / 2 + 4, nameY + LineHeight);
         svg += "<rect x=\"" + Num(Left) + "\" y=\"" + Num(top) + "\" width=\"" + Num(PlotWidth) +
-               "\" height=\"" + Num(bottom - top) + "\" fill=\"" + band.Colour + "\"/>";
-        svg += "<text x=\"" + Num(Left + PlotWidth + 6) + "\" y=\"" + Num((top + bottom) / 2 + 4) +
-               "\" class=\"band\">" + band.Name + "</text>";
+               "\" height=\"" + Num(bottom - top) + "\" fill=\"" + band->Colour + "\"/>";
+        svg += "<text x=\"" + Num(Left + PlotWidth + 6) + "\" y=\"" + Num(nameY) +
+               "\" class=\"band\">" + band->Name + "</text>";
     }
     for (int mark = 0; mark <= 100; mark += 25)
         svg += "<text x=\"" + Num(Left - 6) + "\" y=\"" + Num(PointsY(mark) + 4) +
@@ -102,7 +108,7 @@ std::string PointsChart(const std::vector<TChartPoint>& points)
            "\" height=\"" + Num(PlotHeight) + "\" fill=\"none\" stroke=\"#888\"/>";
     if (points.empty()) {
         svg += "<text x=\"" + Num(Left + PlotWidth / 2) + "\" y=\"" + Num(Top + PlotHeight / 2) +
-               "\" class=\"empty\">Нет завершённых запусков</text></svg>";
+               "\" class=\"empty\">Нет завершённых запусков с баллами</text></svg>";
         return svg;
     }
     // Dots keep clear of the frame's sides.
