@@ -35,7 +35,10 @@ TMainMenus::TMainMenus(QWidget* window, TMenuHandlers handlers, TAuthoring& auth
     ABehavior = MakeAction(PMCustomize, "ABehavior", "Поведение программы ...",
                            std::move(handlers.Behavior));
     ASkin = MakeAction(PMCustomize, "ASkin", "Внешний вид программы ...", std::move(handlers.Skin));
-    PMCustomize->addActions({APupil, ABehavior, ASkin});
+    // Beside the pupils, where a teacher manages the class.
+    ATeacherReport = MakeAction(PMCustomize, "ATeacherReport", "Отчёт для учителя ...",
+                                std::move(handlers.Report));
+    PMCustomize->addActions({APupil, ATeacherReport, ABehavior, ASkin});
 
     PMHelp = MakeMenu(window, "PMHelp");
     AAbout = MakeAction(PMHelp, "AAbout", "О программе ...", std::move(handlers.About));

@@ -17,6 +17,7 @@ namespace korvan {
 struct TMenuHandlers
 {
     std::function<void()> Pupil;    // APupil
+    std::function<void()> Report;   // ATeacherReport
     std::function<void()> Behavior; // ABehavior
     std::function<void()> Skin;     // ASkin
     std::function<void()> About;    // AAbout
@@ -35,6 +36,7 @@ public:
     QMenu* PMHelp = nullptr;
 
     QAction* APupil = nullptr;
+    QAction* ATeacherReport = nullptr;
     QAction* ABehavior = nullptr;
     QAction* ASkin = nullptr;
     QAction* AAbout = nullptr;

@@ -26,6 +26,7 @@
 #include "QtPorts.h"
 #include "SkinDialog.h"
 #include "SoundService.h"
+#include "TeacherReport.h"
 #include "UiHelpers.h"
 #include "drill/Drill.h"
 #include "drill/DrillTexts.h"
@@ -137,6 +138,11 @@ std::string TBehaviorLink::ModeName(int index) const
     return Settings ? Settings->ModeName(index) : std::string();
 }
 
+std::string DrillLogPath()
+{
+    return ProgramFile("Log.txt");
+}
+
 std::string LessonPathOfArgument(const std::string& argument)
 {
     const std::string path(TrimControls(argument));
@@ -177,7 +183,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
     // FormCreate.
     Panes->InitPanes();
     Progress->SetGaugePosition(0);
-    OpenLog(ProgramFile("Log.txt"));
+    OpenLog(DrillLogPath());
     Recent.Load(ProgramFile("Korvan.ini"), ProgramFolder());
     Authoring = std::make_unique<TAuthoring>(
         this, ProgramFolder(), LoadLessonCreateFolder(ProgramFile("Korvan.ini"), ProgramFolder()));
@@ -204,6 +210,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
     Menus = std::make_unique<TMainMenus>(
         this,
         TMenuHandlers{[this] { Guard([this] { APupilExecute(); }); },
+                      [this] { OpenTeacherReport(this, DrillLogPath()); },
                       [this] { Guard([this] { ABehaviorExecute(); }); },
                       [this] { Guard([this] { ASkinExecute(); }); },
                       [this] { Guard([this] { AAboutExecute(); }); }},

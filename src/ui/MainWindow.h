@@ -70,6 +70,9 @@ struct TDialogs
 // begins with "/" or its second character is ":", else in the program folder.
 std::string LessonPathOfArgument(const std::string& argument);
 
+// The drill log the trainer appends to and the teacher's report reads.
+std::string DrillLogPath();
+
 class TFMain : public QWidget, public IDrillView
 {
     Q_OBJECT
