@@ -190,8 +190,8 @@ private:
     void Overview()
     {
         Out += "<h2>Класс</h2>\n<table class=\"overview\">";
-        Out += HeaderRow({"Ученик", "Завершено", "Не завершено", "Время занятий", "Последний балл",
-                          "Лучший балл", "Тенденция"});
+        Out += HeaderRow({"Ученик", "Завершено", "Не завершено", "Время завершённых",
+                          "Последний балл", "Лучший балл", "Тенденция"});
         Out += "<tbody>\n";
         for (std::size_t i = 0; i < Pupils.size(); ++i) {
             const TPupilView& p = Pupils[i];
@@ -213,6 +213,9 @@ private:
         const std::size_t index = static_cast<std::size_t>(&pupil - Pupils.data());
         Out +=
             "<section class=\"pupil\" id=\"" + Anchor(index) + "\">\n<h2>" + pupil.Name + "</h2>\n";
+        Out += "<p class=\"note\">Запусков: " + std::to_string(pupil.Runs.size()) + ", завершено " +
+               std::to_string(pupil.Finished) + ", время завершённых " +
+               RussianDuration(pupil.Seconds) + ".</p>\n";
         Out += PointsChart(pupil.Points);
         Out += "\n<h3>Запуски</h3>\n<table class=\"runs\">";
         Out += HeaderRow({"Начало", "Урок", "Режим", "Перевод", "Ответ", "Вопросов", "Ошибок",
