@@ -297,7 +297,7 @@ private:
     {
         constexpr std::size_t Shown = 10;
         std::vector<std::pair<const TTroubleKey*, const TTrouble*>> troubles;
-        for (auto it = Data.Troubles.lower_bound(TTroubleKey{pupil.Pupil, 0, std::string()});
+        for (auto it = Data.Troubles.lower_bound(TTroubleKey{pupil.Pupil, 0, 0});
              it != Data.Troubles.end() && std::get<0>(it->first) == pupil.Pupil; ++it)
             troubles.emplace_back(&it->first, &it->second);
         Out += "<h3>Самые трудные предложения</h3>\n";
@@ -317,7 +317,7 @@ private:
         Out += HeaderRow({"Предложение", "Урок", "Ошибок всего", "В запусках"});
         Out += "<tbody>\n";
         for (const auto& [key, trouble] : troubles)
-            Out += "<tr>" + Cell(HtmlEscape(ReportUtf8(std::get<2>(*key)))) +
+            Out += "<tr>" + Cell(HtmlEscape(ReportUtf8(Data.Sentences.Name(std::get<2>(*key))))) +
                    Cell(LessonHtml(std::get<1>(*key))) +
                    Cell(std::to_string(trouble->Mistakes), true) + CountCell(trouble->Runs) +
                    "</tr>\n";

@@ -60,9 +60,7 @@ bool NumberBefore(std::string_view& text, std::string_view suffix, int& value)
 
 int TNameTable::Index(std::string_view name)
 {
-    // One lookup per line read: the run's pupil, lesson and mode are mostly
-    // the same few texts.
-    auto it = Indexes.find(std::string(name));
+    auto it = Indexes.find(name);
     if (it != Indexes.end())
         return it->second;
     const int index = static_cast<int>(Names.size());
@@ -256,7 +254,8 @@ bool TLogReader::ReadDifficulty(std::string_view line)
     if (!NumberBefore(line, t.MistakesMark, mistakes))
         return false;
     const TRun& run = Data.Runs.back();
-    TTrouble& trouble = Data.Troubles[TTroubleKey{run.Pupil, run.Lesson, std::string(line)}];
+    TTrouble& trouble =
+        Data.Troubles[TTroubleKey{run.Pupil, run.Lesson, Data.Sentences.Index(line)}];
     trouble.Mistakes += mistakes;
     ++trouble.Runs;
     return true;

@@ -5,6 +5,7 @@
 // sentences) are 1251 bytes as logged; log paths are the file system's names.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -24,8 +25,17 @@ public:
     int Count() const { return static_cast<int>(Names.size()); }
 
 private:
+    // Looked up by a view of the line read, without a copy of it.
+    struct THash
+    {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const
+        {
+            return std::hash<std::string_view>()(text);
+        }
+    };
     std::vector<std::string> Names;
-    std::unordered_map<std::string, int> Indexes;
+    std::unordered_map<std::string, int, THash, std::equal_to<>> Indexes;
 };
 
 // Local wall-clock seconds since 1970-01-01 00:00, as the log's stamps give them.
@@ -62,8 +72,8 @@ struct TTrouble
     int Runs = 0;
 };
 
-// (pupil, lesson, sentence text) -> the sum.
-using TTroubleKey = std::tuple<int, int, std::string>;
+// (pupil, lesson, sentence) -> the sum; ordered, so a pupil's sentences lie together.
+using TTroubleKey = std::tuple<int, int, int>;
 
 struct TReportData
 {
@@ -72,6 +82,7 @@ struct TReportData
     TNameTable Lessons;
     TNameTable Modes;
     TNameTable Grades;
+    TNameTable Sentences; // of the difficulty lists
     std::vector<TRun> Runs;
     std::map<TTroubleKey, TTrouble> Troubles;
 

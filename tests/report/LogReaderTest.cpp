@@ -48,7 +48,8 @@ TEST(LogReader, AClassLogWrittenByTheTrainer)
 
     ASSERT_EQ(data.Troubles.size(), 1u);
     const auto& [key, trouble] = *data.Troubles.begin();
-    EXPECT_EQ(U8(std::get<2>(key)), "The cat <sits>"); // EN->RU lists the English text
+    EXPECT_EQ(U8(data.Sentences.Name(std::get<2>(key))),
+              "The cat <sits>"); // EN->RU lists the English text
     EXPECT_EQ(trouble.Mistakes, 2);
     EXPECT_EQ(trouble.Runs, 1);
 }
