@@ -14,7 +14,7 @@ cat "$work/Log.txt" > /dev/null # in the page cache for every run below
 for run in 1 2 3; do
     /usr/bin/time -f "cat:   %e s, peak RSS %M KB" cat "$work/Log.txt" > /dev/null
     /usr/bin/time -f "wc -l: %e s, peak RSS %M KB" wc -l "$work/Log.txt" > /dev/null
-    /usr/bin/time -f "korvan-report --html --csv: %e s, peak RSS %M KB" \
+    /usr/bin/time -f "korvan-report --html --csv: %e s (%U s user, %S s sys), peak RSS %M KB" \
         "$build/korvan/korvan-report" "$work/Log.txt" --html "$work/r.html" --csv "$work/r.csv"
 done
 echo "page: $(wc -c < "$work/r.html") bytes, table: $(wc -l < "$work/r.csv") rows"
