@@ -21,6 +21,7 @@ table { border-collapse: collapse; margin: 4px 0 8px; }
 th, td { border: 1px solid #bbb; padding: 2px 6px; text-align: left; vertical-align: top; }
 th { background: #eee; }
 td.n { text-align: right; }
+td.trend { white-space: nowrap; }
 tr.unfinished td { color: #888; font-style: italic; }
 svg.chart { width: 100%; max-width: 760px; height: auto; display: block; }
 svg.chart text { font-size: 11px; fill: #333; }
@@ -29,7 +30,8 @@ svg.chart text.date-last { text-anchor: end; }
 svg.chart text.empty { text-anchor: middle; fill: #777; }
 @page { size: A4; margin: 14mm; }
 @media print {
-  body { margin: 0; }
+  body { margin: 0; font-size: 8pt; }
+  th, td { padding: 1px 3px; }
   section.pupil, section.lessons { break-before: page; }
   tr, svg { break-inside: avoid; }
   a { color: inherit; text-decoration: none; }
@@ -202,7 +204,7 @@ private:
             Out += Cell(RussianDuration(p.Seconds), true);
             Out += CountCell(p.Points.empty() ? -1 : p.Points.back().Points);
             Out += CountCell(BestPoints(p.Points));
-            Out += Cell(Sparkline(p.Points) + " " + Trend(p.Points));
+            Out += "<td class=\"trend\">" + Sparkline(p.Points) + " " + Trend(p.Points) + "</td>";
             Out += "</tr>\n";
         }
         Out += "</tbody></table>\n";
