@@ -58,8 +58,8 @@ TBehaviorSettings::~TBehaviorSettings()
             ini.WriteInteger(MainSection, "CfgMode", CurrentMode + 1);
         });
     } catch (...) {
-        // The program expects its folder to be writable; an end of the program
-        // has nobody left to tell.
+        // A user folder that cannot be written was reported at the start; an
+        // end of the program has nobody left to tell.
     }
 }
 

@@ -24,7 +24,7 @@ public:
     // modes, which is read instead of `modesIni` once it exists.
     TBehaviorSettings(std::string korvanIni, std::string modesIni, std::string ownModesIni = {});
     // Writes CurrentCfg and CfgMode into Korvan.ini; a failed write is ignored
-    // (the program expects its folder to be writable).
+    // (the main window has told the user their folder cannot be written).
     ~TBehaviorSettings();
     TBehaviorSettings(const TBehaviorSettings&) = delete;
     TBehaviorSettings& operator=(const TBehaviorSettings&) = delete;

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 namespace korvan {
 
 TSingleInstance::TSingleInstance(const QString& lockPath) : Lock(lockPath)
@@ -24,9 +26,12 @@ void TSingleInstance::Release()
 
 QString TSingleInstance::DefaultLockPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // The runtime folder is the user's own, so each user of a machine runs a
+    // trainer of their own. The temporary folder is shared: the name says whose.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
-        folder = QDir::tempPath();
+        return QDir(QDir::tempPath())
+            .filePath(QStringLiteral("korvanrunning-%1.lock").arg(getuid()));
     return QDir(folder).filePath(QStringLiteral("korvanrunning.lock"));
 }
 

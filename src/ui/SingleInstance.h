@@ -1,7 +1,7 @@
 #pragma once
 
 // The marker that keeps a second copy of the program from starting: a lock
-// file in the user's runtime folder. The lock file names its owner's process,
+// file in the user's runtime folder, one per user. The lock file names its owner's process,
 // so a copy that died without removing it does not keep later starts out.
 
 #include <QLockFile>
@@ -23,8 +23,8 @@ public:
     bool TryAcquire();
     void Release();
 
-    // "korvanrunning.lock" in the runtime folder, or the temporary folder when
-    // there is none.
+    // "korvanrunning.lock" in the user's runtime folder, or
+    // "korvanrunning-UID.lock" in the temporary folder when there is none.
     static QString DefaultLockPath();
 
 private:
