@@ -203,8 +203,8 @@ std::optional<std::string> OfferMistakesSave(const TLesson& lesson, const TBehav
 {
     if (!cfg.SaveDiff || CountWithMistakes(lesson, cfg.DiffNum) == 0)
         return std::nullopt;
-    const std::string proposed =
-        ProposedWriteFolder(FolderOf(lesson.FileName)) + MistakesFileName(lesson.FileName, pupil1251);
+    const std::string proposed = ProposedWriteFolder(FolderOf(lesson.FileName)) +
+                                 MistakesFileName(lesson.FileName, pupil1251);
     return SaveChosen(lesson, proposed, ToCp1251("Сохранить урок для работы над ошибками как"),
                       TSelection::WithMistakes, cfg.DiffNum, dialog);
 }

@@ -192,7 +192,8 @@ void TTrackBar::paintEvent(QPaintEvent* event)
 }
 
 TFBehavior::TFBehavior(QWidget* parent)
-    : QDialog(parent), FSettings(UserFile("Korvan.ini"), ShippedFile("Modes.ini"), UserFile("Modes.ini"))
+    : QDialog(parent),
+      FSettings(UserFile("Korvan.ini"), ShippedFile("Modes.ini"), UserFile("Modes.ini"))
 {
     setObjectName(QStringLiteral("FBehavior"));
     setWindowTitle(Utf8("Поведение программы"));

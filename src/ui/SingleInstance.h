@@ -1,8 +1,9 @@
 #pragma once
 
 // The marker that keeps a second copy of the program from starting: a lock
-// file in the user's runtime folder, one per user. The lock file names its owner's process,
-// so a copy that died without removing it does not keep later starts out.
+// file in the user's runtime folder, so each user has one. The lock file names
+// its owner's process, so a copy that died without removing it does not keep
+// later starts out.
 
 #include <QLockFile>
 #include <QString>

@@ -15,6 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Env = std::optional<std::string>;
+const Env Unset = std::nullopt;
 
 TEST(DecideFileLocations, LayoutAndEnvironmentGiveTheTwoFolders)
 {
@@ -31,30 +32,30 @@ TEST(DecideFileLocations, LayoutAndEnvironmentGiveTheTwoFolders)
         const char* User;
     };
     const TRow rows[] = {
-        {"build folder", "/src/build/korvan/korvan", false, {}, "/home/ann", "", false,
+        {"build folder", "/src/build/korvan/korvan", false, Unset, "/home/ann", "", false,
          "/src/build/korvan/", "/src/build/korvan/"},
-        {"portable copy in a bin folder", "/opt/k/bin/korvan", false, {}, "/home/ann", "", false,
+        {"portable copy in a bin folder", "/opt/k/bin/korvan", false, Unset, "/home/ann", "", false,
          "/opt/k/bin/", "/opt/k/bin/"},
-        {"installed, defaults", "/usr/bin/korvan", true, {}, "/home/ann", "", true,
+        {"installed, defaults", "/usr/bin/korvan", true, Unset, "/home/ann", "", true,
          "/usr/share/korvan/", "/home/ann/.local/share/korvan/"},
-        {"installed under /usr/local", "/usr/local/bin/korvan-lesson", true, {}, "/home/ann/", "",
-         true, "/usr/local/share/korvan/", "/home/ann/.local/share/korvan/"},
+        {"installed under /usr/local", "/usr/local/bin/korvan-lesson", true, Unset, "/home/ann/",
+         "", true, "/usr/local/share/korvan/", "/home/ann/.local/share/korvan/"},
         {"XDG_DATA_HOME", "/usr/bin/korvan", true, "/data/ann/", "/home/ann", "", true,
          "/usr/share/korvan/", "/data/ann/korvan/"},
         {"relative XDG_DATA_HOME is ignored", "/usr/bin/korvan", true, "data", "/home/ann", "",
          true, "/usr/share/korvan/", "/home/ann/.local/share/korvan/"},
         {"empty XDG_DATA_HOME is ignored", "/usr/bin/korvan", true, "", "/home/ann", "", true,
          "/usr/share/korvan/", "/home/ann/.local/share/korvan/"},
-        {"no HOME: the account's home", "/usr/bin/korvan", true, {}, {}, "/home/ann", true,
+        {"no HOME: the account's home", "/usr/bin/korvan", true, Unset, Unset, "/home/ann", true,
          "/usr/share/korvan/", "/home/ann/.local/share/korvan/"},
-        {"relative HOME, no account", "/usr/bin/korvan", true, {}, "ann", "", true,
+        {"relative HOME, no account", "/usr/bin/korvan", true, Unset, "ann", "", true,
          "/usr/share/korvan/", "/.local/share/korvan/"},
-        {"portable ignores XDG_DATA_HOME", "/media/stick/korvan/korvan", false, "/data/ann", {},
+        {"portable ignores XDG_DATA_HOME", "/media/stick/korvan/korvan", false, "/data/ann", Unset,
          "", false, "/media/stick/korvan/", "/media/stick/korvan/"},
     };
     for (const TRow& row : rows) {
-        const TFileLocations got = DecideFileLocations(
-            {row.Executable, row.DataPresent, row.Xdg, row.Home, row.Account});
+        const TFileLocations got =
+            DecideFileLocations({row.Executable, row.DataPresent, row.Xdg, row.Home, row.Account});
         EXPECT_EQ(got.Installed, row.Installed) << row.What;
         EXPECT_EQ(got.Shipped, row.Shipped) << row.What;
         EXPECT_EQ(got.User, row.User) << row.What;
