@@ -71,8 +71,12 @@ void TBehaviorSettings::SelectMode(int index)
 
 void TBehaviorSettings::SaveMode(int index, const TBehaviorCfg& cfg)
 {
-    TIniData modes = TIniFile(ModesIniPath()).ReadAll();
-    SaveBehaviorCfg(cfg, modes, ModeSectionName(index + 1));
+    const std::string section = ModeSectionName(index + 1);
+    if (ModesIniPath() == OwnModesIni)
+        return SaveBehaviorCfg(cfg, OwnModesIni, section);
+    // The first save: the shipped modes with the change become the user's copy.
+    TIniData modes = TIniFile(ModesIni).ReadAll();
+    SaveBehaviorCfg(cfg, modes, section);
     WriteFileAtomically(OwnModesIni, modes.Text(), "Unable to write to " + OwnModesIni);
 }
 
