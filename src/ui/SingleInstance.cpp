@@ -16,7 +16,10 @@ TSingleInstance::TSingleInstance(const QString& lockPath) : Lock(lockPath)
 
 bool TSingleInstance::TryAcquire()
 {
-    return Lock.tryLock(0);
+    // Only a marker held by another copy keeps this one from starting; one that
+    // cannot be made at all (no such folder, no rights) must not end the
+    // program silently.
+    return Lock.tryLock(0) || Lock.error() != QLockFile::LockFailedError;
 }
 
 void TSingleInstance::Release()

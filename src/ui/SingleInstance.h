@@ -20,7 +20,8 @@ public:
     TSingleInstance& operator=(const TSingleInstance&) = delete;
 
     // True when no other running copy holds the marker; it is then held until
-    // Release or destruction. Never waits.
+    // Release or destruction. Also true, with nothing held, when the marker
+    // cannot be made. Never waits.
     bool TryAcquire();
     void Release();
 
