@@ -2,7 +2,7 @@
 # installed program's path, which is known only now (--prefix may differ from
 # the configured prefix), installs it, then refreshes the MIME and desktop
 # caches of the data folder. Expects KORVAN_DIST_SOURCE, KORVAN_DIST_BINARY and
-# KORVAN_XDG_DATA_DIR from the install(CODE) before it.
+# KORVAN_XDG_DATA_DIR and KORVAN_BINDIR from the install(CODE) before it.
 
 if(IS_ABSOLUTE "${KORVAN_XDG_DATA_DIR}")
     set(data_dir "${KORVAN_XDG_DATA_DIR}")
@@ -13,7 +13,7 @@ endif()
 # The Exec key: the path quoted as desktop entries require
 # (backslash before " ` $ \ inside quotes, % doubled), then every backslash
 # doubled once more because the key's value is itself an escaped string.
-set(exec "${CMAKE_INSTALL_PREFIX}/korvan")
+set(exec "${CMAKE_INSTALL_PREFIX}/${KORVAN_BINDIR}/korvan")
 string(REPLACE "\\" "\\\\" exec "${exec}")
 string(REPLACE "\"" "\\\"" exec "${exec}")
 string(REPLACE "`" "\\`" exec "${exec}")

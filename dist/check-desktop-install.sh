@@ -23,7 +23,7 @@ desktop-file-validate "$entry"
 
 # The Exec line as a launcher unquotes it must name the installed program.
 exec_line=$(grep '^Exec=' "$entry")
-expected=$(printf '%s' "$prefix/korvan" | sed -e 's/\\/\\\\\\\\/g' -e 's/["`$]/\\\\&/g' -e 's/%/%%/g')
+expected=$(printf '%s' "$prefix/bin/korvan" | sed -e 's/\\/\\\\\\\\/g' -e 's/["`$]/\\\\&/g' -e 's/%/%%/g')
 if [ "$exec_line" != "Exec=\"$expected\" %f" ]; then
     echo "unexpected $exec_line (wanted Exec=\"$expected\" %f)"
     exit 1

@@ -7,6 +7,7 @@
 
 #include "lesson/LessonSounds.h"
 #include "util/Errors.h"
+#include "util/Paths.h"
 #include "util/Text.h"
 
 namespace korvan {
@@ -191,7 +192,7 @@ std::optional<std::string> SaveRestOrWithMistakesAs(const TLesson& lesson,
     if (!lesson.Loaded)
         return std::nullopt;
     const std::string proposed =
-        FolderOf(lesson.FileName) + RestFileName(lesson.FileName, pupil1251);
+        ProposedWriteFolder(FolderOf(lesson.FileName)) + RestFileName(lesson.FileName, pupil1251);
     // No title of our own: the dialog's standard one.
     return SaveChosen(lesson, proposed, std::string(), TSelection::RestOrWithMistakes, 0, dialog);
 }
@@ -202,8 +203,8 @@ std::optional<std::string> OfferMistakesSave(const TLesson& lesson, const TBehav
 {
     if (!cfg.SaveDiff || CountWithMistakes(lesson, cfg.DiffNum) == 0)
         return std::nullopt;
-    const std::string proposed =
-        FolderOf(lesson.FileName) + MistakesFileName(lesson.FileName, pupil1251);
+    const std::string proposed = ProposedWriteFolder(FolderOf(lesson.FileName)) +
+                                 MistakesFileName(lesson.FileName, pupil1251);
     return SaveChosen(lesson, proposed, ToCp1251("Сохранить урок для работы над ошибками как"),
                       TSelection::WithMistakes, cfg.DiffNum, dialog);
 }

@@ -73,17 +73,20 @@ void WriteDerivedLesson(const TLesson& lesson, const std::string& path, TSelecti
                         int threshold);
 
 // The manual save (ALessonSave_WhatRestOrWithMistakes): nothing without a
-// loaded lesson; else proposes RestFileName beside the lesson and writes the
-// unfinished questions and those with mistakes to the chosen file. Returns the
-// path written, nothing when nothing was written. Throws TIoError.
+// loaded lesson; else proposes RestFileName beside the lesson (among the
+// user's lessons when that folder is not to be written, ProposedWriteFolder)
+// and writes the unfinished questions and those with mistakes to the chosen
+// file. Returns the path written, nothing when nothing was written. Throws
+// TIoError.
 std::optional<std::string> SaveRestOrWithMistakesAs(const TLesson& lesson,
                                                     const std::string& pupil1251,
                                                     ISaveLessonDialog& dialog);
 
 // The end-of-run offer: with cfg.SaveDiff on and at least one question with
-// cfg.DiffNum mistakes or more, proposes MistakesFileName beside the lesson and
-// writes those questions to the chosen file. Returns the path written, nothing
-// when nothing was written. Throws TIoError.
+// cfg.DiffNum mistakes or more, proposes MistakesFileName beside the lesson
+// (or, as above, among the user's lessons) and writes those questions to the
+// chosen file. Returns the path written, nothing when nothing was written.
+// Throws TIoError.
 std::optional<std::string> OfferMistakesSave(const TLesson& lesson, const TBehaviorCfg& cfg,
                                              const std::string& pupil1251,
                                              ISaveLessonDialog& dialog);

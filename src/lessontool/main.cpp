@@ -1,11 +1,14 @@
 #include <iostream>
 
+#include "lesson/LessonSounds.h"
 #include "lessontool/LessonTool.h"
-#include "util/ProgramFolder.h"
+#include "util/Paths.h"
 
 int main(int argc, char* argv[])
 {
-    korvan::InitProgramFolder();
+    korvan::InitFileLocations();
+    // The folder of the time table in use: the user's own copy, if any.
     return korvan::RunLessonTool(std::vector<std::string>(argv + 1, argv + argc),
-                                 korvan::ProgramFolder(), std::cout, std::cerr);
+                                 korvan::FolderOf(korvan::AdaptableFile("Time.ini")), std::cout,
+                                 std::cerr);
 }

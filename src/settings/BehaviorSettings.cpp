@@ -1,7 +1,10 @@
 #include "settings/BehaviorSettings.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
+#include "util/AtomicFile.h"
 #include "util/IniFile.h"
 #include "util/Text.h"
 
@@ -20,11 +23,13 @@ std::string ModeSectionName(int modeNumber)
     return "Mode" + std::to_string(modeNumber);
 }
 
-TBehaviorSettings::TBehaviorSettings(std::string korvanIni, std::string modesIni)
-    : KorvanIni(std::move(korvanIni)), ModesIni(std::move(modesIni))
+TBehaviorSettings::TBehaviorSettings(std::string korvanIni, std::string modesIni,
+                                     std::string ownModesIni)
+    : KorvanIni(std::move(korvanIni)), ModesIni(std::move(modesIni)),
+      OwnModesIni(ownModesIni.empty() ? ModesIni : std::move(ownModesIni))
 {
     // Modes.ini is read once for all the names.
-    const TIniData modes = TIniFile(ModesIni).ReadAll();
+    const TIniData modes = TIniFile(ModesIniPath()).ReadAll();
     const int howMany = std::clamp(modes.ReadInteger(ModesSection, "HowMany", 1), 1, MaxModeCount);
     const std::string defaultName = ToCp1251("Режим ");
     ModeNames.reserve(static_cast<std::size_t>(howMany));
@@ -53,15 +58,34 @@ TBehaviorSettings::~TBehaviorSettings()
             ini.WriteInteger(MainSection, "CfgMode", CurrentMode + 1);
         });
     } catch (...) {
-        // The program expects its folder to be writable; an end of the program
-        // has nobody left to tell.
+        // A user folder that cannot be written was reported at the start; an
+        // end of the program has nobody left to tell.
     }
 }
 
 void TBehaviorSettings::SelectMode(int index)
 {
     CurrentMode = index;
-    LoadBehaviorCfg(CurrentCfg, ModesIni, ModeSectionName(index + 1));
+    LoadBehaviorCfg(CurrentCfg, ModesIniPath(), ModeSectionName(index + 1));
+}
+
+void TBehaviorSettings::SaveMode(int index, const TBehaviorCfg& cfg)
+{
+    const std::string section = ModeSectionName(index + 1);
+    if (ModesIniPath() == OwnModesIni)
+        return SaveBehaviorCfg(cfg, OwnModesIni, section);
+    // The first save: the shipped modes with the change become the user's copy.
+    TIniData modes = TIniFile(ModesIni).ReadAll();
+    SaveBehaviorCfg(cfg, modes, section);
+    WriteFileAtomically(OwnModesIni, modes.Text(), "Unable to write to " + OwnModesIni);
+}
+
+std::string TBehaviorSettings::ModesIniPath() const
+{
+    std::error_code error;
+    return OwnModesIni != ModesIni && std::filesystem::is_regular_file(OwnModesIni, error)
+               ? OwnModesIni
+               : ModesIni;
 }
 
 std::string TBehaviorSettings::ModeName(int index) const

@@ -19,10 +19,12 @@ class TBehaviorSettings
 {
 public:
     // `korvanIni` holds section Main (the current configuration and CfgMode),
-    // `modesIni` the mode names and the modes' stored settings.
-    TBehaviorSettings(std::string korvanIni, std::string modesIni);
+    // `modesIni` the mode names and the modes' stored settings. A saved mode
+    // goes into `ownModesIni` (empty: `modesIni`), the user's copy of the
+    // modes, which is read instead of `modesIni` once it exists.
+    TBehaviorSettings(std::string korvanIni, std::string modesIni, std::string ownModesIni = {});
     // Writes CurrentCfg and CfgMode into Korvan.ini; a failed write is ignored
-    // (the program expects its folder to be writable).
+    // (the main window has told the user their folder cannot be written).
     ~TBehaviorSettings();
     TBehaviorSettings(const TBehaviorSettings&) = delete;
     TBehaviorSettings& operator=(const TBehaviorSettings&) = delete;
@@ -34,8 +36,14 @@ public:
     std::string ModeName(int index) const;
     int ModeCount() const { return static_cast<int>(ModeNames.size()); }
 
+    // Stores `cfg` as the settings of the mode at a 0-based index. The first
+    // save copies the shipped modes into the user's copy, so the other modes
+    // and their names stay. Throws TIoError("Unable to write to <path>").
+    void SaveMode(int index, const TBehaviorCfg& cfg);
+
     const std::string& KorvanIniPath() const { return KorvanIni; }
-    const std::string& ModesIniPath() const { return ModesIni; }
+    // The modes as read now: the user's copy when there is one.
+    std::string ModesIniPath() const;
 
     std::vector<std::string> ModeNames; // 1251 text; "-" is a separator
     int CurrentMode = 0;
@@ -46,6 +54,7 @@ public:
 private:
     std::string KorvanIni;
     std::string ModesIni;
+    std::string OwnModesIni;
 };
 
 // "Mode" followed by the 1-based mode number.

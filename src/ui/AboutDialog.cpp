@@ -12,6 +12,7 @@
 
 #include "Authoring.h"
 #include "Fonts.h"
+#include "util/Paths.h"
 
 namespace korvan {
 
@@ -145,6 +146,15 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
                                "для обучения английскому языку."),
                           Margin, 298, InnerWidth, 54);
     thanks->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Where the log and the settings are, so a teacher can find them.
+    Heading(this, "LUserFolderHeading", "Ваши файлы (журнал, настройки, уроки)", 360);
+    const std::string folder = FileLocations().User;
+    LUserFolder = new TLinkLabel(QString(), folder, this);
+    LUserFolder->setObjectName(QStringLiteral("LUserFolder"));
+    LUserFolder->setGeometry(Margin, 384, InnerWidth, 18);
+    LUserFolder->setText(LUserFolder->fontMetrics().elidedText(QString::fromUtf8(folder),
+                                                               Qt::ElideMiddle, InnerWidth));
 
     // Both the default and the cancel button: Enter and Esc close the box.
     BOk = new QPushButton(Utf8("Да"), this);

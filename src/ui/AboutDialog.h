@@ -1,7 +1,8 @@
 #pragma once
 
 // The about box: the program's name, purpose and version, its web page, the
-// author with his e-mail address and home page, and the acknowledgement.
+// author with his e-mail address and home page, the acknowledgement, and the
+// folder that holds the user's log, settings and lessons.
 
 #include <QDialog>
 
@@ -24,6 +25,7 @@ private:
     QLabel* LWeb_KorvanRoot = nullptr;
     QLabel* LEmail_My = nullptr;
     QLabel* LWeb_MyRoot = nullptr;
+    QLabel* LUserFolder = nullptr; // the user folder, opened when clicked
     QPushButton* BOk = nullptr;
 };
 

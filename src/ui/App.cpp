@@ -17,7 +17,7 @@
 #include "SingleInstance.h"
 #include "SkinDialog.h"
 #include "UiHelpers.h"
-#include "util/ProgramFolder.h"
+#include "util/Paths.h"
 
 namespace korvan {
 
@@ -79,15 +79,16 @@ int RunKorvan(int argc, char* argv[], const TAfterShow& afterShow)
     // The taskbar text; window manager titles carry it after the caption.
     QApplication::setApplicationDisplayName(
         QString::fromUtf8("Korvan: Программа обучения английскому языку"));
-    InitProgramFolder();
+    InitFileLocations();
     InstallFontSubstitutes();
-    LoadPhoneticFont(QString::fromStdString(ProgramFolder()));
+    LoadPhoneticFont(QString::fromStdString(FileLocations().Shipped));
 
     std::unique_ptr<TAppWindows> windows;
     try {
         windows = std::make_unique<TAppWindows>();
     } catch (const std::exception& e) {
-        // Most likely a program folder that cannot be written (Log.txt).
+        // A window that could not be made; a folder that cannot be written
+        // is reported by the main window and does not end the program.
         ShowMsgBox(nullptr, QString::fromUtf8(e.what()), false);
         return 1;
     }

@@ -15,6 +15,7 @@
 #include "settings/LessonAuthoring.h"
 #include "util/FileCopy.h"
 #include "util/Messages.h"
+#include "util/Paths.h"
 
 namespace korvan {
 
@@ -143,7 +144,8 @@ void TAuthoring::FillHelpMenu(QMenu* pmHelp, QAction* about)
 
 void TAuthoring::CreateLessonFromTemplate(const std::string& templatePath)
 {
-    const QString folder = PathText(FCreateFolder);
+    // A bundled lesson's folder is proposed as the user's own lessons instead.
+    const QString folder = PathText(ProposedWriteFolder(FCreateFolder));
     const QString chosen = ChooseNewDocument(folder, folder + Utf8("Новый урок.doc"));
     if (chosen.isEmpty())
         return;

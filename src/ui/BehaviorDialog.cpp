@@ -22,7 +22,7 @@
 #include "Fonts.h"
 #include "UiHelpers.h"
 #include "settings/BehaviorControls.h"
-#include "util/ProgramFolder.h"
+#include "util/Paths.h"
 
 namespace korvan {
 
@@ -192,7 +192,8 @@ void TTrackBar::paintEvent(QPaintEvent* event)
 }
 
 TFBehavior::TFBehavior(QWidget* parent)
-    : QDialog(parent), FSettings(ProgramFile("Korvan.ini"), ProgramFile("Modes.ini"))
+    : QDialog(parent),
+      FSettings(UserFile("Korvan.ini"), ShippedFile("Modes.ini"), UserFile("Modes.ini"))
 {
     setObjectName(QStringLiteral("FBehavior"));
     setWindowTitle(Utf8("Поведение программы"));
@@ -519,7 +520,7 @@ void TFBehavior::BSaveModeClick()
     if (mode < 0 || mode >= FSettings.ModeCount())
         return;
     try {
-        SaveBehaviorCfg(FSettings.EditCfg, FSettings.ModesIniPath(), ModeSectionName(mode + 1));
+        FSettings.SaveMode(mode, FSettings.EditCfg);
     } catch (const std::exception& e) {
         // As the program reports any failed write; the dialog stays open.
         ShowMsgBox(this, QString::fromUtf8(e.what()), false);

@@ -45,7 +45,7 @@ class TFBehavior : public QDialog
 {
     Q_OBJECT
 public:
-    // Reads ProgramFile("Korvan.ini") and ProgramFile("Modes.ini") and builds
+    // Reads the user's Korvan.ini and the modes (AdaptableFile) and builds
     // the mode menu.
     explicit TFBehavior(QWidget* parent = nullptr);
 

@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
+#include <QUrl>
 #include <QWidget>
 
 #include <exception>
@@ -14,6 +16,7 @@
 #include "lesson/Lesson.h"
 #include "settings/RecentLessons.h"
 #include "util/Messages.h"
+#include "util/Paths.h"
 
 namespace korvan {
 
@@ -130,6 +133,13 @@ QFileDialog* TLessonMenu::OpenLessonDialog()
         OpenDialog->setFileMode(QFileDialog::ExistingFile);
         OpenDialog->setNameFilter(Utf8("Файлы уроков (*.sl2)"));
         OpenDialog->setSizeGripEnabled(true);
+        // Installed, the bundled lessons and the user's own lie apart, the
+        // latter in a hidden folder of the home.
+        if (const TFileLocations& places = FileLocations(); places.Installed)
+            OpenDialog->setSidebarUrls(
+                {QUrl::fromLocalFile(QFile::decodeName((places.Shipped + "lessons").c_str())),
+                 QUrl::fromLocalFile(QFile::decodeName(UserLessonsFolder().c_str())),
+                 QUrl::fromLocalFile(QDir::homePath())});
     }
     return OpenDialog;
 }

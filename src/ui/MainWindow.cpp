@@ -9,9 +9,12 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
+#include <utility>
 
 #include "AboutDialog.h"
 #include "Authoring.h"
@@ -37,7 +40,7 @@
 #include "settings/WindowPlacement.h"
 #include "timing/TimeCalculator.h"
 #include "util/Log.h"
-#include "util/ProgramFolder.h"
+#include "util/Paths.h"
 #include "util/Text.h"
 
 namespace korvan {
@@ -140,7 +143,7 @@ std::string TBehaviorLink::ModeName(int index) const
 
 std::string DrillLogPath()
 {
-    return ProgramFile("Log.txt");
+    return UserFile("Log.txt");
 }
 
 std::string LessonPathOfArgument(const std::string& argument)
@@ -149,7 +152,8 @@ std::string LessonPathOfArgument(const std::string& argument)
     // "D:\..." stays absolute as it always was; "/..." is the absolute form here.
     if ((!path.empty() && path[0] == '/') || (path.size() > 1 && path[1] == ':'))
         return path;
-    return ProgramFolder() + path;
+    // The user's own file of that name first, then the bundled one.
+    return AdaptableFile(path);
 }
 
 // ---------------------------------------------------------------------------
@@ -178,17 +182,23 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
                       findChild<QAbstractButton*>(QStringLiteral("BRecStartStopPlay")),
                       findChild<QWidget*>(QStringLiteral("LRecStartStopPlay")), Progress->Box(),
                       Progress->RestSeparator()},
-        ProgramFolder());
+        FileLocations().Shipped);
 
     // FormCreate.
     Panes->InitPanes();
     Progress->SetGaugePosition(0);
+    if (const std::optional<TFolderProblem> problem = PrepareUserFolder())
+        ReportLoss(QString::fromUtf8(UserFolderProblemText(*problem)));
+    ProgramLog().ReportFailuresTo([this](const std::string& failure) {
+        ReportLoss(Utf8("Журнал занятий не сохраняется.\n") + QString::fromUtf8(failure));
+    });
     OpenLog(DrillLogPath());
-    Recent.Load(ProgramFile("Korvan.ini"), ProgramFolder());
+    Recent.Load(UserFile("Korvan.ini"), FileLocations().Shipped);
     Authoring = std::make_unique<TAuthoring>(
-        this, ProgramFolder(), LoadLessonCreateFolder(ProgramFile("Korvan.ini"), ProgramFolder()));
+        this, FileLocations().Shipped,
+        LoadLessonCreateFolder(UserFile("Korvan.ini"), FileLocations().User));
     Calculator = std::make_unique<TTimeCalculator>(
-        ProgramFile("Time.ini"),
+        AdaptableFile("Time.ini"),
         [this](const std::string& message) { Messages->ShowMsgBox(message, TMsgButtons::Ok); });
     FDrill = std::make_unique<TDrill>(
         FLesson, *Calculator,
@@ -231,22 +241,22 @@ TFMain::~TFMain()
             // Nothing can be shown any more; the next start keeps the old place.
         }
     }
-    // FormDestroy: the end of the program, then the objects, then the log.
-    try {
-        FDrill->LogProgramFinished();
-    } catch (const std::exception&) {
-        // A log that cannot be written any more loses its last entry only.
-    }
+    // FormDestroy: the end of the program, then the objects, then the log. A
+    // log that cannot be written any more loses its last entry only: there is
+    // nobody left to tell.
+    ProgramLog().ReportFailuresTo([](const std::string&) {});
+    FDrill->LogProgramFinished();
     FDrill.reset();
     Calculator.reset();
     try {
-        SaveLessonCreateFolder(ProgramFile("Korvan.ini"), Authoring->CreateFolder());
-        Recent.Save(ProgramFile("Korvan.ini"));
+        SaveLessonCreateFolder(UserFile("Korvan.ini"), Authoring->CreateFolder());
+        Recent.Save(UserFile("Korvan.ini"));
     } catch (const std::exception&) {
-        // The program expects its folder to be writable; at the end there is
-        // nobody left to tell, and the next start keeps the old values.
+        // A user folder that cannot be written was reported at the start; the
+        // next start keeps the old values.
     }
     CloseLog();
+    ProgramLog().ReportFailuresTo({});
 }
 
 void TFMain::CreateControls()
@@ -475,7 +485,7 @@ void TFMain::ProcessModeSwitch(const std::string& argument)
 
 void TFMain::RestorePlacement()
 {
-    const std::optional<TWindowPlacement> stored = LoadWindowPlacement(ProgramFile("View.INI"));
+    const std::optional<TWindowPlacement> stored = LoadWindowPlacement(UserFile("View.INI"));
     if (!stored)
         return;
     QRect r(stored->Left, stored->Top, stored->Right - stored->Left, stored->Bottom - stored->Top);
@@ -502,7 +512,7 @@ void TFMain::SavePlacement()
     p.Bottom = r.top() + r.height();
     p.ShowCmd = isMinimized() ? ShowMinimized : isMaximized() ? ShowMaximized : ShowNormal;
     p.PixelsPerInch = logicalDpiX();
-    SaveWindowPlacement(p, ProgramFile("View.INI"));
+    SaveWindowPlacement(p, UserFile("View.INI"));
     PlacementSaved = true;
 }
 
@@ -730,6 +740,14 @@ void TFMain::ASkinExecute()
 {
     if (SkinDialog && SkinDialog->Execute())
         ApplyAppearance();
+}
+
+void TFMain::ReportLoss(const QString& text)
+{
+    if (std::exchange(LossReported, true))
+        return;
+    // Not inside the step that failed: a modal box there would run the timers.
+    QTimer::singleShot(0, this, [this, text] { ShowMsgBox(this, text, false); });
 }
 
 bool TFMain::Guard(const std::function<void()>& work)

@@ -140,6 +140,9 @@ private:
     // would: a refused entry ends silently, any other failure shows its text
     // in a message box and the program goes on. False when it failed.
     bool Guard(const std::function<void()>& work);
+    // The first time only: tells, once the current handler is done, that
+    // something of this session cannot be saved. Later losses follow from it.
+    void ReportLoss(const QString& text);
 
     TLesson FLesson;
     TSystemClock Clock;
@@ -173,6 +176,7 @@ private:
     std::string PupilName; // 1251, the pupils dialog's choice
     bool FirstShowDone = false;
     bool PlacementSaved = false;
+    bool LossReported = false;
     // A key handed back to the focused control must not reach the engine again.
     bool Redelivering = false;
 };

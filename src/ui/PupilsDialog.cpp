@@ -16,7 +16,7 @@
 #include "Cp1251.h"
 #include "Fonts.h"
 #include "UiHelpers.h"
-#include "util/ProgramFolder.h"
+#include "util/Paths.h"
 
 namespace korvan {
 
@@ -161,7 +161,7 @@ void TFPupils_e::BOkClick()
 // ---------------------------------------------------------------- TFPupils
 
 TFPupils::TFPupils(QWidget* parent)
-    : QDialog(parent), IniPath(ProgramFile("Pupils.ini")), Pupils(RussianCollation()),
+    : QDialog(parent), IniPath(UserFile("Pupils.ini")), Pupils(RussianCollation()),
       Edit(RussianCollation())
 {
     setObjectName(QStringLiteral("FPupils"));
@@ -187,8 +187,8 @@ TFPupils::~TFPupils()
     try {
         Pupils.Save(IniPath);
     } catch (...) {
-        // The program expects its folder to be writable; at the end there is
-        // nobody left to tell.
+        // A user folder that cannot be written was reported at the start; at
+        // the end there is nobody left to tell.
     }
 }
 

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 namespace korvan {
 
 TSingleInstance::TSingleInstance(const QString& lockPath) : Lock(lockPath)
@@ -14,7 +16,10 @@ TSingleInstance::TSingleInstance(const QString& lockPath) : Lock(lockPath)
 
 bool TSingleInstance::TryAcquire()
 {
-    return Lock.tryLock(0);
+    // Only a marker held by another copy keeps this one from starting; one that
+    // cannot be made at all (no such folder, no rights) must not end the
+    // program silently.
+    return Lock.tryLock(0) || Lock.error() != QLockFile::LockFailedError;
 }
 
 void TSingleInstance::Release()
@@ -24,9 +29,12 @@ void TSingleInstance::Release()
 
 QString TSingleInstance::DefaultLockPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // The runtime folder is the user's own, so each user of a machine runs a
+    // trainer of their own. The temporary folder is shared: the name says whose.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
-        folder = QDir::tempPath();
+        return QDir(QDir::tempPath())
+            .filePath(QStringLiteral("korvanrunning-%1.lock").arg(getuid()));
     return QDir(folder).filePath(QStringLiteral("korvanrunning.lock"));
 }
 

@@ -10,7 +10,7 @@
 
 #include "Cp1251.h"
 #include "Fonts.h"
-#include "util/ProgramFolder.h"
+#include "util/Paths.h"
 
 namespace korvan {
 
@@ -85,7 +85,7 @@ void TColorShape::paintEvent(QPaintEvent*)
 TFSkin::TFSkin(QWidget* parent)
     : QDialog(parent), ChooseFont([this](const QFont& f) { return RunFontDialog(f); }),
       ChooseColor([this](const QColor& c) { return RunColorDialog(c); }),
-      IniPath(ProgramFile("Skin.ini"))
+      IniPath(UserFile("Skin.ini"))
 {
     setObjectName(QStringLiteral("FSkin"));
     setWindowTitle(Utf8("Внешний вид программы"));
@@ -107,8 +107,8 @@ TFSkin::~TFSkin()
     try {
         SaveSkinCfg(Cfg, IniPath);
     } catch (...) {
-        // The program expects its folder to be writable; at the end there is
-        // nobody left to tell.
+        // A user folder that cannot be written was reported at the start; at
+        // the end there is nobody left to tell.
     }
 }
 

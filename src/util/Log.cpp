@@ -48,19 +48,23 @@ void TLogWriter::Open(const std::string& path)
     Close();
     // "a" creates a missing file and never truncates an existing one.
     File = std::fopen(path.c_str(), "ab");
-    if (File == nullptr)
-        throw TIoError(Failure("Unable to open the log", path, errno));
+    const int error = errno;
     Path = path;
+    if (File == nullptr)
+        return Fail(Failure("Unable to open the log", path, error));
+    Lost = false;
 }
 
 void TLogWriter::Write(std::string_view text, bool stamped, bool flush)
 {
+    if (Lost)
+        return;
     if (File == nullptr)
-        throw TIoError("Unable to write to the log: it is not open");
+        return Fail("Unable to write to the log: it is not open");
     const std::string line =
         FormatLogLine(text, stamped, stamped ? Clock.Now() : TDateTime()) + "\r\n";
     if (std::fwrite(line.data(), 1, line.size(), File) != line.size())
-        throw TIoError(Failure("Unable to write to the log", Path, errno));
+        return Fail(Failure("Unable to write to the log", Path, errno));
     if (flush)
         Flush();
 }
@@ -69,7 +73,23 @@ void TLogWriter::Flush()
 {
     // Nothing is buffered while no log is open.
     if (File != nullptr && std::fflush(File) != 0)
-        throw TIoError(Failure("Unable to write to the log", Path, errno));
+        Fail(Failure("Unable to write to the log", Path, errno));
+}
+
+void TLogWriter::ReportFailuresTo(std::function<void(const std::string&)> report)
+{
+    Report = std::move(report);
+}
+
+void TLogWriter::Fail(const std::string& failure)
+{
+    if (!Report)
+        throw TIoError(failure);
+    if (File != nullptr)
+        std::fclose(File); // the failure is reported already
+    File = nullptr;
+    Lost = true;
+    Report(failure);
 }
 
 void TLogWriter::Close()
@@ -79,7 +99,7 @@ void TLogWriter::Close()
     std::FILE* file = File;
     File = nullptr;
     if (std::fclose(file) != 0)
-        throw TIoError(Failure("Unable to close the log", Path, errno));
+        Fail(Failure("Unable to close the log", Path, errno));
 }
 
 TLogWriter& ProgramLog()

@@ -4,6 +4,7 @@
 // ending in CR LF, at most 255 characters each.
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -35,8 +36,17 @@ public:
     void Close();
     bool IsOpen() const { return File != nullptr; }
 
+    // From now on a failure to open, write or flush is not thrown but passed
+    // to `report`, and the log drops its lines until the next successful Open:
+    // the drill goes on without it. An empty function makes failures throw.
+    void ReportFailuresTo(std::function<void(const std::string&)> report);
+
 private:
+    void Fail(const std::string& failure);
+
     const IClock& Clock;
+    std::function<void(const std::string&)> Report;
+    bool Lost = false;
     std::string Path;
     std::FILE* File = nullptr;
 };

@@ -1,17 +1,22 @@
 #pragma once
 
+// The names of the one-folder era, kept for callers that read shipped files:
+// the program folder is the shipped folder (util/Paths.h). Files the program
+// writes go through UserFile, files a user may adapt through AdaptableFile.
+
 #include <string>
 #include <string_view>
 
 namespace korvan {
 
-// The folder of the running executable, with a trailing "/". Every file name of
-// the program without a folder is taken in it. Set once, before any window.
+// InitFileLocations().
 void InitProgramFolder();
-// For tests and tools that run outside the program folder.
+// A portable layout in `folder` (shipped and user folder alike), for tests and
+// tools that run outside the program folder.
 void SetProgramFolder(std::string folder);
+// The shipped folder, with a trailing "/".
 const std::string& ProgramFolder();
-// ProgramFolder() + name.
+// ShippedFile(name).
 std::string ProgramFile(std::string_view name);
 
 } // namespace korvan

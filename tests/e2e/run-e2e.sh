@@ -21,18 +21,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-passed=0
-failed=0
-check() { # description, then a command that must succeed
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $what" >&2
-    fi
-}
+. "$(dirname "$0")/checks.sh"
 
 # The program folder: the program and the files it reads, nothing left from
 # earlier runs.

@@ -10,6 +10,7 @@
 #include "../drill/DrillWorld.h"
 #include "lesson/DerivedLessons.h"
 #include "util/Errors.h"
+#include "util/Paths.h"
 #include "util/Text.h"
 
 namespace korvan {
@@ -194,6 +195,19 @@ TEST_F(DerivedSave, ManualSaveRightAfterOpeningWritesEveryQuestion)
     EXPECT_EQ(NumbersIn(proposed), "3579");
     // The program goes on with the lesson it had.
     EXPECT_EQ(Lesson.FileName, LessonPath);
+}
+
+TEST_F(DerivedSave, ABundledLessonOfAnInstallIsSavedAmongTheUsersLessons)
+{
+    const TFileLocations before = FileLocations();
+    SetFileLocations({true, Folder, Dir.Path() + "/home/korvan/"});
+    Dialog.Answer.reset();
+    SaveRestOrWithMistakesAs(Lesson, Pupil, Dialog);
+    SetFileLocations(before);
+    ASSERT_EQ(Dialog.Shown.size(), 1u);
+    EXPECT_EQ(Dialog.Shown[0].Proposed, Dir.Path() +
+                                            "/home/korvan/lessons/Уроки собственной разработки/"
+                                            "Остановился в Unit 5 (Ученик 1).sl2");
 }
 
 TEST_F(DerivedSave, ManualSaveWritesTheUnfinishedAndThoseWithMistakes)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
+#include "util/Errors.h"
 #include "util/IniFile.h"
 #include "util/Text.h"
 
@@ -185,6 +186,32 @@ TEST_F(BehaviorSettings, UnwritableKorvanIniIsIgnoredAtTheEnd)
     std::filesystem::create_directory(KorvanIni); // a folder where the file should be
     EXPECT_NO_THROW(Create().reset());
     EXPECT_TRUE(std::filesystem::is_directory(KorvanIni));
+}
+
+TEST_F(BehaviorSettings, ASavedModeGoesIntoTheUsersCopyWithEveryOtherMode)
+{
+    const std::string shipped = "[Modes]\r\nHowMany=2\r\n1=A\r\n2=B\r\n[Mode1]\r\nSpeed=3\r\n";
+    Dir.Write("Modes.ini", shipped);
+    const std::string own = Dir.File("own/Modes.ini");
+    std::filesystem::create_directory(Dir.File("own"));
+    TBehaviorCfg cfg;
+    cfg.Speed = 8;
+    {
+        TBehaviorSettings settings(KorvanIni, ModesIni, own);
+        EXPECT_EQ(settings.ModesIniPath(), ModesIni);
+        settings.SaveMode(1, cfg);
+        EXPECT_EQ(settings.ModesIniPath(), own);
+    }
+    EXPECT_EQ(test::ReadFileBytes(ModesIni), shipped);
+    TBehaviorSettings again(KorvanIni, ModesIni, own);
+    EXPECT_EQ(again.ModeNames, (std::vector<std::string>{"A", "B"}));
+    again.SelectMode(0);
+    EXPECT_EQ(again.CurrentCfg.Speed, 3);
+    again.SelectMode(1);
+    EXPECT_EQ(again.CurrentCfg.Speed, 8);
+    std::filesystem::remove(own);
+    std::filesystem::create_directory(own); // a folder where the copy should be
+    EXPECT_THROW(again.SaveMode(0, cfg), TIoError);
 }
 
 TEST_F(BehaviorSettings, ModeNameOutsideTheListIsEmpty)

@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
@@ -8,6 +9,7 @@
 
 #include "AboutDialog.h"
 #include "Authoring.h"
+#include "util/Paths.h"
 
 using namespace korvan;
 
@@ -118,6 +120,22 @@ private slots:
             QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BOk")),
                               Qt::LeftButton);
         }));
+    }
+
+    void userFolderIsNamedAndOpened()
+    {
+        QTemporaryDir folder;
+        const TFileLocations before = FileLocations();
+        SetFileLocations({true, "/usr/share/korvan/", folder.path().toStdString()});
+        TFAbout dialog;
+        SetFileLocations(before);
+        QLabel* label = Label(dialog, "LUserFolder");
+        QCOMPARE(label->text(), folder.path() + QLatin1Char('/'));
+        QVERIFY(ExecuteWith(dialog, [&] {
+            QTest::mouseClick(label, Qt::LeftButton);
+            dialog.accept();
+        }));
+        QCOMPARE(Opened, QList<QUrl>{QUrl::fromLocalFile(folder.path() + QLatin1Char('/'))});
     }
 
     void otherLabelsOpenNothing()

@@ -12,6 +12,7 @@
 
 #include "Authoring.h"
 #include "UiHelpers.h"
+#include "util/Paths.h"
 #include "util/ProgramFolder.h"
 
 using namespace korvan;
@@ -180,6 +181,19 @@ private slots:
         QVERIFY(TakeShownMessages().isEmpty());
         if (chosen != written)
             QVERIFY(!QFile::exists(CreateFolder() + chosen));
+    }
+
+    // Installed, a create folder inside the shipped folder (left in Korvan.ini)
+    // is not proposed, even to a user who could write there.
+    void installedTheShippedFolderIsNotProposed()
+    {
+        QTemporaryDir user;
+        const TFileLocations before = FileLocations();
+        SetFileLocations({true, Program->path().toStdString(), user.path().toStdString()});
+        Action("ALessonCreate_Word_Ordinary")->trigger(); // cancelled
+        SetFileLocations(before);
+        QCOMPARE(SaveCalls.size(), 1);
+        QCOMPARE(SaveCalls[0].Folder, user.filePath(Utf8("lessons/Уроки собственной разработки/")));
     }
 
     void templateCopiedOverAnExistingDocument()

@@ -15,6 +15,7 @@
 #include "UiHelpers.h"
 #include "lesson/Lesson.h"
 #include "settings/RecentLessons.h"
+#include "util/Paths.h"
 
 using namespace korvan;
 
@@ -151,6 +152,18 @@ private slots:
         QVERIFY(menu->ALessonSave_WhatRestOrWithMistakes->isEnabled());
         menu->ALessonSave_WhatRestOrWithMistakes->trigger();
         QCOMPARE(Saves, 1);
+    }
+
+    void installedTheOpenDialogOffersBothLessonFolders()
+    {
+        const TFileLocations before = FileLocations();
+        SetFileLocations({true, "/usr/share/korvan/", ProgramFolder});
+        auto menu = MakeMenu();
+        const QList<QUrl> places = menu->OpenLessonDialog()->sidebarUrls();
+        SetFileLocations(before);
+        QVERIFY(places.contains(QUrl::fromLocalFile(QStringLiteral("/usr/share/korvan/lessons"))));
+        QVERIFY(places.contains(
+            QUrl::fromLocalFile(Folder->filePath(U("lessons/Уроки собственной разработки")))));
     }
 
     void recentEntriesAreNumberedAndOpen()

@@ -29,6 +29,12 @@ private slots:
         QVERIFY(second.TryAcquire());
     }
 
+    void aMarkerThatCannotBeMadeDoesNotKeepTheProgramOut()
+    {
+        TSingleInstance marker(QStringLiteral("/nonexistent/korvan/korvanrunning.lock"));
+        QVERIFY(marker.TryAcquire());
+    }
+
     void markerRemovedWhenDestroyed()
     {
         QTemporaryDir dir;

@@ -16,6 +16,7 @@
 #include "UiHelpers.h"
 #include "drill/Drill.h"
 #include "settings/BehaviorSettings.h"
+#include "util/Paths.h"
 
 using namespace korvan;
 
@@ -265,6 +266,35 @@ private slots:
 
     // A run in progress when the mode switch arrives cannot happen at start,
     // but the warning itself is the main window's.
+    // Installed, with a user folder that cannot be made: one message naming
+    // it, then the lesson opens from the shipped folder and drills with
+    // nothing saved, and nothing is written anywhere.
+    void unwritableUserFolderIsToldOnce()
+    {
+        Folder->WriteText("blocked", "a file where the home should be");
+        const std::string user = Folder->Path("blocked/korvan/");
+        SetFileLocations({true, Folder->Path(""), user});
+        SetNextAnswer(true);
+        {
+            TAppWindows app;
+            app.Show({"lessons/short.sl2"});
+            QStringList shown;
+            QTRY_VERIFY((shown += TakeShownMessages(), !shown.isEmpty()));
+            QCOMPARE(shown.size(), 1);
+            QVERIFY2(shown[0].startsWith(Utf8("Не удаётся сохранять файлы в папке \"") +
+                                         QString::fromStdString(user) +
+                                         Utf8("\": на месте папки находится файл.")),
+                     qPrintable(shown[0]));
+            QVERIFY(app.Main().Drill().Lesson().Loaded);
+            app.Main().Drill().StartLesson(); // logs the run's settings
+            QCOMPARE(app.Main().Drill().Lesson().RunState, 1);
+            QTest::qWait(20);
+        }
+        QVERIFY(TakeShownMessages().isEmpty());
+        QCOMPARE(Folder->ReadText("blocked"), std::string("a file where the home should be"));
+        QVERIFY(!QFile::exists(QString::fromStdString(Folder->Path("Log.txt"))));
+    }
+
     void warningDuringRun()
     {
         TAppWindows app;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <regex>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -141,6 +142,26 @@ TEST(LogWriter, FailuresNameThePathAndTheReason)
         EXPECT_NE(std::string(e.what()).find("/dev/full"), std::string::npos) << e.what();
         EXPECT_NE(std::string(e.what()).find(std::strerror(ENOSPC)), std::string::npos) << e.what();
     }
+}
+
+TEST(LogWriter, ReportedFailuresAreToldOnceAndTheLinesDropped)
+{
+    test::TTempDir dir;
+    TFakeClock clock;
+    TLogWriter log(clock);
+    std::vector<std::string> reports;
+    log.ReportFailuresTo([&](const std::string& failure) { reports.push_back(failure); });
+    log.Open(dir.File("no/folder/Log.txt"));
+    EXPECT_NO_THROW(log.Write("lost", true, true));
+    log.Open("/dev/full"); // a full disk, found at the first flush
+    EXPECT_NO_THROW(log.Write("lost", true, true));
+    EXPECT_NO_THROW(log.Write("lost", true, true));
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_NE(reports[1].find(std::strerror(ENOSPC)), std::string::npos) << reports[1];
+    log.Open(dir.File("Log.txt"));
+    log.Write("kept", false, true);
+    log.Close();
+    EXPECT_EQ(test::ReadFileBytes(dir.File("Log.txt")), "kept\r\n");
 }
 
 TEST(ProgramLog, StampsWithTheSystemClock)
