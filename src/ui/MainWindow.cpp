@@ -497,6 +497,10 @@ void TFMain::SavePlacement()
     p.Bottom = r.top() + r.height();
     p.ShowCmd = isMinimized() ? ShowMinimized : isMaximized() ? ShowMaximized : ShowNormal;
     p.PixelsPerInch = logicalDpiX();
+    // Wayland never tells a window where it is (it reads 0, 0): the position
+    // stored stays for a desktop that lets the window choose it.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        p = WithStoredPosition(p, LoadWindowPlacement(ProgramFile("View.INI")));
     SaveWindowPlacement(p, ProgramFile("View.INI"));
     PlacementSaved = true;
 }
