@@ -30,9 +30,9 @@ pid=
 keyboard=
 compositor=
 cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    [ -n "$keyboard" ] && kill "$keyboard" 2>/dev/null || true
-    [ -n "$compositor" ] && kill "$compositor" 2>/dev/null || true
+    for p in $pid $keyboard $compositor; do
+        kill "$p" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
