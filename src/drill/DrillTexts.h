@@ -4,6 +4,7 @@
 // literals of DrillTexts.cpp.
 
 #include <string>
+#include <vector>
 
 namespace korvan {
 
@@ -30,6 +31,11 @@ struct TDrillTexts
     std::string HelpCompare;
     std::string HelpTimeUp;
     std::string HelpEndOfRun;
+    // Every text the help pane shows, for fitting the pane to the tallest.
+    std::vector<std::string> HelpTexts() const
+    {
+        return {HelpThinkingTyped, HelpThinkingSpoken, HelpCompare, HelpTimeUp, HelpEndOfRun};
+    }
 
     // Results.
     std::string ResultsIn;        // "В "

@@ -8,7 +8,7 @@ namespace korvan {
 namespace {
 
 constexpr int Margin = 8;         // between the frame and the panes, in pixels
-constexpr int HelpMsgHeight = 40; // in pixels
+constexpr int HelpMsgHeight = 40; // at design, in pixels
 
 // One pane of a run's stack: its bottom edge at T + H × p / 100 (p in per
 // cent of H), p 0 when the pane is hidden with that input mode.
@@ -42,6 +42,15 @@ constexpr TStack WordsEnglishToRussianStack = {{
     {TPane::M3, 100, 100},
 }};
 
+// The design height fitted two or three lines of the design face; the faces
+// that stand in for it are wider and taller, so the pane grows to its text
+// and the panes above give way, keeping at least two thirds of the height.
+int HelpMsgHeightOf(const TPaneLayoutInput& input, int width, int height)
+{
+    const int need = input.HelpMsgTextHeight ? input.HelpMsgTextHeight(std::max(width, 0)) : 0;
+    return std::max(HelpMsgHeight, std::min(need, height / 3));
+}
+
 TPanePlace Place(int left, int width, int top, int bottom)
 {
     return {true, {left, top, std::max(width, 0), std::max(bottom - top, 0)}};
@@ -58,8 +67,9 @@ TPaneLayout LayoutPanes(const TPaneLayoutInput& input)
     int height = input.Frame.Height - 2 * Margin;
 
     if (input.ShowHelpMsg) {
-        layout[TPane::MHelpMsg] = Place(left, width, top + height - HelpMsgHeight, top + height);
-        height -= HelpMsgHeight;
+        const int help = HelpMsgHeightOf(input, width, height);
+        layout[TPane::MHelpMsg] = Place(left, width, top + height - help, top + height);
+        height -= help;
     }
     if (!input.Running) {
         layout[TPane::MInfo] = Place(left, width, top, top + height);

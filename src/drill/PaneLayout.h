@@ -5,6 +5,7 @@
 // it can be checked without a window.
 
 #include <array>
+#include <functional>
 
 #include "drill/DrillPorts.h"
 
@@ -31,6 +32,9 @@ struct TPaneLayoutInput
     bool Words = false;        // a words lesson
     bool TranslRE = true;      // the run's direction, Russian to English
     bool UseTextInput = false; // the run's input mode: a typed answer
+    // The height in pixels the help pane needs to show its tallest text whole
+    // at a pane width in pixels; empty: the design height is taken.
+    std::function<int(int width)> HelpMsgTextHeight;
 };
 
 struct TPanePlace
@@ -47,7 +51,9 @@ struct TPaneLayout
     TPanePlace& operator[](TPane pane) { return Places[static_cast<int>(pane)]; }
 };
 
-// The help pane takes the bottom 40 pixels when shown; outside a run MInfo
+// The help pane takes the bottom of the frame when shown: 40 pixels, or what
+// its text needs when that is more, up to a third of the frame (beyond that
+// the text scrolls); outside a run MInfo
 // fills the rest, during a run the drill panes share it in fixed percentages
 // (integer arithmetic, fractions dropped) that depend on the lesson kind, the
 // direction and the input mode. Sizes that a tiny frame would make negative

@@ -4,6 +4,8 @@
 #include "lesson/LessonSounds.h"
 #include "util/Text.h"
 
+#include <utility>
+
 namespace korvan {
 
 namespace {
@@ -96,8 +98,13 @@ void TSoundLogic::ShowFailure(TPlayFailure failure, const std::string& error)
     if (!IsSentenceKind(FPathKind) || FFailureShown)
         return;
     FFailureShown = true;
+    // A machine without a sound device would otherwise put up a box at every
+    // sentence, which takes the pupil's next key (Esc among them): it is told
+    // once, and after that the texts stand in for the sounds silently.
+    if (failure == TPlayFailure::NoDevice && std::exchange(FNoDeviceShown, true))
+        return;
     std::string text;
-    if (failure == TPlayFailure::PlayFailed)
+    if (failure == TPlayFailure::PlayFailed || failure == TPlayFailure::NoDevice)
         text = ToCp1251("Ошибка: ");
     else if (EndsWithIgnoringCase(FPath, ".MP3"))
         text = ToCp1251("Ошибка при проигрывании MP3 файла: ");

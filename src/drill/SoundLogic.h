@@ -27,6 +27,8 @@ enum class TPlayFailure : std::uint8_t
     OpenFailed,
     // The device refused to play it.
     PlayFailed,
+    // There is no sound output device at all.
+    NoDevice,
 };
 
 struct TPlayStart
@@ -155,6 +157,7 @@ private:
     std::string FPath;           // of the last sound started
     TSoundKind FPathKind = TSoundKind::StartRec; // of the last sound started
     bool FFailureShown = false;                  // for the last sound started
+    bool FNoDeviceShown = false;                 // while the program runs
     TSoundButtonState FButtons;
     TDateTime FRecStart = 0;
     TDateTime FRecStop = 0;

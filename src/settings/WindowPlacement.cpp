@@ -87,4 +87,16 @@ void SaveWindowPlacement(const TWindowPlacement& p, const std::string& iniPath,
     });
 }
 
+TWindowPlacement WithStoredPosition(TWindowPlacement now,
+                                    const std::optional<TWindowPlacement>& stored)
+{
+    if (!stored)
+        return now;
+    now.Right = stored->Left + (now.Right - now.Left);
+    now.Bottom = stored->Top + (now.Bottom - now.Top);
+    now.Left = stored->Left;
+    now.Top = stored->Top;
+    return now;
+}
+
 } // namespace korvan

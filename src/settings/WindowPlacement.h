@@ -45,6 +45,11 @@ constexpr std::string_view MainFormSection = "FMain";
 // or PixelsPerInch falls back to its default alone.
 std::optional<TWindowPlacement> LoadWindowPlacement(const std::string& iniPath,
                                                     std::string_view section = MainFormSection);
+// For a platform that neither tells a window where it is nor lets it choose
+// (Wayland): `now` with the stored rectangle's top-left corner, its size kept.
+// Without a stored placement `now` is taken as it is.
+TWindowPlacement WithStoredPosition(TWindowPlacement now,
+                                    const std::optional<TWindowPlacement>& stored);
 // All six keys (FormVersion 0) in one replacement of the file. Throws TIoError.
 void SaveWindowPlacement(const TWindowPlacement& placement, const std::string& iniPath,
                          std::string_view section = MainFormSection);

@@ -211,7 +211,7 @@ void TFBehavior::CreateControls()
     BSelectMode->setAutoDefault(false);
     BSelectMode->setStyleSheet(QStringLiteral(
         "QPushButton { text-align: left; padding: 2px 6px; border: 1px solid palette(mid); }"));
-    BSelectMode->setGeometry(Margin, 8, 275, 26);
+    BSelectMode->setGeometry(Margin, 8, 273, 26);
     connect(BSelectMode, &QPushButton::clicked, this,
             [this] { PopupUnderButton(BSelectMode, PM); });
 
@@ -223,14 +223,14 @@ void TFBehavior::CreateControls()
     BSaveMode->setAutoRaise(true);
     BSaveMode->setToolTip(
         Utf8("Сохраненить выбранные в данный момент установки\nпод именем выбранного режима"));
-    BSaveMode->setGeometry(291, 6, 148, 30);
+    BSaveMode->setGeometry(DialogWidth - Margin - 156, 4, 156, 34);
     connect(BSaveMode, &QToolButton::clicked, this, [this] { BSaveModeClick(); });
     GroupLine(this, "Bevel1", 42);
 
     // Text and sound of each language, direction.
     Label(this, "Label9", "Показывать текст", {Margin, 50, 110, 30})->setWordWrap(true);
     Label(this, "Label10", "Проигрывать звук \n(при наличии звук. файлов к уроку)",
-          {126, 50, 196, 30});
+          {120, 50, 202, 30});
     Label(this, "Label15", "Направление перевода", {324, 50, 115, 30})->setWordWrap(true);
     const QString ru = Utf8("Ру");
     const QString en = QStringLiteral("En");

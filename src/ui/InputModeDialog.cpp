@@ -59,7 +59,8 @@ TFInpMode::TFInpMode(QWidget* parent) : QDialog(parent)
                                    "диалоговое окно [Настройка] > [Внешний вид программы ...]"),
                               this),
                    "Label2");
-    Label2->setGeometry(16, 96, 336, 40);
+    // Two long lines: the full width but for a small margin.
+    Label2->setGeometry(10, 96, DialogWidth - 20, 40);
 }
 
 bool TFInpMode::Execute(bool& useTextInput)

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -84,16 +83,19 @@ QPushButton* MakeFlatButton(QWidget* parent, const char* name, QRect bounds)
 }
 
 // The design's 8-point face was narrower than the faces that stand in for it:
-// a legend that would not fit its place is drawn narrower instead of cut.
-void FitWidth(QLabel* label)
+// a meaning that would not fit its line wraps onto two, centred on the line
+// (the legends of a button lie far enough apart), rather than being drawn
+// narrower or cut.
+void FitLegend(QLabel* label)
 {
-    QFont font = label->font();
-    const int need = QFontMetrics(font).horizontalAdvance(label->text());
-    const int room = label->contentsRect().width() - 2;
-    if (need > room && room > 0) {
-        font.setStretch(std::max(50, room * 100 / need));
-        label->setFont(font);
-    }
+    if (label->sizeHint().width() <= label->width())
+        return;
+    label->setWordWrap(true);
+    QRect place = label->geometry();
+    const int need = label->heightForWidth(place.width());
+    if (need > place.height())
+        place.adjust(0, -(need - place.height()) / 2, 0, (need - place.height() + 1) / 2);
+    label->setGeometry(place);
 }
 
 // A legend on a flat button: clicks pass through to the button.
@@ -109,8 +111,8 @@ QLabel* MakeLegend(QPushButton* button, const char* name, const char* text, QRec
         label->setAlignment(Qt::AlignCenter);
     } else {
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        FitLegend(label);
     }
-    FitWidth(label);
     return label;
 }
 
@@ -512,6 +514,10 @@ void TFMain::SavePlacement()
     p.Bottom = r.top() + r.height();
     p.ShowCmd = isMinimized() ? ShowMinimized : isMaximized() ? ShowMaximized : ShowNormal;
     p.PixelsPerInch = logicalDpiX();
+    // Wayland never tells a window where it is (it reads 0, 0): the position
+    // stored stays for a desktop that lets the window choose it.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        p = WithStoredPosition(p, LoadWindowPlacement(UserFile("View.INI")));
     SaveWindowPlacement(p, UserFile("View.INI"));
     PlacementSaved = true;
 }
@@ -668,6 +674,9 @@ void TFMain::LayoutPanes()
     input.Words = FLesson.Words;
     input.TranslRE = FDrill->Cfg().TranslRE;
     input.UseTextInput = FDrill->Cfg().UseTextInput;
+    input.HelpMsgTextHeight = [this](int width) {
+        return Panes->TextHeight(TPane::MHelpMsg, DrillTexts().HelpTexts(), width);
+    };
     Panes->ApplyLayout(korvan::LayoutPanes(input));
 }
 

@@ -4,7 +4,11 @@
 #include <QScrollBar>
 #include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QtMath>
+
+#include <algorithm>
 
 #include "Cp1251.h"
 #include "Fonts.h"
@@ -30,6 +34,15 @@ QFont DesignPaneFont()
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(13);
     return font;
+}
+
+// A pane's text: the line breaks of the files become the editor's.
+QString PlainText(const std::string& text)
+{
+    QString plain = FromCp1251(text);
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return plain;
 }
 
 } // namespace
@@ -83,11 +96,8 @@ void TPaneView::InitPanes()
 
 void TPaneView::ShowInPane(TPane pane, const std::string& text)
 {
-    QString plain = FromCp1251(text);
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QTextEdit* edit = Pane(pane);
-    edit->setPlainText(plain);
+    edit->setPlainText(PlainText(text));
     CentreAll(edit);
     edit->verticalScrollBar()->setValue(0);
 }
@@ -166,6 +176,24 @@ void TPaneView::ApplyLayout(const TPaneLayout& layout)
             edit->hide();
         }
     }
+}
+
+int TPaneView::TextHeight(TPane pane, const std::vector<std::string>& texts, int width) const
+{
+    // Laid out as the pane lays out its own document, at the width its
+    // viewport has without a scroll bar.
+    const QTextEdit* edit = Pane(pane);
+    const int frame = 2 * edit->frameWidth();
+    QTextDocument document;
+    document.setDefaultFont(edit->font());
+    document.setDocumentMargin(edit->document()->documentMargin());
+    document.setTextWidth(std::max(width - frame, 0));
+    qreal tallest = 0;
+    for (const std::string& text : texts) {
+        document.setPlainText(PlainText(text));
+        tallest = std::max(tallest, document.size().height());
+    }
+    return qCeil(tallest) + frame;
 }
 
 TPaneRect TPaneView::FrameRect() const

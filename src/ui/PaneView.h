@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "drill/DrillPorts.h"
 #include "drill/PaneLayout.h"
@@ -32,6 +33,9 @@ public:
     // Fonts and colours of the appearance settings (no layout).
     void ApplyAppearance(const TSkinCfg& cfg);
     void ApplyLayout(const TPaneLayout& layout);
+    // The height in pixels the pane needs to show the tallest of `texts` (1251)
+    // whole in its font at `width` pixels, with no scroll bar.
+    int TextHeight(TPane pane, const std::vector<std::string>& texts, int width) const;
 
     QTextEdit* Pane(TPane pane) const { return Panes[static_cast<int>(pane)]; }
     QFrame* Frame() const { return SAroundMemos; }

@@ -167,7 +167,8 @@ void TFSkin::CreateControls()
     CBAskAtStartupUseTextInput =
         Named(new QCheckBox(Utf8("При запуске программы спрашивать о режиме перевода"), this),
               QStringLiteral("CBAskAtStartupUseTextInput"));
-    CBAskAtStartupUseTextInput->setGeometry(Margin, checkTop + 22, innerWidth, 20);
+    // The longest caption: its box reaches almost to the dialog's right edge.
+    CBAskAtStartupUseTextInput->setGeometry(Margin, checkTop + 22, DialogWidth - Margin - 2, 20);
     CBUseEscapeForExit =
         Named(new QCheckBox(Utf8("Использовать [Esc] для выхода из программы"), this),
               QStringLiteral("CBUseEscapeForExit"));

@@ -113,7 +113,7 @@ TPlayStart TQtMainPlayer::PlayWav(const std::string& path, std::uint64_t id)
 
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
-        return {TPlayFailure::PlayFailed, ToCp1251("нет устройства вывода звука"), 0};
+        return {TPlayFailure::NoDevice, ToCp1251("нет устройства вывода звука"), 0};
     const TWavFormat out = DeviceFormatFor(device, format);
     const QAudioFormat qtFormat = ToQtFormat(out);
     if (!qtFormat.isValid())

@@ -189,6 +189,41 @@ TEST(PaneLayout, ResizedFrameKeepsProportions)
     }
 }
 
+// The help pane grows to what its text needs at its width, between the design
+// 40 pixels and a third of the drawable height; the panes above give way.
+TEST(PaneLayout, HelpPaneGrowsToItsText)
+{
+    struct TCase
+    {
+        int Need;     // what the text needs at the pane's width
+        int HelpTop;  // the pane's top; its bottom stays at 501
+        int M1Bottom; // 12 + H * 10 / 100 with H = HelpTop - 12
+        int M2Bottom; // 12 + H * 55 / 100
+    } cases[] = {
+        {0, 461, 56, 258},   // nothing to measure: the design height
+        {25, 461, 56, 258},  // less than the design height
+        {56, 445, 55, 250},  // three lines
+        {300, 338, 44, 191}, // capped at 489 / 3 = 163
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Need);
+        TPaneLayoutInput in = RunOf(false, true, false);
+        int askedWidth = -1;
+        in.HelpMsgTextHeight = [&](int width) {
+            askedWidth = width;
+            return c.Need;
+        };
+        TPaneLayout l = LayoutPanes(in);
+        EXPECT_EQ(askedWidth, 393);
+        EXPECT_EQ(SpanOf(l, TPane::MHelpMsg), std::make_pair(c.HelpTop, 501));
+        EXPECT_EQ(SpanOf(l, TPane::M2), std::make_pair(c.M1Bottom, c.M2Bottom));
+        EXPECT_EQ(SpanOf(l, TPane::M3), std::make_pair(c.M2Bottom, c.HelpTop));
+        in.Running = false;
+        l = LayoutPanes(in);
+        EXPECT_EQ(SpanOf(l, TPane::MInfo), std::make_pair(12, c.HelpTop));
+    }
+}
+
 // A frame too small for the help pane gives no negative sizes.
 TEST(PaneLayout, TinyFrameHasNoNegativeSizes)
 {

@@ -308,6 +308,18 @@ TEST_F(SoundLogicTest, FailureDuringPlaybackIsToldOnceAndEndsTheWaitUnplayed)
     EXPECT_EQ(Ended, std::vector<bool>{false});
 }
 
+// Without any sound device every sentence would fail alike: told once.
+TEST_F(SoundLogicTest, MissingDeviceIsToldOnce)
+{
+    Beside("005R.WAV");
+    Beside("005E.WAV");
+    for (TSoundKind kind : {TSoundKind::Russian, TSoundKind::English, TSoundKind::Russian}) {
+        Player.Next = TPlayStart{TPlayFailure::NoDevice, ToCp1251("нет устройства"), 0};
+        EXPECT_FALSE(Logic.PlaySound(kind, true));
+    }
+    EXPECT_EQ(Messages.Shown, std::vector<std::string>{"Ошибка: \"нет устройства\""});
+}
+
 TEST_F(SoundLogicTest, LateFailureIsJudgedByTheSoundThatFailed)
 {
     Beside("005E.WAV");

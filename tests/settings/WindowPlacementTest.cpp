@@ -6,6 +6,8 @@
 #include <iterator>
 #include <string>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace korvan {
@@ -138,6 +140,21 @@ TEST_F(WindowPlacementFile, MalformedOtherKeysFallBackAlone)
     expected.Right = 610;
     expected.Bottom = 540;
     EXPECT_EQ(*p, expected);
+}
+
+// Wayland: the size is the window's, the position the one stored before.
+TEST(WindowPlacement, WithStoredPositionKeepsTheCornerAndTakesTheSize)
+{
+    TWindowPlacement now;
+    now.ShowCmd = ShowMaximized;
+    now.Left = 0, now.Top = 0, now.Right = 700, now.Bottom = 600;
+    TWindowPlacement stored;
+    stored.Left = 100, stored.Top = 50, stored.Right = 668, stored.Bottom = 569;
+    const TWindowPlacement kept = WithStoredPosition(now, stored);
+    EXPECT_EQ(kept.ShowCmd, ShowMaximized);
+    EXPECT_EQ(std::vector<int>({kept.Left, kept.Top, kept.Right, kept.Bottom}),
+              std::vector<int>({100, 50, 800, 650}));
+    EXPECT_EQ(WithStoredPosition(now, std::nullopt), now);
 }
 
 } // namespace

@@ -185,9 +185,10 @@ private slots:
         QTest::newRow("SRestSeparator") << "SRestSeparator" << QRect(480, 432, 80, 1);
         QTest::newRow("PB") << "PB" << QRect(424, 488, 137, 17);
         QTest::newRow("SAroundMemos") << "SAroundMemos" << QRect(8, 4, 409, 505);
-        // Idle, help line on: MInfo 12..461, MHelpMsg 461..501.
-        QTest::newRow("MInfo") << "MInfo" << QRect(16, 12, 393, 449);
-        QTest::newRow("MHelpMsg") << "MHelpMsg" << QRect(16, 461, 393, 40);
+        // Idle, help line on: the help pane holds its longest text whole, four
+        // lines of DejaVu Sans 13 px (72 pixels) at this width; MInfo the rest.
+        QTest::newRow("MInfo") << "MInfo" << QRect(16, 12, 393, 417);
+        QTest::newRow("MHelpMsg") << "MHelpMsg" << QRect(16, 429, 393, 72);
     }
 
     void designControls()
@@ -209,7 +210,7 @@ private slots:
         App->Show({});
         QCOMPARE(Main().windowTitle(), Utf8("Ученик 1 | Урок: (нет урока)"));
         QCOMPARE(Text("MInfo"), Utf8("\nВыберите урок с помощью кнопки \"Урок\"."));
-        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..461, MHelpMsg 461..501"));
+        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..429, MHelpMsg 429..501"));
 
         QCOMPARE(Label("Label4"), Utf8("Осталось"));
         QCOMPARE(Label("LShowMoreTotal"), Utf8("Предложений: --"));
@@ -263,19 +264,20 @@ private slots:
         QCOMPARE(Find("LShowMoreTotal")->pos(), QPoint(524, 490));
         QCOMPARE(Find("SAroundMemos")->geometry(), QRect(8, 4, 509, 555));
         QCOMPARE(Find("ProgressPaintBox")->geometry(), QRect(532, 308, 121, 154));
-        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..511, MHelpMsg 511..551"));
+        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..495, MHelpMsg 495..551"));
 
-        // During a run the proportions stay: H = 555 - 16 - 40 = 499.
+        // During a run the proportions stay; the wider help pane needs three
+        // lines: H = 555 - 16 - 56 = 483.
         OpenFromMenu(Folder->Path("lessons/short.sl2"));
         Key(Qt::Key_F4);
-        QCOMPARE(VisiblePanes(), QStringLiteral("M1 12..61, M2 61..286, M3 286..511, "
-                                                "MHelpMsg 511..551"));
+        QCOMPARE(VisiblePanes(), QStringLiteral("M1 12..60, M2 60..277, M3 277..495, "
+                                                "MHelpMsg 495..551"));
 
         // Never smaller than at design.
         Main().resize(300, 200);
         QCOMPARE(Main().size(), QSize(568, 519));
-        QCOMPARE(VisiblePanes(), QStringLiteral("M1 12..56, M2 56..258, M3 258..461, "
-                                                "MHelpMsg 461..501"));
+        QCOMPARE(VisiblePanes(), QStringLiteral("M1 12..53, M2 53..241, M3 241..429, "
+                                                "MHelpMsg 429..501"));
     }
 
     // The short lesson from start to end: keys, the buttons, a mistake that
@@ -292,8 +294,8 @@ private slots:
         // F4: the drill panes, the comment alone during the lead-in.
         Key(Qt::Key_F4);
         QCOMPARE(PhaseOf(Main()), LeadIn);
-        QCOMPARE(VisiblePanes(), QStringLiteral("M1 12..56, M2 56..258, M3 258..461, "
-                                                "MHelpMsg 461..501"));
+        QCOMPARE(VisiblePanes(), QStringLiteral("M1 12..53, M2 53..241, M3 241..429, "
+                                                "MHelpMsg 429..501"));
         QCOMPARE(Text("M1"), Utf8("Первая ключевая фраза"));
         QCOMPARE(Text("M2"), QString());
         QCOMPARE(Label("LSelQ_ShowMoreTimes"), Utf8("Повторов текущего: 1"));
@@ -350,7 +352,7 @@ private slots:
 
         // The end: 3 mistakes in 3 sentences.
         QCOMPARE(Main().Lesson().RunState, 2);
-        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..461, MHelpMsg 461..501"));
+        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..429, MHelpMsg 429..501"));
         QVERIFY(Text("MInfo").contains(Utf8("В 3 предложениях допущено 3 ошиб.")));
         QVERIFY(Text("MHelpMsg").startsWith(Utf8("Вы можете повторить этот урок")));
         QCOMPARE(Label("LShowMoreTotal"), Utf8("Предложений: 0"));
@@ -373,8 +375,8 @@ private slots:
         OpenFromMenu(Folder->Path("lessons/short.sl2"));
         Key(Qt::Key_F4);
         QTRY_COMPARE(PhaseOf(Main()), Thinking);
-        QCOMPARE(VisiblePanes(), QStringLiteral("M1 12..56, M2 56..191, MInput 191..326, "
-                                                "M3 326..461, MHelpMsg 461..501"));
+        QCOMPARE(VisiblePanes(), QStringLiteral("M1 12..53, M2 53..178, MInput 178..303, "
+                                                "M3 303..429, MHelpMsg 429..501"));
         QCOMPARE(QApplication::focusWidget(), Pane("MInput"));
         QCOMPARE(Label("LQuestion_ShowTranslation_Keys"), QStringLiteral("F5"));
         QCOMPARE(Label("LQuestion_PupilChoose_Wrong_Keys"), QStringLiteral("F8"));
@@ -409,15 +411,15 @@ private slots:
         QTest::addColumn<QString>("m2");
         QTest::addColumn<QString>("m3");
         QTest::newRow("ordinary") << "short.sl2" << true
-                                  << "M1 12..56, M2 56..258, M3 258..461, MHelpMsg 461..501"
+                                  << "M1 12..53, M2 53..241, M3 241..429, MHelpMsg 429..501"
                                   << Utf8("Первое предложение.") << "First sentence.";
         QTest::newRow("words RU to EN")
             << "words.sl2" << true
-            << "M2 12..191, M3 191..371, MTranscription 371..461, MHelpMsg 461..501"
+            << "M2 12..178, M3 178..345, MTranscription 345..429, MHelpMsg 429..501"
             << Utf8("яблоко") << "apple";
         QTest::newRow("words EN to RU")
             << "words.sl2" << false
-            << "M2 12..191, MTranscription 191..281, M3 281..461, MHelpMsg 461..501"
+            << "M2 12..178, MTranscription 178..262, M3 262..429, MHelpMsg 429..501"
             << "apple" << Utf8("яблоко");
     }
 
@@ -526,7 +528,7 @@ private slots:
             dialog.findChild<QPushButton*>(QStringLiteral("BOk"))->click();
         });
         Find<QAction>("ASkin")->trigger();
-        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..461, MHelpMsg 461..501"));
+        QCOMPARE(VisiblePanes(), QStringLiteral("MInfo 12..429, MHelpMsg 429..501"));
 
         App.reset(); // the dialog writes Skin.ini at the end
         QVERIFY(Folder->ReadText("Skin.ini").find("ShowHelpMsg=1") != std::string::npos);
