@@ -33,6 +33,7 @@ struct TLogTexts
     std::string RandomAll = ToCp1251("случайно все");
     std::string RandomPart = ToCp1251("случайно часть");
     std::string AtOnce = ToCp1251("[одновременно ");
+    std::string Speech = ToCp1251("    Предложения без записи озвучивает синтезатор речи: [Да]");
 
     std::string Finished = ToCp1251("Урок завершен. Результаты:");
     std::string Statistics = ToCp1251("    Статистика:");
@@ -103,6 +104,9 @@ std::vector<std::string> RunSettingsLines(const TBehaviorCfg& cfg, const std::st
     if (cfg.OrderKind != 0 && cfg.OrderKind != 1)
         orderLine += t.AtOnce + std::to_string(cfg.UseAtOnce) + "]";
     lines.push_back(orderLine);
+    // After the block, which teachers' tools read as it always was.
+    if (cfg.UseSpeech)
+        lines.push_back(t.Speech);
     return lines;
 }
 

@@ -19,7 +19,8 @@ namespace korvan {
 // "1" for 5, "0.5" for 0, "1.2" for 7, "2.5" for 20.
 std::string SpeedFactorText(int speed);
 
-// The nine lines of a run's settings; the first is the one written stamped.
+// The nine lines of a run's settings, and a tenth when the run speaks
+// sentences without a recording; the first is the one written stamped.
 std::vector<std::string> RunSettingsLines(const TBehaviorCfg& cfg, const std::string& modeName);
 
 // Lines 2 to 9 of the end-of-run entry (the stamped heading not included): the

@@ -110,7 +110,14 @@ TPlayStart TQtMainPlayer::PlayWav(const std::string& path, std::uint64_t id)
                 ToCp1251("неподдерживаемый формат звука (код ") + std::to_string(format.FormatTag) +
                     ", " + std::to_string(format.BitsPerSample) + ToCp1251(" бит)"),
                 0};
+    bytes.resize(static_cast<std::size_t>(wav.Info.DataOffset + wav.Info.DataBytes));
+    bytes.erase(0, static_cast<std::size_t>(wav.Info.DataOffset));
+    return PlayPcm(format, std::move(bytes), id);
+}
 
+TPlayStart TQtMainPlayer::PlayPcm(const TWavFormat& format, std::string pcm, std::uint64_t id)
+{
+    Close();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return {TPlayFailure::PlayFailed, ToCp1251("нет устройства вывода звука"), 0};
@@ -119,16 +126,15 @@ TPlayStart TQtMainPlayer::PlayWav(const std::string& path, std::uint64_t id)
     if (!qtFormat.isValid())
         return {TPlayFailure::PlayFailed, ToCp1251("устройство не принимает этот формат звука"), 0};
 
-    const std::string_view samples(bytes.data() + wav.Info.DataOffset,
-                                   static_cast<std::size_t>(wav.Info.DataBytes));
     if (out.Encoding == format.Encoding && out.Channels == format.Channels &&
         out.SampleRate == format.SampleRate) {
-        FPcm = QByteArray(samples.data(), static_cast<qsizetype>(samples.size()));
+        FPcm = QByteArray(pcm.data(), static_cast<qsizetype>(pcm.size()));
     } else {
-        const std::string converted = ConvertPcm(samples, format, out);
+        const std::string converted = ConvertPcm(pcm, format, out);
         FPcm = QByteArray(converted.data(), static_cast<qsizetype>(converted.size()));
     }
-    FDurationMs = static_cast<std::int64_t>(wav.Info.DurationMs());
+    const std::uint32_t perSecond = format.BytesPerSecond();
+    FDurationMs = perSecond == 0 ? 0 : static_cast<std::int64_t>(pcm.size() * 1000 / perSecond);
 
     FSink = std::make_unique<QAudioSink>(device, qtFormat);
     FSink->setBufferSize(std::max<qsizetype>(MinSinkBuffer, out.BytesPerSecond() / 10));

@@ -3,8 +3,8 @@
 // The main player MP: plays one sentence sound or signal at a time on the
 // default output. A PCM WAV is read and checked by our own reader and played
 // through QAudioSink, which starts within a few milliseconds and tells exactly
-// when the samples are out; an MP3 (or anything else the reader does not
-// take) goes through QMediaPlayer.
+// when the samples are out (as do samples rendered in memory); an MP3 (or anything else the reader
+// does not take) goes through QMediaPlayer.
 
 #include <QBuffer>
 #include <QByteArray>
@@ -33,6 +33,7 @@ public:
     ~TQtMainPlayer() override;
 
     TPlayStart Play(const std::string& path, std::uint64_t id) override;
+    TPlayStart PlayPcm(const TWavFormat& format, std::string pcm, std::uint64_t id) override;
     void Close() override;
     bool IsPlaying() const override { return FActiveId != 0; }
 

@@ -10,6 +10,7 @@
 #include "Recorder.h"
 #include "SoundPlayer.h"
 #include "UiHelpers.h"
+#include "speech/EspeakEngine.h"
 
 namespace korvan {
 
@@ -102,6 +103,7 @@ TSoundService::TSoundService(QWidget* window, const TLesson& lesson, const TSoun
         },
         this);
     MPRec = std::make_unique<TQtAnswerRecorder>([this] { Logic->MPRecNotify(); }, this);
+    Speech = std::make_unique<TEspeakEngine>();
     Logic = std::make_unique<TSoundLogic>(
         lesson, programFolder,
         TSoundLogicPorts{*MP, *MPRec, *ButtonsView, *Messages, Clock,
@@ -109,7 +111,8 @@ TSoundService::TSoundService(QWidget* window, const TLesson& lesson, const TSoun
                              QTimer::singleShot(static_cast<int>(std::clamp<std::int64_t>(
                                                     ms, 0, std::numeric_limits<int>::max())),
                                                 Qt::PreciseTimer, this, std::move(action));
-                         }});
+                         },
+                         Speech.get()});
 
     connect(Widgets.RepeatRu, &QAbstractButton::clicked, this,
             [this] { Click(&TSoundLogic::BRepeatRuSoundClick); });
