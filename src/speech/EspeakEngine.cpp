@@ -27,51 +27,61 @@ TSpeech Failed(const char* utf8)
     return speech;
 }
 
-} // namespace
-
-TEspeakEngine::~TEspeakEngine()
+// The library's own state, shared by every engine object.
+struct TEspeakState
 {
-    if (FSampleRate > 0)
-        espeak_Terminate();
-}
+    int SampleRate = 0; // 0 not started, -1 failed to start
+    bool HaveVoice = false;
+    TLanguage Voice = TLanguage::Russian;
 
-bool TEspeakEngine::Start()
-{
-    if (FSampleRate == 0) {
-        FSampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
-        if (FSampleRate <= 0)
-            FSampleRate = -1;
-        else
-            espeak_SetSynthCallback(Collect);
+    bool Start()
+    {
+        if (SampleRate == 0) {
+            SampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+            if (SampleRate <= 0)
+                SampleRate = -1;
+            else
+                espeak_SetSynthCallback(Collect);
+        }
+        return SampleRate > 0;
     }
-    return FSampleRate > 0;
+
+    bool SetVoice(TLanguage language)
+    {
+        if (HaveVoice && Voice == language)
+            return true;
+        HaveVoice = espeak_SetVoiceByName(language == TLanguage::Russian ? "ru" : "en-us") == EE_OK;
+        Voice = language;
+        return HaveVoice;
+    }
+};
+
+TEspeakState& State()
+{
+    static TEspeakState state;
+    return state;
 }
+
+} // namespace
 
 void TEspeakEngine::Warm()
 {
-    if (Start() && !FHaveVoice && espeak_SetVoiceByName("ru") == EE_OK) {
-        FHaveVoice = true;
-        FVoice = TLanguage::Russian;
-    }
+    if (State().Start())
+        State().SetVoice(TLanguage::Russian);
 }
 
 TSpeech TEspeakEngine::Render(const std::string& text, TLanguage language)
 {
-    if (!Start())
+    TEspeakState& state = State();
+    if (!state.Start())
         return Failed("синтезатор речи eSpeak NG не запускается (нет его данных?)");
-    if (!FHaveVoice || FVoice != language) {
-        FHaveVoice = false;
-        if (espeak_SetVoiceByName(language == TLanguage::Russian ? "ru" : "en-us") != EE_OK)
-            return Failed(language == TLanguage::Russian
-                              ? "у синтезатора речи нет русского голоса"
-                              : "у синтезатора речи нет английского голоса");
-        FHaveVoice = true;
-        FVoice = language;
-    }
+    if (!state.SetVoice(language))
+        return Failed(language == TLanguage::Russian ? "у синтезатора речи нет русского голоса"
+                                                     : "у синтезатора речи нет английского голоса");
     // eSpeak reads "+" aloud and ignores the acute; it honours "ё" as written.
     const std::string utf8 = StressMarksRemoved(Cp1251ToUtf8(text));
     TSpeech speech;
-    speech.SampleRate = static_cast<std::uint32_t>(FSampleRate);
+    speech.SampleRate = static_cast<std::uint32_t>(state.SampleRate);
     if (espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
                      &speech.Pcm) != EE_OK)
         return Failed("синтезатор речи не смог прочесть предложение");

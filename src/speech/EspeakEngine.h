@@ -1,8 +1,10 @@
 #pragma once
 
 // The synthesizer that is always there: libespeak-ng, rendering into memory.
-// The library keeps its state in globals, so there is one engine per process;
-// it is set up on first use (or Warm) and shut down with the engine.
+// The library keeps its state in globals: every engine object shares it, and
+// all must be used from one thread. It is set up on first use (or Warm) and
+// lives until the process ends, since shutting it down and starting it again
+// hangs the library.
 
 #include "speech/SpeechEngine.h"
 
@@ -11,20 +13,8 @@ namespace korvan {
 class TEspeakEngine : public ISpeechEngine
 {
 public:
-    TEspeakEngine() = default;
-    ~TEspeakEngine() override;
-    TEspeakEngine(const TEspeakEngine&) = delete;
-    TEspeakEngine& operator=(const TEspeakEngine&) = delete;
-
     TSpeech Render(const std::string& text, TLanguage language) override;
     void Warm() override;
-
-private:
-    bool Start();
-
-    int FSampleRate = 0; // 0 not started, -1 failed to start
-    bool FHaveVoice = false;
-    TLanguage FVoice = TLanguage::Russian;
 };
 
 } // namespace korvan
