@@ -20,10 +20,12 @@ int Collect(short* samples, int count, espeak_EVENT* events)
     return 0; // go on
 }
 
-TSpeech Failed(const char* utf8)
+TSpeech Failed(const char* utf8, const std::string& name = {})
 {
     TSpeech speech;
     speech.Error = ToCp1251(utf8);
+    if (!name.empty())
+        speech.Error += " \"" + name + "\"";
     return speech;
 }
 
@@ -31,8 +33,7 @@ TSpeech Failed(const char* utf8)
 struct TEspeakState
 {
     int SampleRate = 0; // 0 not started, -1 failed to start
-    bool HaveVoice = false;
-    TLanguage Voice = TLanguage::Russian;
+    std::string Voice;  // set last; empty none
 
     bool Start()
     {
@@ -46,13 +47,12 @@ struct TEspeakState
         return SampleRate > 0;
     }
 
-    bool SetVoice(TLanguage language)
+    bool SetVoice(const std::string& name)
     {
-        if (HaveVoice && Voice == language)
+        if (Voice == name)
             return true;
-        HaveVoice = espeak_SetVoiceByName(language == TLanguage::Russian ? "ru" : "en-us") == EE_OK;
-        Voice = language;
-        return HaveVoice;
+        Voice = espeak_SetVoiceByName(name.c_str()) == EE_OK ? name : std::string();
+        return !Voice.empty();
     }
 };
 
@@ -64,10 +64,15 @@ TEspeakState& State()
 
 } // namespace
 
+TEspeakEngine::TEspeakEngine(std::string russianVoice, std::string englishVoice)
+    : FVoices{std::move(russianVoice), std::move(englishVoice)}
+{
+}
+
 void TEspeakEngine::Warm()
 {
     if (State().Start())
-        State().SetVoice(TLanguage::Russian);
+        State().SetVoice(FVoices[0]);
 }
 
 TSpeech TEspeakEngine::Render(const std::string& text, TLanguage language)
@@ -75,9 +80,9 @@ TSpeech TEspeakEngine::Render(const std::string& text, TLanguage language)
     TEspeakState& state = State();
     if (!state.Start())
         return Failed("синтезатор речи eSpeak NG не запускается (нет его данных?)");
-    if (!state.SetVoice(language))
-        return Failed(language == TLanguage::Russian ? "у синтезатора речи нет русского голоса"
-                                                     : "у синтезатора речи нет английского голоса");
+    const std::string& voice = FVoices[language == TLanguage::Russian ? 0 : 1];
+    if (!state.SetVoice(voice))
+        return Failed("у синтезатора речи нет голоса", voice);
     // eSpeak reads "+" aloud and ignores the acute; it honours "ё" as written.
     const std::string utf8 = StressMarksRemoved(Cp1251ToUtf8(text));
     TSpeech speech;
