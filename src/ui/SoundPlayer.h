@@ -1,10 +1,10 @@
 #pragma once
 
 // The main player MP: plays one sentence sound or signal at a time on the
-// default output. A PCM WAV is read and checked by our own reader and played
+// default output. A PCM WAV is read and checked by our own reader, an MP3
+// decoded in memory, a spoken sentence rendered there; all of them play
 // through QAudioSink, which starts within a few milliseconds and tells exactly
-// when the samples are out (as do samples rendered in memory); an MP3 (or anything else the reader
-// does not take) goes through QMediaPlayer.
+// when the samples are out.
 
 #include <QBuffer>
 #include <QByteArray>
@@ -17,9 +17,7 @@
 
 #include "drill/SoundLogic.h"
 
-class QAudioOutput;
 class QAudioSink;
-class QMediaPlayer;
 
 namespace korvan {
 
@@ -36,10 +34,11 @@ public:
     TPlayStart PlayPcm(const TWavFormat& format, std::string pcm, std::uint64_t id) override;
     void Close() override;
     bool IsPlaying() const override { return FActiveId != 0; }
+    // Connects to the sound server; not needed before the first sound.
+    void Warm();
 
 private:
     TPlayStart PlayWav(const std::string& path, std::uint64_t id);
-    TPlayStart PlayMedia(const std::string& path, std::uint64_t id);
     // Reports the end of the active sound once, then forgets it.
     void Report(std::uint64_t id, TPlayFailure failure, const std::string& error);
     void SinkStateChanged();
@@ -55,9 +54,6 @@ private:
     QElapsedTimer FStarted;
     QTimer FTail;  // from the last sample handed over to its being heard
     QTimer FBound; // a device that never reports the end
-
-    std::unique_ptr<QMediaPlayer> FMedia;
-    std::unique_ptr<QAudioOutput> FMediaOutput;
 };
 
 } // namespace korvan

@@ -1,6 +1,7 @@
 #include "SoundService.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -126,6 +127,17 @@ TSoundService::TSoundService(QWidget* window, const TLesson& lesson, const TSoun
             [this] { Logic->TTimer_Every200ms_Timer(); });
     TTimer_Every200ms.start(Every200ms);
     ButtonsView->ApplyButtons(Logic->Buttons());
+    window->installEventFilter(this);
+}
+
+bool TSoundService::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!Warmed && watched == Window && event->type() == QEvent::Paint) {
+        Warmed = true;
+        // After the paint is on the screen; long before the first question.
+        QTimer::singleShot(0, this, [this] { MP->Warm(); });
+    }
+    return false;
 }
 
 TSoundService::~TSoundService()

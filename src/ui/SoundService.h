@@ -73,6 +73,10 @@ public:
     TSoundLogic& SoundLogic() { return *Logic; }
     TQtAnswerRecorder& Recorder() { return *MPRec; }
 
+protected:
+    // The window's first paint: the sound set-up that may wait starts then.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     class TButtonsView;
     class TMessages;
@@ -89,6 +93,7 @@ private:
     std::unique_ptr<TEspeakEngine> Speech; // one engine, used from this thread only
     std::unique_ptr<TSoundLogic> Logic;
     QTimer TTimer_Every200ms;
+    bool Warmed = false;
 };
 
 } // namespace korvan
