@@ -68,9 +68,18 @@ TQtMainPlayer::TQtMainPlayer(TEnded ended, QObject* parent)
 
 void TQtMainPlayer::Warm()
 {
-    // Connecting to the sound server takes a while the first time; done ahead,
-    // the first sentence starts at once.
-    QMediaDevices::defaultAudioOutput();
+    // The first stream of a process takes the sound server a second or so to
+    // set up; a moment of silence played ahead lets the first sentence start
+    // at once.
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || FActiveId != 0)
+        return;
+    const QAudioFormat format = device.preferredFormat();
+    FWarmPcm = QByteArray(format.bytesForDuration(50'000), '\0');
+    FWarmBuffer.setBuffer(&FWarmPcm);
+    FWarmBuffer.open(QIODevice::ReadOnly);
+    FWarmSink = std::make_unique<QAudioSink>(device, format);
+    FWarmSink->start(&FWarmBuffer);
 }
 
 TQtMainPlayer::~TQtMainPlayer()
@@ -111,6 +120,7 @@ TPlayStart TQtMainPlayer::PlayWav(const std::string& path, std::uint64_t id)
 TPlayStart TQtMainPlayer::PlayPcm(const TWavFormat& format, std::string pcm, std::uint64_t id)
 {
     Close();
+    FWarmSink.reset(); // its work is done: the server knows us
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return {TPlayFailure::PlayFailed, ToCp1251("нет устройства вывода звука"), 0};

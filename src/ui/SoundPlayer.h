@@ -34,7 +34,8 @@ public:
     TPlayStart PlayPcm(const TWavFormat& format, std::string pcm, std::uint64_t id) override;
     void Close() override;
     bool IsPlaying() const override { return FActiveId != 0; }
-    // Connects to the sound server; not needed before the first sound.
+    // Connects to the sound server and plays a moment of silence; not needed
+    // before the first sound, which then starts at once.
     void Warm();
 
 private:
@@ -54,6 +55,11 @@ private:
     QElapsedTimer FStarted;
     QTimer FTail;  // from the last sample handed over to its being heard
     QTimer FBound; // a device that never reports the end
+
+    // Silence played ahead of the first sound; the sink goes before its buffer.
+    QByteArray FWarmPcm;
+    QBuffer FWarmBuffer;
+    std::unique_ptr<QAudioSink> FWarmSink;
 };
 
 } // namespace korvan
