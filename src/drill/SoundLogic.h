@@ -1,7 +1,8 @@
 #pragma once
 
-// The sound service's decisions: which file a sound kind plays, what a failure
-// says, when a waited sound counts as ended, what the sound buttons do and
+// The sound service's decisions: which file a sound kind plays (or, when the
+// run asks for speech and the file is missing, which text is spoken), what a
+// failure says, when a waited sound counts as ended, what the sound buttons do and
 // show, and the bookkeeping of the pupil's recorded answer. The players, the
 // widgets and the event loop are behind the small interfaces below, so all of
 // it runs in tests with fakes; the Qt side (ui/SoundService.h) only wires it.
