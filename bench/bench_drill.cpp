@@ -57,6 +57,7 @@ public:
     void StopAnswerRecording() override {}
     void StopAnswerPlayback() override {}
     void PlaceSoundButtons() override {}
+    void SetSpeech(bool) override {}
     bool Awaited = false;
     TSoundKind Kind = TSoundKind::StartRec;
 };

@@ -179,6 +179,7 @@ void TDrill::StartLessonNow()
     FBook.Start(FCfg); // counters, questions in play, the first question selected
 
     FPorts.View.ApplyAppearance();
+    FPorts.Sound.SetSpeech(FCfg.UseSpeech);
     FPorts.Sound.PlaceSoundButtons();
     UpdateKeyCaptions();
     korvan::LogRunSettings(FPorts.Log, FCfg, FPorts.Behavior.ModeName(FModeIndex));

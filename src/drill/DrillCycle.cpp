@@ -93,9 +93,11 @@ void TDrill::PresentQuestion(bool fromTick)
     FGaugeMax = FThinkLeft;
     FPorts.View.SetGaugeMax(FGaugeMax);
 
-    // The source sound first, heard to its end; its text after it.
+    // The source sound first, heard to its end; its text after it. A lesson
+    // without recordings is voiced by the synthesizer when the run says so.
     const bool ru = FCfg.TranslRE;
-    const bool tried = ru ? FCfg.UseRWav && FLesson.HasRuAudio : FCfg.UseEWav && FLesson.HasEnAudio;
+    const bool tried = ru ? FCfg.UseRWav && (FLesson.HasRuAudio || FCfg.UseSpeech)
+                          : FCfg.UseEWav && (FLesson.HasEnAudio || FCfg.UseSpeech);
     if (tried && FPorts.Sound.PlaySound(ru ? TSoundKind::Russian : TSoundKind::English, true)) {
         FWait = TWaitStep::SourceSound;
         return;

@@ -62,6 +62,9 @@ std::vector<std::string> RunSettingsLines(const TBehaviorCfg& cfg, const std::st
     if (cfg.OrderKind != 0 && cfg.OrderKind != 1)
         orderLine += t.AtOnce + std::to_string(cfg.UseAtOnce) + "]";
     lines.push_back(orderLine);
+    // After the block, which teachers' tools read as it always was.
+    if (cfg.UseSpeech)
+        lines.push_back(t.Speech);
     return lines;
 }
 

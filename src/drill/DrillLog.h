@@ -44,6 +44,7 @@ struct TDrillLogTexts
     std::string RandomAll = ToCp1251("случайно все");
     std::string RandomPart = ToCp1251("случайно часть");
     std::string AtOnce = ToCp1251("[одновременно ");
+    std::string Speech = ToCp1251("    Предложения без записи озвучивает синтезатор речи: [Да]");
 
     std::string Finished = ToCp1251("Урок завершен. Результаты:");
     std::string Statistics = ToCp1251("    Статистика:");
@@ -67,7 +68,8 @@ const TDrillLogTexts& DrillLogTexts();
 // "1" for 5, "0.5" for 0, "1.2" for 7, "2.5" for 20.
 std::string SpeedFactorText(int speed);
 
-// The nine lines of a run's settings; the first is the one written stamped.
+// The nine lines of a run's settings, and a tenth when the run speaks
+// sentences without a recording; the first is the one written stamped.
 std::vector<std::string> RunSettingsLines(const TBehaviorCfg& cfg, const std::string& modeName);
 
 // Lines 2 to 9 of the end-of-run entry (the stamped heading not included): the

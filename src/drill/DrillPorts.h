@@ -149,6 +149,9 @@ public:
     // Shows the repeat-sound buttons during a run of a lesson with audio and
     // gives the progress box the room left.
     virtual void PlaceSoundButtons() = 0;
+    // Whether the run speaks a sentence sound (kinds 2 to 5) that has no file
+    // with the speech synthesizer; set at the start of each run.
+    virtual void SetSpeech(bool on) = 0;
 };
 
 // The two question timers. Enable is only called on a disabled timer, so it

@@ -61,8 +61,15 @@ bool TSoundLogic::PlaySound(TSoundKind kind, bool wait)
     FPostedId = 0;
 
     const std::string path = SoundPath(kind);
-    if (path.empty())
-        return false; // a missing file is not reported: the text stands in
+    const TSpeech* speech = nullptr;
+    if (path.empty()) {
+        // A missing file is not reported: the text, or its voice, stands in.
+        if (!FSpeech || !IsSentenceKind(kind) || FLesson.Current == nullptr)
+            return false;
+        speech = &Spoken(kind);
+        if (speech->Ok && speech->Pcm.empty())
+            return false; // nothing to say: the (empty) text is shown
+    }
 
     const std::uint64_t id = ++FLastId;
     FPath = path;
@@ -71,7 +78,13 @@ bool TSoundLogic::PlaySound(TSoundKind kind, bool wait)
     // Waited for before it starts: a player may report the end from inside Play.
     if (wait)
         FWaitId = id;
-    const TPlayStart start = FPorts.Player.Play(path, id);
+    TPlayStart start;
+    if (speech == nullptr)
+        start = FPorts.Player.Play(path, id);
+    else if (!speech->Ok)
+        start = {TPlayFailure::OpenFailed, speech->Error, 0};
+    else
+        start = FPorts.Player.PlayPcm(PcmFormat(speech->SampleRate, 1, 16), speech->Pcm, id);
     if (start.Failure != TPlayFailure::None) {
         // Signals fail silently; nothing started, so nothing is waited for.
         FWaitId = 0;
@@ -93,6 +106,28 @@ bool TSoundLogic::PlaySound(TSoundKind kind, bool wait)
     return true;
 }
 
+const TSpeech& TSoundLogic::Spoken(TSoundKind kind)
+{
+    const bool russian = kind == TSoundKind::Russian || kind == TSoundKind::RussianRepeat;
+    const std::string& text = russian ? FLesson.Current->RText : FLesson.Current->EText;
+    TSpokenText& spoken = FSpoken[russian ? 0 : 1];
+    // A repeat, or a sentence rendered ahead, plays what was rendered; a
+    // failure is tried afresh.
+    if (spoken.Text != text || !spoken.Speech.Ok) {
+        spoken.Text = text;
+        spoken.Speech =
+            FPorts.Speech->Render(text, russian ? TLanguage::Russian : TLanguage::English);
+    }
+    return spoken.Speech;
+}
+
+void TSoundLogic::SetSpeech(bool on)
+{
+    FSpeech = on && FPorts.Speech != nullptr;
+    if (FSpeech)
+        FPorts.Speech->Warm();
+}
+
 void TSoundLogic::ShowFailure(TPlayFailure failure, const std::string& error)
 {
     if (!IsSentenceKind(FPathKind) || FFailureShown)
@@ -106,6 +141,8 @@ void TSoundLogic::ShowFailure(TPlayFailure failure, const std::string& error)
     std::string text;
     if (failure == TPlayFailure::PlayFailed || failure == TPlayFailure::NoDevice)
         text = ToCp1251("Ошибка: ");
+    else if (FPath.empty())
+        text = ToCp1251("Ошибка синтезатора речи: ");
     else if (EndsWithIgnoringCase(FPath, ".MP3"))
         text = ToCp1251("Ошибка при проигрывании MP3 файла: ");
     else
@@ -251,9 +288,10 @@ void TSoundLogic::StopAnswerPlayback()
 void TSoundLogic::PlaceSoundButtons()
 {
     const bool running = FLesson.RunState == 1;
-    FPorts.Buttons.PlaceButtons(korvan::PlaceSoundButtons(FPorts.Buttons.ButtonGeometry(),
-                                                          running && FLesson.HasRuAudio,
-                                                          running && FLesson.HasEnAudio));
+    // Spoken sentences can be heard again as recorded ones can.
+    FPorts.Buttons.PlaceButtons(korvan::PlaceSoundButtons(
+        FPorts.Buttons.ButtonGeometry(), running && (FLesson.HasRuAudio || FSpeech),
+        running && (FLesson.HasEnAudio || FSpeech)));
 }
 
 } // namespace korvan

@@ -1,7 +1,8 @@
 #pragma once
 
-// The sound service's decisions: which file a sound kind plays, what a failure
-// says, when a waited sound counts as ended, what the sound buttons do and
+// The sound service's decisions: which file a sound kind plays (or, when the
+// run asks for speech and the file is missing, which text is spoken), what a
+// failure says, when a waited sound counts as ended, what the sound buttons do and
 // show, and the bookkeeping of the pupil's recorded answer. The players, the
 // widgets and the event loop are behind the small interfaces below, so all of
 // it runs in tests with fakes; the Qt side (ui/SoundService.h) only wires it.
@@ -13,8 +14,10 @@
 #include "drill/DrillPorts.h"
 #include "drill/SoundButtons.h"
 #include "lesson/Lesson.h"
+#include "speech/SpeechEngine.h"
 #include "util/DateTime.h"
 #include "util/Messages.h"
+#include "util/WavFile.h"
 
 namespace korvan {
 
@@ -47,6 +50,9 @@ public:
     // sound later ends or fails, the player calls TSoundLogic::PlayerEnded with
     // this `id`, from the event loop; after Close no report for it follows.
     virtual TPlayStart Play(const std::string& path, std::uint64_t id) = 0;
+    // The same for samples already in memory (a sentence the synthesizer
+    // rendered): whole frames of `pcm` in `format`.
+    virtual TPlayStart PlayPcm(const TWavFormat& format, std::string pcm, std::uint64_t id) = 0;
     virtual void Close() = 0;
     virtual bool IsPlaying() const = 0;
 };
@@ -87,6 +93,9 @@ struct TSoundLogicPorts
     // Runs `action` from the event loop after `ms` milliseconds (0: as soon as
     // the current event is handled), never from inside the call itself.
     std::function<void(std::int64_t ms, std::function<void()> action)> Schedule;
+    // Speaks sentences that have no recording, when the run asks for it; none
+    // leaves them silent.
+    ISpeechEngine* Speech = nullptr;
 };
 
 class TSoundLogic : public ISoundService
@@ -114,6 +123,7 @@ public:
     void StopAnswerRecording() override;
     void StopAnswerPlayback() override;
     void PlaceSoundButtons() override;
+    void SetSpeech(bool on) override;
 
     void SetRepeatButtonState(bool playing);
     void SetAnswerButtonState(bool playing);
@@ -139,6 +149,9 @@ public:
     std::string SoundPath(TSoundKind kind) const;
 
 private:
+    // The current sentence of a sentence kind, spoken; Ok false (with the
+    // reason) when the engine failed, no samples when there is nothing to say.
+    const TSpeech& Spoken(TSoundKind kind);
     void RepeatClick(TSoundKind kind);
     void ShowFailure(TPlayFailure failure, const std::string& error);
     void EndWait(std::uint64_t id, bool played);
@@ -154,13 +167,21 @@ private:
     std::uint64_t FLastId = 0;   // of the last sound started
     std::uint64_t FWaitId = 0;   // of the waited sound still playing; 0 none
     std::uint64_t FPostedId = 0; // of the waited sound whose end is on its way; 0 none
-    std::string FPath;           // of the last sound started
+    std::string FPath;           // of the last sound started; empty when spoken
     TSoundKind FPathKind = TSoundKind::StartRec; // of the last sound started
     bool FFailureShown = false;                  // for the last sound started
     bool FNoDeviceShown = false;                 // while the program runs
     TSoundButtonState FButtons;
     TDateTime FRecStart = 0;
     TDateTime FRecStop = 0;
+    bool FSpeech = false; // the run speaks sentences without a recording
+    // The last sentence spoken in each language, kept for its repeat.
+    struct TSpokenText
+    {
+        std::string Text;
+        TSpeech Speech;
+    };
+    TSpokenText FSpoken[2];
 };
 
 } // namespace korvan

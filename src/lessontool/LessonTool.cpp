@@ -5,6 +5,7 @@
 #include "lessontool/LessonCheck.h"
 #include "lessontool/LessonDump.h"
 #include "lessontool/LessonImport.h"
+#include "lessontool/LessonVoice.h"
 
 namespace korvan {
 
@@ -18,7 +19,11 @@ constexpr const char* Usage =
     "      what the trainer makes of the file; exit 0 when the lesson is usable\n"
     "  korvan-lesson import TABLE OUT.sl2 [--title T] [--words] [--ru-audio] [--en-audio]\n"
     "      a lesson from a UTF-8 tab-separated table: number (or empty), comment,\n"
-    "      Russian, English on each line\n";
+    "      Russian, English on each line\n"
+    "  korvan-lesson voice LESSON [--ru] [--en] [--force] [--voice NAME]\n"
+    "      the missing recordings (NNNR.WAV, NNNE.WAV) spoken by the synthesizer, both\n"
+    "      sides unless one is named; marks the lesson as having them. --force\n"
+    "      replaces existing recordings; --voice names an eSpeak NG voice for the side\n";
 
 } // namespace
 
@@ -37,6 +42,8 @@ int RunLessonTool(const std::vector<std::string>& args, const std::string& progr
         return RunCheck(rest, out, err);
     if (command == "import")
         return RunImport(rest, out, err);
+    if (command == "voice")
+        return RunVoice(rest, out, err);
     err << "korvan-lesson: unknown command \"" << command << "\"\n" << Usage;
     return 2;
 }

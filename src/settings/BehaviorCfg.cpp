@@ -11,7 +11,7 @@ namespace {
 using C = TBehaviorCfg;
 
 // The order is the order of the file; a new key goes at the end.
-constexpr std::array<TBehaviorKey, 13> Keys{{
+constexpr std::array<TBehaviorKey, 14> Keys{{
     {"UseTime", &C::UseTime, nullptr, 1},
     {"Speed", nullptr, &C::Speed, 5},
     {"MistakeChange", nullptr, &C::MistakeChange, 0},
@@ -25,6 +25,7 @@ constexpr std::array<TBehaviorKey, 13> Keys{{
     {"UseEWav", &C::UseEWav, nullptr, 1},
     {"TranslRE", &C::TranslRE, nullptr, 1},
     {"UseTextInput", &C::UseTextInput, nullptr, 0},
+    {"UseSpeech", &C::UseSpeech, nullptr, 0},
 }};
 
 // Constants of the drill kept in the record, never stored.
@@ -67,7 +68,7 @@ void SaveBehaviorCfg(const TBehaviorCfg& cfg, TIniData& ini, std::string_view se
 
 void SaveBehaviorCfg(const TBehaviorCfg& cfg, const std::string& iniPath, std::string_view section)
 {
-    // One replacement of the file for all 13 keys: never half a configuration.
+    // One replacement of the file for all 14 keys: never half a configuration.
     TIniFile(iniPath).Modify([&](TIniData& ini) { SaveBehaviorCfg(cfg, ini, section); });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// One set of behaviour settings, stored as 13 keys of an INI section.
+// One set of behaviour settings, stored as 14 keys of an INI section.
 
 #include <cstdint>
 #include <span>
@@ -26,6 +26,8 @@ struct TBehaviorCfg
     bool UseEWav = true;
     bool TranslRE = true;
     bool UseTextInput = false;
+    // Sentences without a recording are spoken by the speech synthesizer.
+    bool UseSpeech = false;
 
     bool operator==(const TBehaviorCfg&) const = default;
 };
@@ -42,7 +44,7 @@ struct TBehaviorKey
     std::int32_t Default; // 0 or 1 for a Boolean
 };
 
-// The 13 stored keys in the order they are written; load, save and tests use it.
+// The 14 stored keys in the order they are written; load, save and tests use it.
 std::span<const TBehaviorKey> BehaviorKeys();
 
 // Every field from the section, the default for an absent or non-integer key;
@@ -50,7 +52,7 @@ std::span<const TBehaviorKey> BehaviorKeys();
 void LoadBehaviorCfg(TBehaviorCfg& cfg, const std::string& iniPath, std::string_view section);
 // The same from a file already read.
 void LoadBehaviorCfg(TBehaviorCfg& cfg, const TIniData& ini, std::string_view section);
-// The 13 keys in their order; other keys of the section stay. Throws TIoError.
+// The 14 keys in their order; other keys of the section stay. Throws TIoError.
 void SaveBehaviorCfg(const TBehaviorCfg& cfg, const std::string& iniPath, std::string_view section);
 // The same into a file being changed (TIniFile::Modify).
 void SaveBehaviorCfg(const TBehaviorCfg& cfg, TIniData& ini, std::string_view section);

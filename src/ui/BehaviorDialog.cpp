@@ -393,6 +393,17 @@ void TFBehavior::CreateControls()
             FSettings.EditCfg.DiffNum = position;
     });
 
+    // Speech for sentences without a recording. Its caption is too long for
+    // the room beside the sound switches, so it takes the free row above the
+    // buttons rather than moving the groups.
+    CBUseSpeech =
+        Named(new QCheckBox(Utf8("Озвучивать предложения без записи синтезатором речи"), this),
+              "CBUseSpeech");
+    CBUseSpeech->setGeometry(Margin, 482, InnerWidth, 20);
+    NoTabStop(CBUseSpeech);
+    connect(CBUseSpeech, &QCheckBox::clicked, this,
+            [this](bool checked) { FSettings.EditCfg.UseSpeech = checked; });
+
     BOk = Named(new QPushButton(Utf8("Да"), this), "BOk");
     BOk->setDefault(true);
     BOk->setGeometry(DialogWidth - 2 * (Margin + 80), DialogHeight - Margin - 28, 80, 28);
@@ -489,6 +500,7 @@ void TFBehavior::ShowCfg()
 
     RBUseTextInput->setChecked(cfg.UseTextInput);
     RBUseAudioInput->setChecked(!cfg.UseTextInput);
+    CBUseSpeech->setChecked(cfg.UseSpeech);
     Filling = false;
 }
 

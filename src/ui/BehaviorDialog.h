@@ -96,6 +96,7 @@ private:
     TTrackBar* TBUseAtOnce = nullptr;
     QCheckBox* CBSaveDiff = nullptr;
     QSpinBox* UDDiffNum = nullptr; // its read-only field is EDiffNum
+    QCheckBox* CBUseSpeech = nullptr;
     QPushButton* BOk = nullptr;
     QPushButton* BCancel = nullptr;
 };

@@ -1,12 +1,8 @@
 #include "SoundPlayer.h"
 
 #include <QAudioDevice>
-#include <QAudioOutput>
 #include <QAudioSink>
-#include <QFile>
 #include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QUrl>
 
 #include <algorithm>
 #include <limits>
@@ -14,6 +10,7 @@
 #include "Cp1251.h"
 #include "SoundFormats.h"
 #include "drill/AnswerAudio.h"
+#include "util/Mp3File.h"
 #include "util/Text.h"
 
 namespace korvan {
@@ -32,16 +29,6 @@ bool IsMp3Name(const std::string& path)
     for (char& c : tail)
         c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     return tail == ".MP3";
-}
-
-// An ID3 tag or an MPEG audio frame's sync word at the start: what every MP3
-// file begins with. Anything else is no MP3, however it is named.
-bool LooksLikeMp3(const QByteArray& head)
-{
-    if (head.startsWith("ID3"))
-        return true;
-    return head.size() >= 2 && static_cast<unsigned char>(head[0]) == 0xFF &&
-           (static_cast<unsigned char>(head[1]) & 0xE0) == 0xE0;
 }
 
 std::string DeviceErrorText(QAudio::Error error)
@@ -77,9 +64,22 @@ TQtMainPlayer::TQtMainPlayer(TEnded ended, QObject* parent)
         if (id != 0)
             FEnded(id, TPlayFailure::None, std::string());
     });
-    // Connects to the sound server now rather than at the first sentence,
-    // which would then start late.
-    QMediaDevices::defaultAudioOutput();
+}
+
+void TQtMainPlayer::Warm()
+{
+    // The first stream of a process takes the sound server a second or so to
+    // set up; a moment of silence played ahead lets the first sentence start
+    // at once.
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || FActiveId != 0)
+        return;
+    const QAudioFormat format = device.preferredFormat();
+    FWarmPcm = QByteArray(format.bytesForDuration(50'000), '\0');
+    FWarmBuffer.setBuffer(&FWarmPcm);
+    FWarmBuffer.open(QIODevice::ReadOnly);
+    FWarmSink = std::make_unique<QAudioSink>(device, format);
+    FWarmSink->start(&FWarmBuffer);
 }
 
 TQtMainPlayer::~TQtMainPlayer()
@@ -87,15 +87,17 @@ TQtMainPlayer::~TQtMainPlayer()
     FActiveId = 0;
     if (FSink)
         FSink->stop();
-    if (FMedia)
-        FMedia->stop();
-    FMedia.reset(); // before the output it plays to
 }
 
 TPlayStart TQtMainPlayer::Play(const std::string& path, std::uint64_t id)
 {
     Close();
-    return IsMp3Name(path) ? PlayMedia(path, id) : PlayWav(path, id);
+    if (!IsMp3Name(path))
+        return PlayWav(path, id);
+    TDecodedSound mp3 = DecodeMp3File(path);
+    if (!mp3.Ok)
+        return {TPlayFailure::OpenFailed, mp3.Error, 0};
+    return PlayPcm(mp3.Format, std::move(mp3.Pcm), id);
 }
 
 TPlayStart TQtMainPlayer::PlayWav(const std::string& path, std::uint64_t id)
@@ -110,7 +112,15 @@ TPlayStart TQtMainPlayer::PlayWav(const std::string& path, std::uint64_t id)
                 ToCp1251("неподдерживаемый формат звука (код ") + std::to_string(format.FormatTag) +
                     ", " + std::to_string(format.BitsPerSample) + ToCp1251(" бит)"),
                 0};
+    bytes.resize(static_cast<std::size_t>(wav.Info.DataOffset + wav.Info.DataBytes));
+    bytes.erase(0, static_cast<std::size_t>(wav.Info.DataOffset));
+    return PlayPcm(format, std::move(bytes), id);
+}
 
+TPlayStart TQtMainPlayer::PlayPcm(const TWavFormat& format, std::string pcm, std::uint64_t id)
+{
+    Close();
+    FWarmSink.reset(); // its work is done: the server knows us
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return {TPlayFailure::NoDevice, ToCp1251("нет устройства вывода звука"), 0};
@@ -119,16 +129,15 @@ TPlayStart TQtMainPlayer::PlayWav(const std::string& path, std::uint64_t id)
     if (!qtFormat.isValid())
         return {TPlayFailure::PlayFailed, ToCp1251("устройство не принимает этот формат звука"), 0};
 
-    const std::string_view samples(bytes.data() + wav.Info.DataOffset,
-                                   static_cast<std::size_t>(wav.Info.DataBytes));
     if (out.Encoding == format.Encoding && out.Channels == format.Channels &&
         out.SampleRate == format.SampleRate) {
-        FPcm = QByteArray(samples.data(), static_cast<qsizetype>(samples.size()));
+        FPcm = QByteArray(pcm.data(), static_cast<qsizetype>(pcm.size()));
     } else {
-        const std::string converted = ConvertPcm(samples, format, out);
+        const std::string converted = ConvertPcm(pcm, format, out);
         FPcm = QByteArray(converted.data(), static_cast<qsizetype>(converted.size()));
     }
-    FDurationMs = static_cast<std::int64_t>(wav.Info.DurationMs());
+    const std::uint32_t perSecond = format.BytesPerSecond();
+    FDurationMs = perSecond == 0 ? 0 : static_cast<std::int64_t>(pcm.size() * 1000 / perSecond);
 
     FSink = std::make_unique<QAudioSink>(device, qtFormat);
     FSink->setBufferSize(std::max<qsizetype>(MinSinkBuffer, out.BytesPerSecond() / 10));
@@ -166,49 +175,6 @@ void TQtMainPlayer::SinkStateChanged()
     }
 }
 
-TPlayStart TQtMainPlayer::PlayMedia(const std::string& path, std::uint64_t id)
-{
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return {TPlayFailure::OpenFailed, path + ": " + ToCp1251Text(file.errorString()), 0};
-    const qint64 size = file.size();
-    if (size == 0)
-        return {TPlayFailure::OpenFailed, ToCp1251("файл пуст"), 0};
-    if (!LooksLikeMp3(file.read(4)))
-        return {TPlayFailure::OpenFailed, ToCp1251("файл не в формате MP3"), 0};
-    file.close();
-
-    if (!FMedia) {
-        FMedia = std::make_unique<QMediaPlayer>();
-        FMediaOutput = std::make_unique<QAudioOutput>();
-        FMedia->setAudioOutput(FMediaOutput.get());
-        connect(FMedia.get(), &QMediaPlayer::mediaStatusChanged, this,
-                [this](QMediaPlayer::MediaStatus status) {
-                    if (status == QMediaPlayer::EndOfMedia)
-                        Report(FActiveId, TPlayFailure::None, std::string());
-                    else if (status == QMediaPlayer::InvalidMedia)
-                        Report(FActiveId, TPlayFailure::OpenFailed,
-                               ToCp1251Text(FMedia->errorString()));
-                });
-        connect(FMedia.get(), &QMediaPlayer::errorOccurred, this,
-                [this](QMediaPlayer::Error, const QString& text) {
-                    Report(FActiveId, TPlayFailure::OpenFailed, ToCp1251Text(text));
-                });
-        connect(FMedia.get(), &QMediaPlayer::durationChanged, this, [this](qint64 ms) {
-            if (FActiveId != 0 && ms > 0)
-                ArmBound(ms);
-        });
-    }
-    FActiveId = id;
-    FMedia->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
-    FMedia->play();
-    // Until the decoder tells, the length is taken at its longest: a byte a
-    // millisecond is the lowest rate an MP3 is made with (8 kbit/s).
-    FDurationMs = size;
-    ArmBound(FDurationMs);
-    return {TPlayFailure::None, std::string(), FDurationMs};
-}
-
 void TQtMainPlayer::ArmBound(std::int64_t durationMs)
 {
     FBound.start(static_cast<int>(
@@ -241,8 +207,6 @@ void TQtMainPlayer::Close()
         FSink->stop();
     }
     FBuffer.close();
-    if (FMedia && FMedia->playbackState() != QMediaPlayer::StoppedState)
-        FMedia->stop();
 }
 
 } // namespace korvan

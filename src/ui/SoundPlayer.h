@@ -1,10 +1,10 @@
 #pragma once
 
 // The main player MP: plays one sentence sound or signal at a time on the
-// default output. A PCM WAV is read and checked by our own reader and played
+// default output. A PCM WAV is read and checked by our own reader, an MP3
+// decoded in memory, a spoken sentence rendered there; all of them play
 // through QAudioSink, which starts within a few milliseconds and tells exactly
-// when the samples are out; an MP3 (or anything else the reader does not
-// take) goes through QMediaPlayer.
+// when the samples are out.
 
 #include <QBuffer>
 #include <QByteArray>
@@ -17,9 +17,7 @@
 
 #include "drill/SoundLogic.h"
 
-class QAudioOutput;
 class QAudioSink;
-class QMediaPlayer;
 
 namespace korvan {
 
@@ -33,12 +31,15 @@ public:
     ~TQtMainPlayer() override;
 
     TPlayStart Play(const std::string& path, std::uint64_t id) override;
+    TPlayStart PlayPcm(const TWavFormat& format, std::string pcm, std::uint64_t id) override;
     void Close() override;
     bool IsPlaying() const override { return FActiveId != 0; }
+    // Connects to the sound server and plays a moment of silence; not needed
+    // before the first sound, which then starts at once.
+    void Warm();
 
 private:
     TPlayStart PlayWav(const std::string& path, std::uint64_t id);
-    TPlayStart PlayMedia(const std::string& path, std::uint64_t id);
     // Reports the end of the active sound once, then forgets it.
     void Report(std::uint64_t id, TPlayFailure failure, const std::string& error);
     void SinkStateChanged();
@@ -55,8 +56,10 @@ private:
     QTimer FTail;  // from the last sample handed over to its being heard
     QTimer FBound; // a device that never reports the end
 
-    std::unique_ptr<QMediaPlayer> FMedia;
-    std::unique_ptr<QAudioOutput> FMediaOutput;
+    // Silence played ahead of the first sound; the sink goes before its buffer.
+    QByteArray FWarmPcm;
+    QBuffer FWarmBuffer;
+    std::unique_ptr<QAudioSink> FWarmSink;
 };
 
 } // namespace korvan

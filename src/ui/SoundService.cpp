@@ -1,6 +1,7 @@
 #include "SoundService.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "Recorder.h"
 #include "SoundPlayer.h"
 #include "UiHelpers.h"
+#include "speech/EspeakEngine.h"
 
 namespace korvan {
 
@@ -102,6 +104,7 @@ TSoundService::TSoundService(QWidget* window, const TLesson& lesson, const TSoun
         },
         this);
     MPRec = std::make_unique<TQtAnswerRecorder>([this] { Logic->MPRecNotify(); }, this);
+    Speech = std::make_unique<TEspeakEngine>();
     Logic = std::make_unique<TSoundLogic>(
         lesson, programFolder,
         TSoundLogicPorts{*MP, *MPRec, *ButtonsView, *Messages, Clock,
@@ -109,7 +112,8 @@ TSoundService::TSoundService(QWidget* window, const TLesson& lesson, const TSoun
                              QTimer::singleShot(static_cast<int>(std::clamp<std::int64_t>(
                                                     ms, 0, std::numeric_limits<int>::max())),
                                                 Qt::PreciseTimer, this, std::move(action));
-                         }});
+                         },
+                         Speech.get()});
 
     connect(Widgets.RepeatRu, &QAbstractButton::clicked, this,
             [this] { Click(&TSoundLogic::BRepeatRuSoundClick); });
@@ -123,6 +127,17 @@ TSoundService::TSoundService(QWidget* window, const TLesson& lesson, const TSoun
             [this] { Logic->TTimer_Every200ms_Timer(); });
     TTimer_Every200ms.start(Every200ms);
     ButtonsView->ApplyButtons(Logic->Buttons());
+    window->installEventFilter(this);
+}
+
+bool TSoundService::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!Warmed && watched == Window && event->type() == QEvent::Paint) {
+        Warmed = true;
+        // After the paint is on the screen; long before the first question.
+        QTimer::singleShot(0, this, [this] { MP->Warm(); });
+    }
+    return false;
 }
 
 TSoundService::~TSoundService()

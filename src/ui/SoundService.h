@@ -27,6 +27,7 @@ class QWidget;
 
 namespace korvan {
 
+class TEspeakEngine;
 class TQtAnswerRecorder;
 class TQtMainPlayer;
 
@@ -67,9 +68,14 @@ public:
     void StopAnswerRecording() override { Logic->StopAnswerRecording(); }
     void StopAnswerPlayback() override { Logic->StopAnswerPlayback(); }
     void PlaceSoundButtons() override { Logic->PlaceSoundButtons(); }
+    void SetSpeech(bool on) override { Logic->SetSpeech(on); }
 
     TSoundLogic& SoundLogic() { return *Logic; }
     TQtAnswerRecorder& Recorder() { return *MPRec; }
+
+protected:
+    // The window's first paint: the sound set-up that may wait starts then.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class TButtonsView;
@@ -84,8 +90,10 @@ private:
     std::unique_ptr<TMessages> Messages;
     std::unique_ptr<TQtMainPlayer> MP;
     std::unique_ptr<TQtAnswerRecorder> MPRec;
+    std::unique_ptr<TEspeakEngine> Speech; // one engine, used from this thread only
     std::unique_ptr<TSoundLogic> Logic;
     QTimer TTimer_Every200ms;
+    bool Warmed = false;
 };
 
 } // namespace korvan

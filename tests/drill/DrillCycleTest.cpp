@@ -291,6 +291,27 @@ INSTANTIATE_TEST_SUITE_P(
                                 true, true, "[Press key to continue]", "[Press key to continue]"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// A lesson without recordings, drilled with speech: the source is tried (the
+// sound service speaks it) and heard before anything shows.
+TEST(DrillCycle, SpeechTriesTheSourceOfALessonWithoutRecordings)
+{
+    for (bool speech : {false, true}) {
+        TDrillWorld w("6");
+        w.Behavior.Cfg.ShowRText = false;
+        w.Behavior.Cfg.UseSpeech = speech;
+        w.Open({{"к", "Русский", "English"}}, true, false, false);
+        w.Key(TDrillKey::F4);
+        EXPECT_EQ(w.Sound.Speech, speech);
+        // Nothing shows before the sentence has been heard.
+        if (speech) {
+            EXPECT_EQ(w.View.Pane(TPane::M2), "");
+        }
+        w.ToThinking();
+        EXPECT_EQ(w.View.Pane(TPane::M2), "[Press key to continue]");
+        EXPECT_EQ(std::count(w.Trace.begin(), w.Trace.end(), "play 2 wait"), speech ? 1 : 0);
+    }
+}
+
 TEST(DrillCycle, WordsLessonHasNoLeadInAndShowsTheTranscription)
 {
     TDrillWorld w("6");

@@ -159,8 +159,10 @@ public:
     void StopAnswerRecording() override { Trace.push_back("rec stop"); }
     void StopAnswerPlayback() override { Trace.push_back("playback stop"); }
     void PlaceSoundButtons() override { Trace.push_back("place buttons"); }
+    void SetSpeech(bool on) override { Speech = on; }
 
     TTrace& Trace;
+    bool Speech = false;
     std::set<TSoundKind> Missing;
     bool Playing = false;
     bool Awaited = false;

@@ -156,6 +156,16 @@ TEST(DrillLog, RunSettingsVariants)
     cfg.UseAtOnce = 3;
     EXPECT_EQ(U8Lines(RunSettingsLines(cfg, ""))[8],
               "    Способ перебора: [случайно часть] [одновременно 3]");
+    EXPECT_EQ(RunSettingsLines(cfg, "").size(), 9u);
+
+    // Speech adds a line after the block, which stays as it was.
+    TBehaviorCfg spoken = cfg;
+    spoken.UseSpeech = true;
+    lines = U8Lines(RunSettingsLines(spoken, ""));
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 9),
+              U8Lines(RunSettingsLines(cfg, "")));
+    EXPECT_EQ(lines[9], "    Предложения без записи озвучивает синтезатор речи: [Да]");
 }
 
 TEST(DrillLog, ResultsWithStatisticsAndDifficulties)

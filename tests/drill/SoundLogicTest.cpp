@@ -35,6 +35,11 @@ public:
         }
         return start;
     }
+    TPlayStart PlayPcm(const TWavFormat& format, std::string pcm, std::uint64_t id) override
+    {
+        Pcm.push_back({format.SampleRate, pcm.size()});
+        return Play("(speech)", id);
+    }
     void Close() override
     {
         ++Closes;
@@ -50,6 +55,7 @@ public:
 
     TSoundLogic* Logic = nullptr;
     std::vector<std::string> Played;
+    std::vector<std::pair<std::uint32_t, std::size_t>> Pcm; // rate, bytes of each sample play
     TPlayStart Next{TPlayFailure::None, "", 1000};
     bool EndInsidePlay = false;
     bool Playing = false;
@@ -117,6 +123,26 @@ public:
     TDateTime T = 45'600.5;
 };
 
+// Renders a sentence as one sample per byte of its text, or fails when told.
+class TFakeSpeech : public ISpeechEngine
+{
+public:
+    TSpeech Render(const std::string& text, TLanguage language) override
+    {
+        Rendered.push_back((language == TLanguage::Russian ? "ru " : "en ") + Cp1251ToUtf8(text));
+        TSpeech speech;
+        speech.Ok = Works;
+        speech.Error = Works ? "" : "no voice";
+        speech.SampleRate = 22050;
+        speech.Pcm = Works ? std::string(text.size() * 2, '\0') : std::string();
+        return speech;
+    }
+    void Warm() override { ++Warmed; }
+    std::vector<std::string> Rendered;
+    bool Works = true;
+    int Warmed = 0;
+};
+
 // Scheduled actions run only when the test lets the event loop run.
 class TFakeLoop
 {
@@ -174,11 +200,13 @@ protected:
     TFakeMessages Messages;
     TFakeClock Clock;
     TFakeLoop Loop;
+    TFakeSpeech Speech;
     TSoundLogic Logic{Lesson, Dir.Path() + "/program/",
                       TSoundLogicPorts{Player, Recorder, Buttons, Messages, Clock,
                                        [this](std::int64_t ms, std::function<void()> action) {
                                            Loop.Schedule(ms, std::move(action));
-                                       }}};
+                                       },
+                                       &Speech}};
     TPhase Phase = TPhase::Thinking;
     std::vector<bool> Ended;
 };
@@ -555,6 +583,89 @@ TEST_F(SoundLogicTest, RepeatButtonsShowOnlyDuringARunOfALessonWithAudio)
     EXPECT_TRUE(Buttons.Placed->RepeatRuVisible);
     EXPECT_FALSE(Buttons.Placed->RepeatEnVisible);
     EXPECT_EQ(Buttons.Placed->RepeatRuTop, 403);
+}
+
+// ---------------------------------------------------------------------------
+// Speech where a lesson has no recording
+
+TEST_F(SoundLogicTest, SpeechStandsInOnlyForMissingSentenceFilesWhenTheRunAsks)
+{
+    Lesson.Questions[0].RText = ToCp1251("Доброе утро.");
+    Lesson.Questions[0].EText = "Good morning.";
+    Program("StartRec.WAV");
+    const std::string en = Beside("005E.WAV");
+
+    // Off: a missing file stays silent, as it always did.
+    EXPECT_FALSE(Logic.PlaySound(TSoundKind::Russian, true));
+    EXPECT_TRUE(Speech.Rendered.empty());
+
+    Logic.SetSpeech(true);
+    EXPECT_EQ(Speech.Warmed, 1);
+    // A recording that is there is played; only the missing side is spoken,
+    // in its own language, and a repeat plays what was rendered.
+    EXPECT_TRUE(Logic.PlaySound(TSoundKind::English, false));
+    EXPECT_TRUE(Logic.PlaySound(TSoundKind::Russian, true));
+    EXPECT_TRUE(Logic.PlaySound(TSoundKind::RussianRepeat, false));
+    EXPECT_TRUE(Logic.PlaySound(TSoundKind::StartRec, true));
+    EXPECT_EQ(Player.Played, (std::vector<std::string>{en, "(speech)", "(speech)",
+                                                       Dir.Path() + "/program/StartRec.WAV"}));
+    EXPECT_EQ(Speech.Rendered, (std::vector<std::string>{"ru Доброе утро."}));
+    ASSERT_EQ(Player.Pcm.size(), 2u);
+    EXPECT_EQ(Player.Pcm[0], (std::pair<std::uint32_t, std::size_t>{22050, 24}));
+    EXPECT_TRUE(Buttons.Shown.RepeatRuDown);
+
+    // Signals are never spoken.
+    std::filesystem::remove(Dir.File("program/StartRec.WAV"));
+    EXPECT_FALSE(Logic.PlaySound(TSoundKind::TimeIsUp, true));
+
+    // Nothing to say: not played, so the (empty) text is what shows.
+    Lesson.Questions[0].RText.clear();
+    EXPECT_FALSE(Logic.PlaySound(TSoundKind::Russian, true));
+    EXPECT_TRUE(Messages.Shown.empty());
+
+    // Off again for the next run.
+    Logic.SetSpeech(false);
+    std::filesystem::remove(en);
+    EXPECT_FALSE(Logic.PlaySound(TSoundKind::English, true));
+    EXPECT_EQ(Speech.Rendered.size(), 2u);
+}
+
+TEST_F(SoundLogicTest, SpokenSentenceIsWaitedForToItsEnd)
+{
+    Lesson.Questions[0].EText = "Hello.";
+    Logic.SetSpeech(true);
+    ASSERT_TRUE(Logic.PlaySound(TSoundKind::English, true));
+    Loop.Run();
+    EXPECT_TRUE(Ended.empty());
+    Player.End();
+    Loop.Run();
+    EXPECT_EQ(Ended, (std::vector<bool>{true}));
+}
+
+TEST_F(SoundLogicTest, FailingEngineIsReportedLikeAFailedRecording)
+{
+    Lesson.Questions[0].RText = ToCp1251("Привет.");
+    Logic.SetSpeech(true);
+    Speech.Works = false;
+    EXPECT_FALSE(Logic.PlaySound(TSoundKind::Russian, true));
+    EXPECT_EQ(Messages.Shown, (std::vector<std::string>{"Ошибка синтезатора речи: \"no voice\""}));
+    EXPECT_TRUE(Player.Played.empty());
+    Loop.Run(100000);
+    EXPECT_TRUE(Ended.empty());
+    // A failure is not kept: the next try asks the engine again.
+    Speech.Works = true;
+    EXPECT_TRUE(Logic.PlaySound(TSoundKind::RussianRepeat, false));
+    EXPECT_EQ(Speech.Rendered.size(), 2u);
+}
+
+TEST_F(SoundLogicTest, SpokenLessonShowsTheRepeatButtons)
+{
+    Lesson.RunState = 1;
+    Logic.SetSpeech(true);
+    Logic.PlaceSoundButtons();
+    ASSERT_TRUE(Buttons.Placed);
+    EXPECT_TRUE(Buttons.Placed->RepeatRuVisible);
+    EXPECT_TRUE(Buttons.Placed->RepeatEnVisible);
 }
 
 } // namespace

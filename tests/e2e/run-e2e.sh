@@ -185,9 +185,9 @@ check "log ends with the empty line" test "$(tail -c 4 "$prog/Log.txt" | od -An 
 section_keys() { # file, section: the keys of that section
     tr -d '\r' <"$1" | awk -v s="[$2]" '/^\[/{on = ($0 == s); next} on && /=/{sub(/=.*/, ""); print}'
 }
-check "Korvan.ini: 13 keys and CfgMode in Main" \
+check "Korvan.ini: 14 keys and CfgMode in Main" \
     test "$(section_keys "$prog/Korvan.ini" Main | sort | tr '\n' ' ')" = \
-    "CfgMode DiffNum MistakeChange OrderKind SaveDiff ShowEText ShowRText Speed TranslRE UseAtOnce UseEWav UseRWav UseTextInput UseTime "
+    "CfgMode DiffNum MistakeChange OrderKind SaveDiff ShowEText ShowRText Speed TranslRE UseAtOnce UseEWav UseRWav UseSpeech UseTextInput UseTime "
 check "Skin.ini: 23 keys in Main" test "$(section_keys "$prog/Skin.ini" Main | wc -l)" -eq 23
 check "Skin.ini keeps UseEscapeForExit" grep -q '^UseEscapeForExit=1' "$prog/Skin.ini"
 check "View.INI has FMain" grep -q '^\[FMain\]' "$prog/View.INI"

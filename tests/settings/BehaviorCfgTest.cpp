@@ -31,6 +31,7 @@ TBehaviorCfg Unusual()
     cfg.UseEWav = false;
     cfg.TranslRE = false;
     cfg.UseTextInput = true;
+    cfg.UseSpeech = true;
     return cfg;
 }
 
@@ -52,7 +53,7 @@ TEST(BehaviorCfg, MissingFileGivesDefaults)
     EXPECT_EQ(cfg, TBehaviorCfg());
 }
 
-TEST(BehaviorCfg, SaveWritesThe13KeysInOrder)
+TEST(BehaviorCfg, SaveWritesThe14KeysInOrder)
 {
     test::TTempDir dir;
     const std::string path = dir.File("a.ini");
@@ -70,7 +71,8 @@ TEST(BehaviorCfg, SaveWritesThe13KeysInOrder)
                                          "UseRWav=1\r\n"
                                          "UseEWav=1\r\n"
                                          "TranslRE=1\r\n"
-                                         "UseTextInput=0\r\n");
+                                         "UseTextInput=0\r\n"
+                                         "UseSpeech=0\r\n");
 }
 
 TEST(BehaviorCfg, SaveAndLoadRoundTripAllStoredFields)
@@ -106,7 +108,7 @@ TEST(BehaviorCfg, SaveKeepsOtherKeysAndSections)
               "[Main]\r\nspeed=5\r\nCfgMode=3\r\nOwn=x\r\nUseTime=1\r\n"
               "MistakeChange=0\r\nUseAtOnce=10\r\nOrderKind=2\r\n"
               "SaveDiff=1\r\nDiffNum=2\r\nShowRText=1\r\nShowEText=1\r\n"
-              "UseRWav=1\r\nUseEWav=1\r\nTranslRE=1\r\nUseTextInput=0\r\n");
+              "UseRWav=1\r\nUseEWav=1\r\nTranslRE=1\r\nUseTextInput=0\r\nUseSpeech=0\r\n");
 }
 
 TEST(BehaviorCfg, LoadTakesValuesAsTheyAre)

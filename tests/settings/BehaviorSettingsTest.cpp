@@ -48,7 +48,7 @@ TEST_F(BehaviorSettings, NoFilesAtAll)
                                               "UseAtOnce=10\r\nOrderKind=2\r\nSaveDiff=1\r\n"
                                               "DiffNum=2\r\nShowRText=1\r\nShowEText=1\r\n"
                                               "UseRWav=1\r\nUseEWav=1\r\nTranslRE=1\r\n"
-                                              "UseTextInput=0\r\nCfgMode=1\r\n");
+                                              "UseTextInput=0\r\nUseSpeech=0\r\nCfgMode=1\r\n");
     EXPECT_FALSE(std::filesystem::exists(ModesIni)); // never written here
 }
 

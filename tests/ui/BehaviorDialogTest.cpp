@@ -100,6 +100,7 @@ TBehaviorCfg Stored()
     c.UseEWav = false;
     c.TranslRE = false;
     c.UseTextInput = true;
+    c.UseSpeech = true;
     return c;
 }
 
@@ -177,6 +178,7 @@ private slots:
         row("CBSaveDiff", "Сохранять в файле предложения на", "");
         row("Label11", "которых было допущено ошибок", "");
         row("Label12", "или более", "");
+        row("CBUseSpeech", "Озвучивать предложения без записи синтезатором речи", "");
         row("BOk", "Да", "");
         row("BCancel", "Отмена", "");
     }
@@ -227,6 +229,11 @@ private slots:
         auto* speed = Find<TTrackBar>(dialog, "TBSpeed");
         const int labelCentre = Find<QLabel>(dialog, "LSpeed2")->geometry().center().x();
         QVERIFY(qAbs(labelCentre - (speed->x() + speed->HandleCentre(10).x())) <= 1);
+        // The speech switch's long caption fits its row, clear of the buttons.
+        auto* speech = Find<QCheckBox>(dialog, "CBUseSpeech");
+        QVERIFY(speech->sizeHint().width() <= speech->width());
+        QVERIFY(speech->geometry().bottom() < Find<QWidget>(dialog, "BOk")->y());
+        QVERIFY(speech->y() > Find<QWidget>(dialog, "Label11")->geometry().bottom());
     }
 
     void tabOrderAndFocus()
@@ -239,8 +246,8 @@ private slots:
                      (std::vector<int>{1, 5, 10, 15, 20, 25, 30, 35, 40}));
             Click(dialog, "BCancel");
         }));
-        for (const char* name : {"CBUseTime", "CBSaveDiff", "TBSpeed", "TBMistakeChange",
-                                 "TBUseAtOnce", "UDDiffNum", "EDiffNum"})
+        for (const char* name : {"CBUseTime", "CBSaveDiff", "CBUseSpeech", "TBSpeed",
+                                 "TBMistakeChange", "TBUseAtOnce", "UDDiffNum", "EDiffNum"})
             QVERIFY2(!(Find<QWidget>(dialog, name)->focusPolicy() & Qt::TabFocus), name);
         // Tab walks the buttons and radio buttons alone, ending at the two
         // buttons at the bottom.
@@ -276,6 +283,7 @@ private slots:
                 QVERIFY2(Find<QToolButton>(dialog, down)->isChecked(), down);
             QVERIFY(!Find<QToolButton>(dialog, "BTranslER")->isChecked());
             QVERIFY(Find<QRadioButton>(dialog, "RBUseAudioInput")->isChecked());
+            QVERIFY(!Find<QCheckBox>(dialog, "CBUseSpeech")->isChecked());
             Click(dialog, "BOk");
         }));
         QCOMPARE(dialog.Settings().CurrentCfg, TBehaviorCfg{});
@@ -305,6 +313,7 @@ private slots:
             QVERIFY(!Find<QToolButton>(dialog, "BTranslRE")->isChecked());
             QVERIFY(Find<QToolButton>(dialog, "BTranslER")->isChecked());
             QVERIFY(Find<QRadioButton>(dialog, "RBUseTextInput")->isChecked());
+            QVERIFY(Find<QCheckBox>(dialog, "CBUseSpeech")->isChecked());
             Click(dialog, "BOk");
         }));
         QCOMPARE(dialog.Settings().CurrentCfg, Stored());
@@ -389,6 +398,7 @@ private slots:
             Find<QSpinBox>(dialog, "UDDiffNum")->stepUp();
             Click(dialog, "CBSaveDiff");
             QVERIFY(!Find<QSpinBox>(dialog, "UDDiffNum")->isEnabled());
+            Click(dialog, "CBUseSpeech");
             // Nothing reaches the current configuration before "Да".
             QCOMPARE(dialog.Settings().CurrentCfg, TBehaviorCfg{});
             Click(dialog, "BOk");
@@ -406,6 +416,7 @@ private slots:
         expected.UseAtOnce = 33;
         expected.DiffNum = 3;
         expected.SaveDiff = false;
+        expected.UseSpeech = true;
         QCOMPARE(dialog.Settings().CurrentCfg, expected);
     }
 

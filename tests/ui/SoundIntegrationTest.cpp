@@ -27,17 +27,20 @@
 #include <fstream>
 #include <vector>
 
+#include "PrivateSoundServer.h"
 #include "Recorder.h"
 #include "SoundService.h"
 #include "UiHelpers.h"
 #include "drill/AnswerAudio.h"
 #include "drill/Drill.h"
 #include "drill/Random.h"
+#include "speech/EspeakEngine.h"
 #include "timing/TimeCalculator.h"
 #include "util/Log.h"
 #include "util/Text.h"
 
 using namespace korvan;
+using namespace korvan::test;
 
 namespace {
 
@@ -57,24 +60,13 @@ const TBand RussianBand{"russian", 200, 400};   // 001R.WAV: 300 Hz
 const TBand SignalBand{"chimes", 550, 950};     // StartRec.WAV, TimeIsUp.WAV
 const TBand EnglishBand{"english", 2300, 2700}; // 001E.WAV: 2500 Hz
 const TBand AnswerBand{"answer", 3300, 3700};   // fed to the microphone: 3500 Hz
+const TBand VoiceBand{"voice", 100, 500};       // the synthesizer's voice, below the chimes
 
 struct TSegment
 {
     int StartMs;
     int LengthMs;
 };
-
-bool Run(const QString& program, const QStringList& args, QByteArray* out = nullptr,
-         int timeoutMs = 10000)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForStarted(timeoutMs) || !p.waitForFinished(timeoutMs))
-        return false;
-    if (out != nullptr)
-        *out = p.readAllStandardOutput();
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
 
 // Raw 16 kHz mono 16-bit samples of `source` (a WAV file, or raw samples when
 // `raw`) passed through a band filter, by sox.
@@ -144,119 +136,16 @@ QString Describe(const std::vector<TSegment>& segments)
     return parts.join(QLatin1Char(' '));
 }
 
-// The private sound server.
-class TPulseServer
-{
-public:
-    bool Start(const QString& dir)
-    {
-        Dir = dir;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", dir);
-        env.insert("XDG_RUNTIME_DIR", dir);
-        env.insert("XDG_CONFIG_HOME", dir);
-        Server.setProcessEnvironment(env);
-        Server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        Server.start(QStringLiteral("pulseaudio"),
-                     {"-n", "--daemonize=no", "--exit-idle-time=-1", "--disable-shm=yes",
-                      "--use-pid-file=no", "--log-level=error", "-L",
-                      "module-native-protocol-unix socket=" + dir + "/native auth-anonymous=1",
-                      "-L", "module-null-sink sink_name=korvan_out rate=48000", "-L",
-                      "module-null-sink sink_name=korvan_feed rate=48000", "-L",
-                      "module-remap-source master=korvan_feed.monitor source_name=korvan_mic"});
-        if (!Server.waitForStarted(5000))
-            return false;
-        qputenv("PULSE_SERVER", ("unix:" + dir + "/native").toUtf8());
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < 10000) {
-            if (Server.state() != QProcess::Running)
-                return false;
-            if (Run(QStringLiteral("pactl"), {"info"}, nullptr, 2000))
-                return Run(QStringLiteral("pactl"), {"set-default-sink", "korvan_out"}) &&
-                       Run(QStringLiteral("pactl"), {"set-default-source", "korvan_mic"});
-            QThread::msleep(100);
-        }
-        return false;
-    }
-    void Stop()
-    {
-        if (Server.state() == QProcess::NotRunning)
-            return;
-        Server.terminate();
-        if (!Server.waitForFinished(3000)) {
-            Server.kill();
-            Server.waitForFinished(3000);
-        }
-    }
-    ~TPulseServer() { Stop(); }
-
-private:
-    QString Dir;
-    QProcess Server;
-};
-
-// parec on the sink's monitor; each block is noted with the time it arrived.
-class TCapture : public QObject
-{
-public:
-    explicit TCapture(const QElapsedTimer& clock) : Clock(clock)
-    {
-        connect(&Parec, &QProcess::readyReadStandardOutput, this, [this] {
-            const QByteArray block = Parec.readAllStandardOutput();
-            Data += block;
-            Arrivals.push_back({Data.size() / 2, Clock.elapsed()});
-        });
-    }
-    bool Start()
-    {
-        Parec.start(QStringLiteral("parec"), {"-d", "korvan_out.monitor", "--format=s16le",
-                                              "--rate=16000", "--channels=1", "--latency-msec=10"});
-        return Parec.waitForStarted(5000);
-    }
-    // Milliseconds of sound captured so far.
-    qint64 CapturedMs() const { return Data.size() / 2 * 1000 / Rate; }
-    void Stop()
-    {
-        Parec.terminate();
-        Parec.waitForFinished(3000);
-    }
-    ~TCapture() override
-    {
-        if (Parec.state() != QProcess::NotRunning) {
-            Parec.kill();
-            Parec.waitForFinished(3000);
-        }
-    }
-    // When the sample at `ms` into the capture had arrived, on the test's clock.
-    qint64 ArrivalOf(int ms) const
-    {
-        const qint64 sample = qint64(ms) * Rate / 1000;
-        for (const auto& a : Arrivals)
-            if (a.first > sample)
-                return a.second;
-        return -1;
-    }
-    QString Save(const QString& path) const
-    {
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(Data);
-        return path;
-    }
-
-private:
-    const QElapsedTimer& Clock;
-    QProcess Parec;
-    QByteArray Data;
-    std::vector<std::pair<qint64, qint64>> Arrivals; // samples so far, ms
-};
-
 // What the engine asks of the window, kept to what the test looks at.
 class TView : public IDrillView
 {
 public:
-    void ShowInPane(TPane pane, const std::string& text) override { Panes[int(pane)] = text; }
+    void ShowInPane(TPane pane, const std::string& text) override
+    {
+        Panes[int(pane)] = text;
+        if (Clock != nullptr && !text.empty() && ShownAt[int(pane)] < 0)
+            ShownAt[int(pane)] = Clock->elapsed();
+    }
     void SetGaugeMax(int) override {}
     void SetGaugePosition(int) override {}
     void SetCounterLabel(TCounterLabel, const std::string&) override {}
@@ -272,6 +161,9 @@ public:
     void DeliverUnhandledKey(TDrillKey) override {}
     TAppearanceFlags Appearance() const override { return {}; }
     std::string Panes[7];
+    // When each pane first got a text, on `Clock`.
+    const QElapsedTimer* Clock = nullptr;
+    qint64 ShownAt[7] = {-1, -1, -1, -1, -1, -1, -1};
 };
 
 class TTimers : public IQuestionTimers
@@ -603,6 +495,78 @@ private slots:
         QCOMPARE(en.size(), std::size_t(1));
         QVERIFY(std::abs(en[0].LengthMs - 600) <= 60);
         QVERIFY(endedAt - started >= 600);
+    }
+
+    // A lesson without recordings, drilled with speech: the sentence is heard,
+    // as long as the synthesizer makes it, before its text shows.
+    void spokenSentenceIsHeardBeforeItsText()
+    {
+        const QString folder = ProgramDir + "lessons/spoken/";
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + "spoken.sl2";
+        const std::string russian = ToCp1251("Доброе утро, мама.");
+        QFile lesson(path);
+        QVERIFY(lesson.open(QIODevice::WriteOnly));
+        lesson.write(("Korvan Lesson File Format, Version 2\r\n<header>\r\nTitle=Spoken\r\n"
+                      "Words\r\n<body>\r\n1\r\n\r\n" +
+                      russian + "\r\nGood morning, mother.\r\n")
+                         .c_str());
+        lesson.close();
+
+        // The same sentence rendered here, to know how long it sounds.
+        TSpeech expected = TEspeakEngine().Render(russian, TLanguage::Russian);
+        QVERIFY(expected.Ok);
+        const QString rendered = Temp.filePath("rendered.wav");
+        {
+            std::ofstream out(rendered.toStdString(), std::ios::binary);
+            out << MakeWavHeader(PcmFormat(expected.SampleRate, 1, 16),
+                                 static_cast<std::uint32_t>(expected.Pcm.size()))
+                << expected.Pcm;
+        }
+        const auto renderedSegments = Segments(BandOf(rendered, false, VoiceBand));
+        QVERIFY(!renderedSegments.empty());
+        const int lead = renderedSegments.front().StartMs;
+        const int span = FileLength(rendered, VoiceBand);
+
+        TBehaviorCfg cfg;
+        cfg.UseTime = false;
+        cfg.UseSpeech = true;
+        TRig rig(ProgramDir, cfg);
+        QElapsedTimer clock;
+        clock.start();
+        rig.View.Clock = &clock;
+        rig.Drill->OpenLesson(path.toStdString());
+        QVERIFY(rig.Lesson.Loaded && !rig.Lesson.HasRuAudio);
+        TCapture capture(clock);
+        QVERIFY(capture.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(capture.CapturedMs() > 300, 10000);
+        const qint64 presented = clock.elapsed();
+        rig.Drill->StartLesson();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.Drill->Phase(), TPhase::Thinking, 15000);
+        QTest::qWait(300);
+        capture.Stop();
+        QVERIFY2(rig.Messages.Shown.isEmpty(), qPrintable(rig.Messages.Shown.join("; ")));
+        const qint64 shown = rig.View.ShownAt[int(TPane::M2)];
+        QCOMPARE(rig.View.Panes[int(TPane::M2)], russian);
+
+        // What sounded before the text showed (the start signal follows it).
+        std::vector<TSegment> voice;
+        for (const TSegment& s :
+             Segments(BandOf(capture.Save(Temp.filePath("spoken.raw")), true, VoiceBand)))
+            if (capture.ArrivalOf(s.StartMs) <= shown)
+                voice.push_back(s);
+        qInfo("voice %s, text shown %lld ms after the start; rendered span %d ms, lead %d ms",
+              qPrintable(Describe(voice)), shown - presented, span, lead);
+        QVERIFY(!voice.empty());
+        const int heard = voice.back().StartMs + voice.back().LengthMs - voice.front().StartMs;
+        QVERIFY2(std::abs(heard - span) <= 60,
+                 qPrintable(QStringLiteral("heard %1 of %2").arg(heard).arg(span)));
+        // Heard to its end before the text: the text comes no earlier than the
+        // last of it, give or take the capture's own delay.
+        QVERIFY(capture.ArrivalOf(voice.back().StartMs + voice.back().LengthMs) <= shown + 60);
+        const qint64 latency = capture.ArrivalOf(voice.front().StartMs) - presented - lead;
+        qInfo("spoken sentence heard %lld ms after the question was presented", latency);
+        QVERIFY2(latency < 100, qPrintable(QString::number(latency)));
     }
 
     void cleanupTestCase() { Pulse.Stop(); }
