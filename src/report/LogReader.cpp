@@ -199,7 +199,7 @@ bool TLogReader::ReadSettings(std::string_view line)
     // The rest of the settings say how the run was drilled, not how it went.
     return line.starts_with(t.ShowText) || line.starts_with(t.PlaySound) ||
            line.starts_with(t.UseTime) || line.starts_with(t.OnMistake) ||
-           line.starts_with(t.Order);
+           line.starts_with(t.Order) || line == t.Speech;
 }
 
 bool TLogReader::ReadResults(std::string_view line)

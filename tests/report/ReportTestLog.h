@@ -41,6 +41,8 @@ inline std::string WriteClassLog(TDrillWorld& w)
     w.Behavior.Mode = 1;
     w.Behavior.Cfg.TranslRE = false;
     w.Behavior.Cfg.UseTextInput = true;
+    // A run with speech on logs one more line after its settings.
+    w.Behavior.Cfg.UseSpeech = true;
     w.Open({{"c", "Кошка, \"сидит\"", "The cat <sits>"}});
     FinishRun(w, 2);
     w.Key(TDrillKey::F4);
