@@ -15,14 +15,6 @@ namespace {
 constexpr std::size_t ListedUnfit = 100;
 constexpr std::size_t SampledRecords = 2000;
 
-std::string Lower(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    return out;
-}
-
 enum class TRole
 {
     None,
@@ -33,7 +25,7 @@ enum class TRole
 
 TRole RoleByName(std::string_view field)
 {
-    const std::string name = Lower(TrimControls(field));
+    const std::string name = LowerLetters(TrimControls(field));
     for (const char* n : {"russian", "русский", "ru", "rus", "по-русски", "русский текст"})
         if (name == n)
             return TRole::Russian;
@@ -187,7 +179,7 @@ std::string PlayableExtension(const std::string& name)
     const std::size_t dot = name.rfind('.');
     if (dot == std::string::npos)
         return {};
-    const std::string ext = Lower(name.substr(dot + 1));
+    const std::string ext = LowerLetters(name.substr(dot + 1));
     return ext == "mp3" ? "MP3" : ext == "wav" ? "WAV" : "";
 }
 
