@@ -80,23 +80,21 @@ TColumnChoice ProposeFor(const TImportCollection& c, std::size_t set)
         choice.Russian = 2;
         choice.English = 3;
     }
-    auto best = [&](bool cyrillic) {
-        int found = -1;
-        std::size_t most = 0;
+    // The leftmost field mostly in the script: a comment or a transcription
+    // usually follows the sentence it belongs to.
+    auto first = [&](bool cyrillic) {
         for (int f = 0; f < count; ++f) {
             const std::size_t mine = cyrillic ? letters[f].Cyrillic : letters[f].Latin;
             const std::size_t other = cyrillic ? letters[f].Latin : letters[f].Cyrillic;
-            if (!taken(f) && mine > other && mine > most) {
-                most = mine;
-                found = f;
-            }
+            if (!taken(f) && mine > other)
+                return f;
         }
-        return found;
+        return -1;
     };
     if (choice.Russian < 0)
-        choice.Russian = best(true);
+        choice.Russian = first(true);
     if (choice.English < 0)
-        choice.English = best(false);
+        choice.English = first(false);
     // One text field left over is the comment.
     if (choice.Comment < 0) {
         int rest = -1, restCount = 0;
