@@ -85,7 +85,7 @@ TEST(ImportBuild, ACharacterOutside1251StopsSkipsOrIsReplaced)
     lessons = Build(table, o, &s);
     ASSERT_EQ(lessons[0].Lesson.QuestionCount(), 3);
     EXPECT_EQ(lessons[0].Lesson.Questions[1].RText, ToCp1251("Лиса ?"));
-    EXPECT_EQ(lessons[0].Lesson.Questions[2].EText, "Cafe");
+    EXPECT_EQ(lessons[0].Lesson.Questions[2].EText, "Caf?");
 }
 
 TEST(ImportBuild, SplitsIntoPartsNumberedOnAndLeavesOutLongSentences)
