@@ -138,6 +138,12 @@ TFImportLesson::TFImportLesson(QWidget* parent, const TImportCollection& collect
     CBKeepNumbers->setChecked(collection.NumberField >= 0);
     CBKeepNumbers->setEnabled(collection.NumberField >= 0);
     form->addRow(CBKeepNumbers);
+    UDFirstNumber = new QSpinBox(this);
+    UDFirstNumber->setObjectName(QStringLiteral("UDFirstNumber"));
+    UDFirstNumber->setRange(-1000000, 1000000);
+    UDFirstNumber->setValue(FOptions.FirstNumber);
+    UDFirstNumber->setEnabled(!CBKeepNumbers->isChecked());
+    form->addRow(Utf8("Нумеровать с:"), UDFirstNumber);
     UDMaxWords = MakeSpin(this, "UDMaxWords", "без ограничения");
     form->addRow(Utf8("Не больше слов в предложении:"), UDMaxWords);
     UDPerLesson = MakeSpin(this, "UDPerLesson", "все в одном уроке");
@@ -183,10 +189,12 @@ TFImportLesson::TFImportLesson(QWidget* parent, const TImportCollection& collect
     });
     for (QComboBox* combo : {CBDeck, CBRussian, CBEnglish, CBComment, CBUnfit})
         connect(combo, &QComboBox::currentIndexChanged, this, changed);
-    connect(ETitle, &QLineEdit::textChanged, this, changed);
+    // The title changes no question: no rebuild for every key pressed.
+    connect(ETitle, &QLineEdit::textChanged, this,
+            [this](const QString& title) { FOptions.Title = title.toStdString(); });
     for (QCheckBox* box : {CBWords, CBKeepNumbers})
         connect(box, &QCheckBox::toggled, this, changed);
-    for (QSpinBox* spin : {UDMaxWords, UDPerLesson})
+    for (QSpinBox* spin : {UDFirstNumber, UDMaxWords, UDPerLesson})
         connect(spin, &QSpinBox::valueChanged, this, changed);
     Rebuild();
 }
@@ -224,9 +232,10 @@ void TFImportLesson::ControlsChanged()
         choice.Comment = CBComment->currentData().toInt();
     }
     FOptions.Deck = CBDeck->currentData().toInt();
-    FOptions.Title = ETitle->text().toStdString();
     FOptions.Words = CBWords->isChecked();
     FOptions.KeepNumbers = CBKeepNumbers->isChecked();
+    FOptions.FirstNumber = UDFirstNumber->value();
+    UDFirstNumber->setEnabled(!FOptions.KeepNumbers);
     FOptions.MaxWords = static_cast<std::size_t>(UDMaxWords->value());
     FOptions.PerLesson = static_cast<std::size_t>(UDPerLesson->value());
     FOptions.Unfit = static_cast<TUnfitChoice>(CBUnfit->currentIndex());
