@@ -29,7 +29,7 @@ TRole RoleByName(std::string_view field)
     for (const char* n : {"russian", "русский", "ru", "rus", "по-русски", "русский текст"})
         if (name == n)
             return TRole::Russian;
-    for (const char* n : {"english", "английский", "en", "eng", "по-английски"})
+    for (const char* n : {"english", "английский", "en", "eng", "по-английски", "английский текст"})
         if (name == n)
             return TRole::English;
     for (const char* n :
