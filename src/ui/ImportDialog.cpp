@@ -112,14 +112,19 @@ TFImportLesson::TFImportLesson(QWidget* parent, const TImportCollection& collect
     CBFieldSet = MakeCombo(this, "CBFieldSet");
     for (const TFieldSet& set : collection.FieldSets)
         CBFieldSet->addItem(Utf8(set.Name));
+    // Shown only when there is something to choose.
     if (collection.FieldSets.size() > 1)
         form->addRow(Utf8("Вид записей:"), CBFieldSet);
+    else
+        CBFieldSet->hide();
     CBDeck = MakeCombo(this, "CBDeck");
     CBDeck->addItem(Utf8("(все)"), -1);
     for (std::size_t d = 0; d < collection.Decks.size(); ++d)
         CBDeck->addItem(Utf8(collection.Decks[d]), static_cast<int>(d));
     if (collection.Decks.size() > 1)
         form->addRow(Utf8("Колода:"), CBDeck);
+    else
+        CBDeck->hide();
     CBRussian = MakeCombo(this, "CBRussian");
     CBEnglish = MakeCombo(this, "CBEnglish");
     CBComment = MakeCombo(this, "CBComment");
