@@ -25,12 +25,28 @@ bool IsUtf8Lesson(std::string_view bytes)
 
 bool IsUtf8LessonFile(const std::string& path)
 {
-    try {
-        // A lesson of hundreds of megabytes would be no lesson for a pupil.
-        return IsUtf8Lesson(ReadWholeFile(path, std::size_t(512) << 20));
-    } catch (const std::exception&) {
+    // Read in pieces and given up at the first byte that is not UTF-8: every
+    // lesson opened is looked at, and a 1251 one fails at its first letter.
+    std::ifstream in(path, std::ios::binary);
+    std::string head(64 * 1024, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    std::string_view first = head;
+    if (first.starts_with(Utf8Bom))
+        first.remove_prefix(Utf8Bom.size());
+    const std::size_t end = first.find('\n');
+    if (end == std::string_view::npos && in) // a first line longer than the piece
         return false;
+    if (TrimControls(first.substr(0, end)) != LessonMagicLine)
+        return false;
+    TUtf8Detector detector;
+    detector.Feed(head);
+    std::string piece(64 * 1024, '\0');
+    while (!detector.SeenInvalid() && in) {
+        in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+        detector.Feed(std::string_view(piece.data(), static_cast<std::size_t>(in.gcount())));
     }
+    return detector.LooksLikeUtf8();
 }
 
 TLessonConversion ConvertUtf8Lesson(std::string_view bytes, TUnfitChoice mode)

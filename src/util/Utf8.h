@@ -19,6 +19,8 @@ public:
     bool LooksLikeUtf8() const { return Valid > 0 && Invalid == 0 && Pending == 0; }
     // No invalid sequence so far (plain ASCII counts as UTF-8).
     bool IsValid() const { return Invalid == 0 && Pending == 0; }
+    // An invalid sequence was seen: no more bytes can make the text UTF-8.
+    bool SeenInvalid() const { return Invalid > 0; }
 
 private:
     int Pending = 0; // continuation bytes still expected

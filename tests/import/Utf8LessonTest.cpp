@@ -35,6 +35,18 @@ TEST(Utf8Lesson, IsTakenOnlyForValidMultiByteUtf8WithTheMagicLine)
     }
 }
 
+TEST(Utf8Lesson, AFileIsJudgedWholeAcrossPieces)
+{
+    // Past the first 64 KiB: a letter split between two pieces, and a 1251
+    // letter at the very end.
+    test::TTempDir dir;
+    std::string long1 = Utf8Body + std::string(64 * 1024 - Utf8Body.size() - 1, 'x') + "Ж\n";
+    EXPECT_TRUE(IsUtf8LessonFile(dir.Write("split.sl2", long1)));
+    EXPECT_FALSE(
+        IsUtf8LessonFile(dir.Write("tail.sl2", long1 + std::string(100000, 'y') + ToCp1251("Ж"))));
+    EXPECT_FALSE(IsUtf8LessonFile(dir.File("missing.sl2")));
+}
+
 TEST(Utf8Lesson, NoShippedLessonIsTakenForUtf8)
 {
     for (const char* name : {"everyday/everyday.sl2", "words/words.sl2"}) {
