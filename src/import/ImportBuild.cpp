@@ -23,6 +23,14 @@ enum class TRole
     Comment
 };
 
+// A words lesson keeps the transcription where others keep the comment.
+bool IsTranscriptionName(std::string_view field)
+{
+    const std::string name = LowerLetters(TrimControls(field));
+    return name == "transcription" || name == "транскрипция" || name == "ipa" ||
+           name == "pronunciation" || name == "произношение";
+}
+
 TRole RoleByName(std::string_view field)
 {
     const std::string name = LowerLetters(TrimControls(field));
@@ -32,11 +40,10 @@ TRole RoleByName(std::string_view field)
     for (const char* n : {"english", "английский", "en", "eng", "по-английски", "английский текст"})
         if (name == n)
             return TRole::English;
-    for (const char* n :
-         {"comment", "комментарий", "примечание", "note", "notes", "transcription", "транскрипция"})
+    for (const char* n : {"comment", "комментарий", "примечание", "note", "notes"})
         if (name == n)
             return TRole::Comment;
-    return TRole::None;
+    return IsTranscriptionName(name) ? TRole::Comment : TRole::None;
 }
 
 TColumnChoice ProposeFor(const TImportCollection& c, std::size_t set)
@@ -392,8 +399,12 @@ TLetterCount CountLetters(std::string_view utf8)
 TImportOptions ProposeOptions(const TImportCollection& collection)
 {
     TImportOptions options;
-    for (std::size_t s = 0; s < collection.FieldSets.size(); ++s)
+    for (std::size_t s = 0; s < collection.FieldSets.size(); ++s) {
         options.Columns.push_back(ProposeFor(collection, s));
+        const int comment = options.Columns.back().Comment;
+        if (comment >= 0 && IsTranscriptionName(collection.FieldSets[s].Fields[comment]))
+            options.Words = true;
+    }
     options.Title = collection.Title;
     return options;
 }

@@ -57,7 +57,8 @@ struct TLetterCount
 TLetterCount CountLetters(std::string_view utf8);
 
 // The proposal: columns by their names, else by Cyrillic against Latin
-// letters; the collection's title; its own numbers when it has them.
+// letters; the collection's title; its own numbers when it has them; a words
+// lesson when the comment is a transcription.
 TImportOptions ProposeOptions(const TImportCollection& collection);
 
 // A text that cannot stand in a lesson line.

@@ -225,7 +225,7 @@ int Import(const TRequest& r, std::ostream& out)
         CheckTitle(r.Title, r.Unfit);
         options.Title = r.Title;
     }
-    options.Words = r.Words;
+    options.Words = options.Words || r.Words;
     options.KeepNumbers = !r.Renumber;
     options.FirstNumber = r.FirstNumber;
     options.MaxWords = r.MaxWords;

@@ -137,6 +137,7 @@ TFImportLesson::TFImportLesson(QWidget* parent, const TImportCollection& collect
     form->addRow(Utf8("Название урока:"), ETitle);
     CBWords = new QCheckBox(Utf8("Урок для изучения слов"), this);
     CBWords->setObjectName(QStringLiteral("CBWords"));
+    CBWords->setChecked(FOptions.Words);
     form->addRow(CBWords);
     CBKeepNumbers = new QCheckBox(Utf8("Номера вопросов из файла"), this);
     CBKeepNumbers->setObjectName(QStringLiteral("CBKeepNumbers"));

@@ -42,6 +42,7 @@ TEST(ImportBuild, ProposesColumnsByNameThenByLetters)
         const char* Name;
         const char* Table;
         int Russian, English, Comment;
+        bool Words = false;
     };
     const TCase cases[] = {
         {"English first", "Hello\tПривет\nBye\tПока\n", 1, 0, -1},
@@ -49,6 +50,8 @@ TEST(ImportBuild, ProposesColumnsByNameThenByLetters)
         {"names win over letters", "Comment\tEnglish\tRussian\nLatin here\tПривет\tHi\n", 2, 1, 0},
         {"the lesson tool's layout", "1\tПриветствие\tПривет!\tHello!\n", 2, 3, 1},
         {"no Russian at all", "a\tb\n", -1, 0, 1},
+        {"a transcription makes a words lesson",
+         "Русский\tТранскрипция\tEnglish\nкот\t[k{t]\tcat\n", 0, 2, 1, true},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -57,6 +60,7 @@ TEST(ImportBuild, ProposesColumnsByNameThenByLetters)
         EXPECT_EQ(o.Columns[0].Russian, c.Russian);
         EXPECT_EQ(o.Columns[0].English, c.English);
         EXPECT_EQ(o.Columns[0].Comment, c.Comment);
+        EXPECT_EQ(o.Words, c.Words);
     }
 }
 
