@@ -16,6 +16,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <fstream>
+
 #include <memory>
 
 #include "App.h"
@@ -564,6 +566,25 @@ private slots:
         QCOMPARE(Main().Lesson().RunState, 0);
         OpenFromMenu(Folder->Path("lessons/short.sl2"));
         QVERIFY(Main().Lesson().Loaded);
+    }
+
+    // A lesson a Linux editor saved in UTF-8 with a byte-order mark: the
+    // trainer says it is no lesson, then offers a 1251 copy and opens it.
+    void utf8LessonOfferedForConversion()
+    {
+        std::ofstream(Folder->Path("lessons/utf8.sl2"), std::ios::binary)
+            << "\xEF\xBB\xBFKorvan Lesson File Format, Version 2\r\n<header>\r\nTitle=Ёлка\r\n"
+               "<body>\r\n1\r\n\r\nЁлка.\r\nA fir.\r\n";
+        Start();
+        SetNextAnswer(true); // the "not a lesson" message
+        SetNextAnswer(true); // yes, convert
+        OpenFromMenu(Folder->Path("lessons/utf8.sl2"));
+        const QStringList shown = TakeShownMessages();
+        QCOMPARE(shown.size(), 2);
+        QVERIFY2(shown[1].contains(QStringLiteral("UTF-8")), qPrintable(shown[1]));
+        QVERIFY(Main().Lesson().Loaded);
+        QCOMPARE(Main().windowTitle(), Utf8("Ученик 1 | Урок: Ёлка"));
+        QVERIFY(QFile::exists(QString::fromStdString(Folder->Path("lessons/utf8 (1251).sl2"))));
     }
 
     // "Ученики ...": a cancel changes nothing, a choice goes into the caption
