@@ -62,28 +62,43 @@ std::string ToCp1251(std::string_view utf8)
     return out;
 }
 
-std::string PathToCp1251(std::string_view path)
+namespace {
+
+// Converts with `converter`, putting "?" for each character it cannot convert.
+std::string Cp1251OrQuestionMarks(TConverter& converter, std::string_view utf8)
 {
-    static TConverter converter("CP1251", "UTF-8");
     std::string out;
-    out.reserve(path.size());
-    while (!path.empty()) {
-        const std::size_t bad = converter.Convert(path, out);
+    out.reserve(utf8.size());
+    while (!utf8.empty()) {
+        const std::size_t bad = converter.Convert(utf8, out);
         if (bad == std::string_view::npos)
             break;
         out += '?';
         // Skip the whole sequence the lead byte announces (one byte if broken).
-        const auto lead = static_cast<unsigned char>(path[bad]);
+        const auto lead = static_cast<unsigned char>(utf8[bad]);
         std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
         for (std::size_t i = 1; i < length; ++i)
-            if (bad + i >= path.size() ||
-                (static_cast<unsigned char>(path[bad + i]) & 0xC0) != 0x80) {
+            if (bad + i >= utf8.size() ||
+                (static_cast<unsigned char>(utf8[bad + i]) & 0xC0) != 0x80) {
                 length = i;
                 break;
             }
-        path.remove_prefix(bad + length);
+        utf8.remove_prefix(bad + length);
     }
     return out;
+}
+
+} // namespace
+
+std::string ToCp1251Replacing(std::string_view utf8)
+{
+    static TConverter converter("CP1251", "UTF-8");
+    return Cp1251OrQuestionMarks(converter, utf8);
+}
+
+std::string PathToCp1251(std::string_view path)
+{
+    return ToCp1251Replacing(path);
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251)
@@ -97,6 +112,28 @@ std::string Cp1251ToUtf8(std::string_view cp1251)
             break;
         out += "\xEF\xBF\xBD"; // U+FFFD for the one undefined byte
         cp1251.remove_prefix(bad + 1);
+    }
+    return out;
+}
+
+std::string Utf16ToUtf8(std::string_view utf16)
+{
+    static TConverter little("UTF-8", "UTF-16LE");
+    static TConverter big("UTF-8", "UTF-16BE");
+    const bool isLittle = utf16.starts_with("\xFF\xFE");
+    if (!isLittle && !utf16.starts_with("\xFE\xFF"))
+        return {};
+    TConverter& converter = isLittle ? little : big;
+    utf16.remove_prefix(2);
+    std::string out;
+    out.reserve(utf16.size());
+    while (!utf16.empty()) {
+        const std::size_t bad = converter.Convert(utf16, out);
+        if (bad == std::string_view::npos)
+            break;
+        out += "\xEF\xBF\xBD";
+        // A lone surrogate or an odd last byte: skip one unit.
+        utf16.remove_prefix(std::min(utf16.size(), bad + 2));
     }
     return out;
 }

@@ -14,6 +14,11 @@ namespace korvan {
 // Throws TEncodingError for a character 1251 cannot hold.
 std::string ToCp1251(std::string_view utf8);
 
+// UTF-8 to Windows-1251 where a character 1251 cannot hold becomes "?" (iconv's
+// transliteration would depend on the locale, so the tool and the trainer
+// could differ).
+std::string ToCp1251Replacing(std::string_view utf8);
+
 // A path (the file system's UTF-8 name) as 1251 text, for the log and the
 // messages: a character 1251 cannot hold, or a byte that is not UTF-8, becomes "?".
 std::string PathToCp1251(std::string_view path);
@@ -21,6 +26,10 @@ std::string PathToCp1251(std::string_view path);
 // Windows-1251 to UTF-8 for the edges that have no Qt (the lesson tool). The one
 // byte 1251 leaves undefined (0x98) becomes U+FFFD.
 std::string Cp1251ToUtf8(std::string_view cp1251);
+
+// UTF-16 with its byte-order mark (what a spreadsheet saves as "Unicode text")
+// to UTF-8; a broken sequence becomes U+FFFD. Without a mark: empty.
+std::string Utf16ToUtf8(std::string_view utf16);
 
 // Removes characters with codes 0..32 from both ends, as every line read from a
 // lesson or a time table is trimmed.

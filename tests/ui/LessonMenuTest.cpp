@@ -49,6 +49,7 @@ private:
     TRecentLessons Recent;
     std::vector<std::string> Opened;
     int Saves = 0;
+    int Imports = 0;
 
     std::unique_ptr<TLessonMenu> MakeMenu()
     {
@@ -60,7 +61,8 @@ private:
                                                                      Lesson.LoadFromFile(path);
                                                                      Recent.Add(path);
                                                                  },
-                                                                 [this] { ++Saves; }});
+                                                                 [this] { ++Saves; },
+                                                                 [this] { ++Imports; }});
     }
 
     std::string WriteLesson(const QString& relative)
@@ -85,6 +87,7 @@ private slots:
         Lesson.Clear();
         Opened.clear();
         Saves = 0;
+        Imports = 0;
         TakeShownMessages();
         TakeFileDialogRequests();
     }
@@ -93,9 +96,10 @@ private slots:
     {
         auto menu = MakeMenu();
         QCOMPARE(menu->PMLesson->objectName(), QStringLiteral("PMLesson"));
-        QCOMPARE(Captions(menu->PMLesson),
-                 QStringList({U("Открыть урок ..."), U("Открыть недавний урок"), "-",
-                              U("Сохранить урок"), "-", U("Создать / редактировать урок")}));
+        QCOMPARE(
+            Captions(menu->PMLesson),
+            QStringList({U("Открыть урок ..."), U("Открыть недавний урок"), U("Импорт урока ..."),
+                         "-", U("Сохранить урок"), "-", U("Создать / редактировать урок")}));
         QCOMPARE(menu->PMLesson->actions()[0], menu->ALessonOpen);
         QCOMPARE(menu->PMLesson->actions()[1], menu->MIOpenRecent->menuAction());
         QCOMPARE(Captions(menu->MILessonSave),
@@ -152,6 +156,8 @@ private slots:
         QVERIFY(menu->ALessonSave_WhatRestOrWithMistakes->isEnabled());
         menu->ALessonSave_WhatRestOrWithMistakes->trigger();
         QCOMPARE(Saves, 1);
+        menu->AImportLesson->trigger();
+        QCOMPARE(Imports, 1);
     }
 
     void installedTheOpenDialogOffersBothLessonFolders()
@@ -230,7 +236,7 @@ private slots:
             return real;
         });
         QCOMPARE(menu->MILessonCreate, real);
-        QCOMPARE(menu->PMLesson->actions().size(), 6);
+        QCOMPARE(menu->PMLesson->actions().size(), 7);
         QCOMPARE(menu->PMLesson->actions().last(), real->menuAction());
         QVERIFY(menu->AHelpLessonCrt == nullptr);
     }

@@ -16,6 +16,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <fstream>
+
 #include <memory>
 
 #include "App.h"
@@ -568,6 +570,25 @@ private slots:
         QVERIFY(Main().Lesson().Loaded);
     }
 
+    // A lesson a Linux editor saved in UTF-8 with a byte-order mark: the
+    // trainer says it is no lesson, then offers a 1251 copy and opens it.
+    void utf8LessonOfferedForConversion()
+    {
+        std::ofstream(Folder->Path("lessons/utf8.sl2"), std::ios::binary)
+            << "\xEF\xBB\xBFKorvan Lesson File Format, Version 2\r\n<header>\r\nTitle=Ёлка\r\n"
+               "<body>\r\n1\r\n\r\nЁлка.\r\nA fir.\r\n";
+        Start();
+        SetNextAnswer(true); // the "not a lesson" message
+        SetNextAnswer(true); // yes, convert
+        OpenFromMenu(Folder->Path("lessons/utf8.sl2"));
+        const QStringList shown = TakeShownMessages();
+        QCOMPARE(shown.size(), 2);
+        QVERIFY2(shown[1].contains(QStringLiteral("UTF-8")), qPrintable(shown[1]));
+        QVERIFY(Main().Lesson().Loaded);
+        QCOMPARE(Main().windowTitle(), Utf8("Ученик 1 | Урок: Ёлка"));
+        QVERIFY(QFile::exists(QString::fromStdString(Folder->Path("lessons/utf8 (1251).sl2"))));
+    }
+
     // "Ученики ...": a cancel changes nothing, a choice goes into the caption
     // and the log, and is the pupil of the next start.
     void pupilChosenFromMenu()
@@ -767,8 +788,9 @@ private slots:
                                             Folder->Path("mine/") + "\r\n");
         Start();
         QCOMPARE(Captions(MenuOf("BLesson", "PMLesson")),
-                 (QStringList{Utf8("Открыть урок ..."), Utf8("Открыть недавний урок"), "-",
-                              Utf8("Сохранить урок"), "-", Utf8("Создать / редактировать урок")}));
+                 (QStringList{Utf8("Открыть урок ..."), Utf8("Открыть недавний урок"),
+                              Utf8("Импорт урока ..."), "-", Utf8("Сохранить урок"), "-",
+                              Utf8("Создать / редактировать урок")}));
         auto* create = Find<QMenu>("MILessonCreate");
         QCOMPARE(Captions(create),
                  (QStringList{Utf8("Создание собственных уроков для программы"), "-",
