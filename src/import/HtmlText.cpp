@@ -1,0 +1,166 @@
+#include "import/HtmlText.h"
+
+#include <climits>
+#include <libxml/HTMLparser.h>
+#include <mutex>
+#include <vector>
+
+namespace korvan {
+
+namespace {
+
+constexpr std::string_view Replacement = "\xEF\xBF\xBD"; // U+FFFD
+
+// The length of the UTF-8 sequence at `at`, or 0 when it is not one (overlong
+// forms, surrogates and code points past U+10FFFF included).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+    const unsigned lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned low = 0x80, high = 0xBF; // the allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else
+        return 0;
+    if (at + length > text.size() || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+// The text as valid UTF-8 with control characters made blanks: the parser
+// guesses another encoding for broken UTF-8 and stops at a NUL.
+std::string CleanUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, at);
+        if (length == 0) {
+            out += Replacement;
+            ++at;
+            continue;
+        }
+        if (length == 1 && static_cast<unsigned char>(text[at]) < 32)
+            out += ' ';
+        else
+            out.append(text, at, length);
+        at += length;
+    }
+    return out;
+}
+
+bool IsElement(const xmlNode* node, std::initializer_list<std::string_view> names)
+{
+    const std::string_view name = reinterpret_cast<const char*>(node->name);
+    for (const std::string_view candidate : names)
+        if (name == candidate)
+            return true;
+    return false;
+}
+
+// Elements whose start or end breaks the line.
+bool BreaksLine(const xmlNode* node)
+{
+    return IsElement(node,
+                     {"br", "div", "p",  "li", "ul", "ol", "tr",         "td",  "th", "table", "hr",
+                      "h1", "h2",  "h3", "h4", "h5", "h6", "blockquote", "pre", "dd", "dt"});
+}
+
+// Elements whose content is not text to read.
+bool IsHidden(const xmlNode* node)
+{
+    return IsElement(node, {"script", "style", "head", "title", "template"});
+}
+
+// The document's text in order, walked without recursion (the nesting depth
+// is the author's).
+void CollectText(const xmlNode* node, std::string& out)
+{
+    std::vector<const xmlNode*> open;
+    while (node != nullptr) {
+        const xmlNode* next = nullptr;
+        if (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) {
+            if (node->content != nullptr)
+                out += reinterpret_cast<const char*>(node->content);
+        } else if (node->type == XML_ELEMENT_NODE && !IsHidden(node)) {
+            if (BreaksLine(node))
+                out += ' ';
+            if (node->children != nullptr) {
+                open.push_back(node);
+                next = node->children;
+            }
+        }
+        if (next == nullptr)
+            next = node->next;
+        // Leaving elements: their end breaks the line too.
+        while (next == nullptr && !open.empty()) {
+            const xmlNode* parent = open.back();
+            open.pop_back();
+            if (BreaksLine(parent))
+                out += ' ';
+            next = parent->next;
+        }
+        node = next;
+    }
+}
+
+} // namespace
+
+std::string OneLine(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    bool blank = false;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto c = static_cast<unsigned char>(text[at]);
+        const bool noBreakSpace =
+            c == 0xC2 && at + 1 < text.size() && static_cast<unsigned char>(text[at + 1]) == 0xA0;
+        if (c <= 32 || noBreakSpace) {
+            blank = !out.empty();
+            at += noBreakSpace ? 1 : 0;
+            continue;
+        }
+        if (blank)
+            out += ' ';
+        blank = false;
+        out += static_cast<char>(c);
+    }
+    return out;
+}
+
+std::string HtmlToText(std::string_view html)
+{
+    const std::string clean = CleanUtf8(html);
+    // Plain text, the usual field, needs no parser.
+    if (clean.find_first_of("<&") == std::string::npos || clean.size() > INT_MAX)
+        return OneLine(clean);
+
+    static std::once_flag initialised;
+    std::call_once(initialised, [] { xmlInitParser(); });
+    htmlDocPtr document =
+        htmlReadMemory(clean.data(), static_cast<int>(clean.size()), nullptr, "UTF-8",
+                       HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
+                           HTML_PARSE_NONET | HTML_PARSE_NOIMPLIED | HTML_PARSE_COMPACT);
+    if (document == nullptr)
+        return {};
+    std::string text;
+    CollectText(document->children, text);
+    xmlFreeDoc(document);
+    return OneLine(text);
+}
+
+} // namespace korvan
