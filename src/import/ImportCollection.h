@@ -76,9 +76,9 @@ public:
 
 struct TImportCollection
 {
-    std::string Format;                // "table", "Tatoeba sentence pairs", "Anki package", ...
-    std::vector<TFieldSet> FieldSets;  // at least one when there are records
-    std::vector<std::string> Decks;    // the user picks one when there are several
+    std::string Format;               // "table", "Tatoeba sentence pairs", "Anki package", ...
+    std::vector<TFieldSet> FieldSets; // at least one when there are records
+    std::vector<std::string> Decks;   // the user picks one when there are several
     std::vector<TImportRecord> Records;
     std::vector<TSkipCount> Skipped;
     std::vector<std::string> Comments; // lines for the lesson's comments (a licence)
