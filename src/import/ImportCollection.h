@@ -34,6 +34,9 @@ struct TImportCell
 {
     std::string Text;
     std::vector<std::string> Sounds; // media names as the source knows them
+    // 1-based character column where the text starts in the source's line (a
+    // table's), for messages; 0 when the source has no lines.
+    std::uint32_t Column = 0;
 };
 
 // The names of the fields of one kind of record: a table's heading row (or
@@ -86,6 +89,8 @@ struct TImportCollection
     // The source keeps its own numbering in this field of every field set (a
     // table's number column); -1 none.
     int NumberField = -1;
+    // Records' Place counts lines of a text file (false: records, as notes).
+    bool PlacesAreLines = true;
     std::unique_ptr<IImportMedia> Media; // null when the source holds no media
 
     void Skip(const std::string& reason, const std::string& russianReason, std::size_t count = 1);

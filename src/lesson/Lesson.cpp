@@ -257,7 +257,15 @@ void TLesson::SaveRestOrWithMistakes(const std::string& path) const
 
 void TLesson::WriteToFile(const std::string& path, TSelection selection, int threshold) const
 {
+    WriteFileAtomically(path, FileText(selection, threshold));
+}
+
+std::string TLesson::FileText(TSelection selection, int threshold,
+                              const std::vector<std::string>& comments) const
+{
     std::size_t size = 128 + Title.size();
+    for (const std::string& line : comments)
+        size += line.size() + 2;
     for (const TQuestion& q : Questions)
         if (IsSelected(q, selection, threshold))
             size += 19 + q.Comment.size() + q.RText.size() + q.EText.size();
@@ -265,6 +273,8 @@ void TLesson::WriteToFile(const std::string& path, TSelection selection, int thr
     out.reserve(size);
 
     AppendLine(out, LessonMagicLine);
+    for (const std::string& line : comments)
+        AppendLine(out, line);
     AppendLine(out, HeaderLine);
     out += "Title=";
     AppendLine(out, Title);
@@ -285,7 +295,7 @@ void TLesson::WriteToFile(const std::string& path, TSelection selection, int thr
         AppendLine(out, q.RText);
         AppendLine(out, q.EText);
     }
-    WriteFileAtomically(path, out);
+    return out;
 }
 
 } // namespace korvan

@@ -33,7 +33,8 @@ struct TQuestion
 };
 
 // Which questions the writer keeps.
-enum class TSelection {
+enum class TSelection
+{
     WithMistakes = 1,       // MistakeCount >= threshold
     RestOrWithMistakes = 2, // Unfinished, or MistakeCount > 0
 };
@@ -78,6 +79,11 @@ public:
     // Writes the header and the selected questions (numbers unchanged, list
     // order) atomically. Throws TIoError, leaving an existing file as it was.
     void WriteToFile(const std::string& path, TSelection selection, int threshold) const;
+    // The text WriteToFile writes. `comments` (1251 lines, each starting with a
+    // character other than "<") stand between the first line and "<header>",
+    // where the reader ignores them: an imported lesson's licence and sources.
+    std::string FileText(TSelection selection, int threshold,
+                         const std::vector<std::string>& comments = {}) const;
 
     bool Loaded = false;
     std::string FileName; // exactly as passed to the reader

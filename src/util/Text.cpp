@@ -62,28 +62,44 @@ std::string ToCp1251(std::string_view utf8)
     return out;
 }
 
-std::string PathToCp1251(std::string_view path)
+namespace {
+
+// Converts with `converter`, putting "?" for each character it cannot convert.
+std::string Cp1251OrQuestionMarks(TConverter& converter, std::string_view utf8)
 {
-    static TConverter converter("CP1251", "UTF-8");
     std::string out;
-    out.reserve(path.size());
-    while (!path.empty()) {
-        const std::size_t bad = converter.Convert(path, out);
+    out.reserve(utf8.size());
+    while (!utf8.empty()) {
+        const std::size_t bad = converter.Convert(utf8, out);
         if (bad == std::string_view::npos)
             break;
         out += '?';
         // Skip the whole sequence the lead byte announces (one byte if broken).
-        const auto lead = static_cast<unsigned char>(path[bad]);
+        const auto lead = static_cast<unsigned char>(utf8[bad]);
         std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
         for (std::size_t i = 1; i < length; ++i)
-            if (bad + i >= path.size() ||
-                (static_cast<unsigned char>(path[bad + i]) & 0xC0) != 0x80) {
+            if (bad + i >= utf8.size() ||
+                (static_cast<unsigned char>(utf8[bad + i]) & 0xC0) != 0x80) {
                 length = i;
                 break;
             }
-        path.remove_prefix(bad + length);
+        utf8.remove_prefix(bad + length);
     }
     return out;
+}
+
+} // namespace
+
+std::string ToCp1251Approximately(std::string_view utf8)
+{
+    static TConverter converter("CP1251//TRANSLIT", "UTF-8");
+    return Cp1251OrQuestionMarks(converter, utf8);
+}
+
+std::string PathToCp1251(std::string_view path)
+{
+    static TConverter converter("CP1251", "UTF-8");
+    return Cp1251OrQuestionMarks(converter, path);
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251)
