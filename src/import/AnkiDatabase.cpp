@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
 #include <nlohmann/json.hpp>
 #include <sqlite3.h>
 #include <unordered_map>
@@ -15,8 +14,8 @@ namespace {
 
 [[noreturn]] void Damaged(const std::string& detail)
 {
-    throw TImportError("The Anki collection cannot be read: " + detail + ".",
-                       "Коллекция Anki повреждена, её не удалось прочитать.");
+    throw TImportError("the Anki collection cannot be read: " + detail,
+                       "коллекция Anki повреждена, её не удалось прочитать");
 }
 
 // One code point of UTF-8, folded to lower case for Latin and Cyrillic
@@ -230,22 +229,6 @@ std::unordered_map<std::int64_t, std::int64_t> DeckOfNotes(TDatabase& db)
     return decks;
 }
 
-// Only decks that hold a note are offered, in the order of their names.
-void KeepDecksWithNotes(TAnkiNotes& notes)
-{
-    std::map<std::string, int> used; // name -> new index
-    for (const TAnkiNote& note : notes.Notes)
-        used.emplace(notes.Decks[static_cast<std::size_t>(note.Deck)], 0);
-    std::vector<std::string> names;
-    for (auto& [name, index] : used) {
-        index = static_cast<int>(names.size());
-        names.push_back(name);
-    }
-    for (TAnkiNote& note : notes.Notes)
-        note.Deck = used[notes.Decks[static_cast<std::size_t>(note.Deck)]];
-    notes.Decks = std::move(names);
-}
-
 } // namespace
 
 TAnkiNotes ReadAnkiDatabase(const std::string& path, const TAnkiLimits& limits)
@@ -265,10 +248,10 @@ TAnkiNotes ReadAnkiDatabase(const std::string& path, const TAnkiLimits& limits)
     else if (version >= 15 && version <= 18)
         ReadTableSchema(db, notes, indexes);
     else
-        throw TImportError("The Anki collection has schema version " + std::to_string(version) +
-                               ", which this program does not read (it reads 11 to 18).",
-                           "Коллекция Anki имеет версию схемы " + std::to_string(version) +
-                               ", которую программа не читает (читаются версии 11–18).");
+        throw TImportError("the Anki collection has schema version " + std::to_string(version) +
+                               ", which this program does not read (it reads 11 to 18)",
+                           "коллекция Anki имеет версию схемы " + std::to_string(version) +
+                               ", которую программа не читает (читаются версии 11–18)");
 
     const auto deckOfNote = DeckOfNotes(db);
     TStatement rows(db, "SELECT id, mid, flds FROM notes ORDER BY id");
@@ -288,7 +271,7 @@ TAnkiNotes ReadAnkiDatabase(const std::string& path, const TAnkiLimits& limits)
         AddAnkiNote(notes, type->second, deck->second, SplitAnkiFields(rows.Text(2)), true, place,
                     limits);
     }
-    KeepDecksWithNotes(notes);
+    DropEmptyDecks(notes);
     return notes;
 }
 

@@ -2,6 +2,8 @@
 
 #include "import/HtmlText.h"
 
+#include <map>
+
 namespace korvan {
 
 namespace {
@@ -114,6 +116,23 @@ void AddAnkiNote(TAnkiNotes& notes, std::size_t noteType, int deck,
     for (std::size_t i = 0; i < count && i < rawFields.size(); ++i)
         note.Fields[i] = ReduceAnkiField(rawFields[i], html);
     notes.Notes.push_back(std::move(note));
+}
+
+void DropEmptyDecks(TAnkiNotes& notes)
+{
+    std::map<std::string, int> used; // name -> new index
+    for (const TAnkiNote& note : notes.Notes)
+        if (note.Deck >= 0)
+            used.emplace(notes.Decks[static_cast<std::size_t>(note.Deck)], 0);
+    std::vector<std::string> names;
+    for (auto& [name, index] : used) {
+        index = static_cast<int>(names.size());
+        names.push_back(name);
+    }
+    for (TAnkiNote& note : notes.Notes)
+        if (note.Deck >= 0)
+            note.Deck = used[notes.Decks[static_cast<std::size_t>(note.Deck)]];
+    notes.Decks = std::move(names);
 }
 
 std::vector<std::string_view> SplitAnkiFields(std::string_view flds)

@@ -80,6 +80,9 @@ void AddAnkiNote(TAnkiNotes& notes, std::size_t noteType, int deck,
                  const std::vector<std::string_view>& rawFields, bool html, std::size_t place,
                  const TAnkiLimits& limits);
 
+// Leaves only the decks that hold a note, in the order of their names.
+void DropEmptyDecks(TAnkiNotes& notes);
+
 // The fields of a stored note, split at U+001F.
 std::vector<std::string_view> SplitAnkiFields(std::string_view flds);
 

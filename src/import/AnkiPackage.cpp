@@ -29,14 +29,14 @@ std::string Megabytes(std::uint64_t bytes)
 
 [[noreturn]] void NotAPackage(const std::string& detail)
 {
-    throw TImportError("The Anki package is damaged or truncated (" + detail + ").",
-                       "Пакет Anki повреждён или обрезан.");
+    throw TImportError("the Anki package is damaged or truncated (" + detail + ")",
+                       "пакет Anki повреждён или обрезан");
 }
 
 [[noreturn]] void MediaListDamaged(const std::string& detail)
 {
-    throw TImportError("The media list of the Anki package is damaged (" + detail + ").",
-                       "Список медиафайлов пакета Anki повреждён.");
+    throw TImportError("the media list of the Anki package is damaged (" + detail + ")",
+                       "список медиафайлов пакета Anki повреждён");
 }
 
 // One plain file name: no folder, no way out of the folder it is put in.
@@ -112,12 +112,12 @@ TAnkiPackage::TAnkiPackage(const std::string& path, const TAnkiLimits& limits)
     try {
         const auto members = static_cast<std::uint64_t>(zip_get_num_entries(FZip, 0));
         if (members > FLimits.MaxMembers)
-            throw TImportError("The Anki package holds " + std::to_string(members) +
+            throw TImportError("the Anki package holds " + std::to_string(members) +
                                    " files, more than the " + std::to_string(FLimits.MaxMembers) +
-                                   " this program opens.",
-                               "В пакете Anki " + std::to_string(members) +
+                                   " this program opens",
+                               "в пакете Anki " + std::to_string(members) +
                                    " файлов, больше, чем программа открывает (" +
-                                   std::to_string(FLimits.MaxMembers) + ").");
+                                   std::to_string(FLimits.MaxMembers) + ")");
         DetectLayout();
         ReadCollection();
         ReadMediaList();
@@ -157,11 +157,11 @@ void TAnkiPackage::DetectLayout()
         return;
     default:
         throw TImportError(
-            "The Anki package is of a version (" + std::to_string(metadata.version()) +
+            "the Anki package is of a version (" + std::to_string(metadata.version()) +
                 ") this program does not read; export it again from Anki with \"Support older "
-                "Anki versions\" ticked.",
-            "Пакет Anki неизвестной программе версии (" + std::to_string(metadata.version()) +
-                "); экспортируйте его из Anki заново с флажком «Support older Anki versions».");
+                "Anki versions\" ticked",
+            "пакет Anki неизвестной программе версии (" + std::to_string(metadata.version()) +
+                "); экспортируйте его из Anki заново с флажком «Support older Anki versions»");
     }
 }
 
@@ -172,8 +172,8 @@ void TAnkiPackage::ReadCollection()
                                                          : "collection.anki2";
     const zip_int64_t index = zip_name_locate(FZip, name, 0);
     if (index < 0)
-        throw TImportError(std::string("The file holds no Anki collection (") + name + ").",
-                           std::string("В файле нет коллекции Anki (") + name + ").");
+        throw TImportError(std::string("the file holds no Anki collection (") + name + ")",
+                           std::string("в файле нет коллекции Anki (") + name + ")");
     TScratchFile scratch;
     ReadMember(static_cast<std::uint64_t>(index), FLayout == TAnkiLayout::Latest,
                FLimits.MaxCollectionBytes,
@@ -247,8 +247,8 @@ std::string TAnkiPackage::ReadSmallMember(std::uint64_t index, bool compressed, 
 
 void TAnkiPackage::MemberDamaged(const std::string& member, const std::string& detail) const
 {
-    throw TImportError("The file " + member + " in the Anki package is damaged (" + detail + ").",
-                       "Файл " + member + " в пакете Anki повреждён.");
+    throw TImportError("the file " + member + " in the Anki package is damaged (" + detail + ")",
+                       "файл " + member + " в пакете Anki повреждён");
 }
 
 template <typename TSink>
@@ -270,10 +270,10 @@ void TAnkiPackage::ReadMember(std::uint64_t index, bool compressed, std::uint64_
         FUnpacked += size;
         const std::uint64_t bound = produced > limit ? limit : FLimits.MaxUnpackedBytes;
         if (produced > limit || FUnpacked > FLimits.MaxUnpackedBytes)
-            throw TImportError("The file " + member + " in the Anki package unpacks to more than " +
-                                   Megabytes(bound) + " MB; it is refused (a zip bomb?).",
-                               "Файл " + member + " в пакете Anki распаковывается более чем в " +
-                                   Megabytes(bound) + " МБ и не принят (возможно, это zip-бомба).");
+            throw TImportError("the file " + member + " in the Anki package unpacks to more than " +
+                                   Megabytes(bound) + " MB; it is refused (a zip bomb?)",
+                               "файл " + member + " в пакете Anki распаковывается более чем в " +
+                                   Megabytes(bound) + " МБ и не принят (возможно, это zip-бомба)");
         sink(data, size);
     };
 
