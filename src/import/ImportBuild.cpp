@@ -15,14 +15,6 @@ namespace {
 constexpr std::size_t ListedUnfit = 100;
 constexpr std::size_t SampledRecords = 2000;
 
-std::string Lower(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    return out;
-}
-
 enum class TRole
 {
     None,
@@ -33,7 +25,7 @@ enum class TRole
 
 TRole RoleByName(std::string_view field)
 {
-    const std::string name = Lower(TrimControls(field));
+    const std::string name = LowerLetters(TrimControls(field));
     for (const char* n : {"russian", "русский", "ru", "rus", "по-русски", "русский текст"})
         if (name == n)
             return TRole::Russian;
@@ -88,23 +80,21 @@ TColumnChoice ProposeFor(const TImportCollection& c, std::size_t set)
         choice.Russian = 2;
         choice.English = 3;
     }
-    auto best = [&](bool cyrillic) {
-        int found = -1;
-        std::size_t most = 0;
+    // The leftmost field mostly in the script: a comment or a transcription
+    // usually follows the sentence it belongs to.
+    auto first = [&](bool cyrillic) {
         for (int f = 0; f < count; ++f) {
             const std::size_t mine = cyrillic ? letters[f].Cyrillic : letters[f].Latin;
             const std::size_t other = cyrillic ? letters[f].Latin : letters[f].Cyrillic;
-            if (!taken(f) && mine > other && mine > most) {
-                most = mine;
-                found = f;
-            }
+            if (!taken(f) && mine > other)
+                return f;
         }
-        return found;
+        return -1;
     };
     if (choice.Russian < 0)
-        choice.Russian = best(true);
+        choice.Russian = first(true);
     if (choice.English < 0)
-        choice.English = best(false);
+        choice.English = first(false);
     // One text field left over is the comment.
     if (choice.Comment < 0) {
         int rest = -1, restCount = 0;
@@ -187,7 +177,7 @@ std::string PlayableExtension(const std::string& name)
     const std::size_t dot = name.rfind('.');
     if (dot == std::string::npos)
         return {};
-    const std::string ext = Lower(name.substr(dot + 1));
+    const std::string ext = LowerLetters(name.substr(dot + 1));
     return ext == "mp3" ? "MP3" : ext == "wav" ? "WAV" : "";
 }
 

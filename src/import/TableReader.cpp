@@ -79,17 +79,9 @@ bool IsInteger(std::string_view text)
     return ParseInt32(TrimControls(text), value);
 }
 
-std::string Lower(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    return out;
-}
-
 bool IsNumberHeading(std::string_view cell)
 {
-    const std::string name = Lower(TrimControls(cell));
+    const std::string name = LowerLetters(TrimControls(cell));
     return name == "№" || name == "#" || name == "n" || name == "no" || name == "no." ||
            name == "nr" || name == "number" || name == "номер" || name == "id";
 }
@@ -98,7 +90,7 @@ bool IsNumberHeading(std::string_view cell)
 bool HasHeadingName(const std::vector<TCell>& cells)
 {
     for (const TCell& cell : cells) {
-        const std::string name = Lower(TrimControls(cell.Text));
+        const std::string name = LowerLetters(TrimControls(cell.Text));
         if (IsNumberHeading(name) || name == "russian" || name == "english" || name == "comment" ||
             name == "русский" || name == "английский" || name == "комментарий" || name == "ru" ||
             name == "en" || name == "rus" || name == "eng")
@@ -222,7 +214,7 @@ TImportCollection ReadTable(std::string_view bytes)
     }
 
     TImportCollection table;
-    table.Format = separator == '\t' ? "tab-separated table" : "comma-separated table";
+    table.Format = "table";
     table.FieldSets.emplace_back();
     if (rows.empty())
         return table;

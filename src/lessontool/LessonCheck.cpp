@@ -4,6 +4,8 @@
 #include <map>
 #include <ostream>
 
+#include "import/SourceText.h"
+#include "import/Utf8Lesson.h"
 #include "lesson/Lesson.h"
 #include "lesson/LessonSounds.h"
 #include "util/Errors.h"
@@ -119,6 +121,23 @@ void ReportMissingSounds(const TLesson& lesson, TLanguage language, std::ostream
     out << ". The trainer shows the text instead.\n";
 }
 
+// A lesson saved in UTF-8: how to convert it, and what will not convert.
+void ReportUtf8Lesson(const std::string& path, bool bom, std::ostream& out)
+{
+    out << "The file is UTF-8 text" << (bom ? " with a byte-order mark" : "")
+        << ": the trainer reads Windows-1251, so it would not take the lesson as it is. "
+           "Convert it with\n  korvan-lesson import \""
+        << path << "\" \"" << ConvertedLessonPath(path)
+        << "\"\nor open it in the trainer, which offers to convert it.\n";
+    const TLessonConversion conversion =
+        ConvertUtf8Lesson(ReadWholeFile(path, std::size_t(512) << 20), TUnfitChoice::Stop);
+    for (const TUnfitText& u : conversion.Unfit)
+        out << "  " << DescribeUnfit(u) << "\n";
+    if (!conversion.Unfit.empty())
+        out << "Characters Windows-1251 cannot hold stop the conversion; change them, or add "
+               "--replace-unfit to replace them.\n";
+}
+
 } // namespace
 
 int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -140,7 +159,9 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const bool utf8 = FileLooksLikeUtf8(path);
 
     out << "Lesson file: " << path << "\n";
-    if (notes.Utf8Bom)
+    if (IsUtf8LessonFile(path))
+        ReportUtf8Lesson(path, notes.Utf8Bom, out);
+    else if (notes.Utf8Bom)
         out << "The file begins with a UTF-8 byte-order mark. Save it as Windows-1251 "
                "(Cyrillic, \"ANSI\") text without it.\n";
     else if (utf8)

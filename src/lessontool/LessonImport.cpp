@@ -1,194 +1,289 @@
 #include "lessontool/LessonImport.h"
 
-#include <fstream>
+#include <charconv>
 #include <ostream>
 
-#include "lesson/Lesson.h"
+#include "import/ImportSource.h"
+#include "import/ImportWrite.h"
+#include "import/SourceText.h"
+#include "import/Utf8Lesson.h"
+#include "util/AtomicFile.h"
 #include "util/Errors.h"
 #include "util/Text.h"
 
 namespace korvan {
 
+const char* const ImportUsage =
+    "  korvan-lesson import SOURCE OUT.sl2 [options]\n"
+    "      a lesson from a table (CSV or TSV), a Tatoeba export, an Anki package, or\n"
+    "      a lesson saved in UTF-8, recognised by content. Options:\n"
+    "      --title T, --words, --ru-audio, --en-audio   the lesson's header\n"
+    "      --russian F, --english F, --comment F        the fields to take (a number\n"
+    "                                                   from 1 or a name; 0: none)\n"
+    "      --deck D                                     only this deck (number or name)\n"
+    "      --renumber [--first-number N]                number the questions afresh\n"
+    "      --max-words N                                leave out longer sentences\n"
+    "      --per-lesson N                               several lessons OUT-001.sl2, ...\n"
+    "      --skip-unfit | --replace-unfit               rows with characters Windows-1251\n"
+    "                                                   cannot hold: leave out or replace\n";
+
 namespace {
 
-// An author's mistake in the table, with its place: "line 4, column 17: ...".
-struct TTableError
+// A wrong option: exit 2.
+struct TUsageError
 {
-    std::size_t Line;
-    std::size_t Column; // 1-based, in characters
     std::string Text;
 };
 
-// Characters (not bytes) of UTF-8 text before `offset`, plus one.
-std::size_t ColumnOf(std::string_view line, std::size_t offset)
+std::size_t Count(const std::string& option, const std::string& value)
 {
-    std::size_t column = 1;
-    for (std::size_t i = 0; i < offset && i < line.size(); ++i)
-        if ((static_cast<unsigned char>(line[i]) & 0xC0) != 0x80)
-            ++column;
-    return column;
+    std::size_t n = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
+    if (ec != std::errc() || end != value.data() + value.size())
+        throw TUsageError{option + " needs a whole number, not \"" + value + "\""};
+    return n;
 }
 
-// A cell's text in 1251, trimmed as the trainer trims every line it reads.
-std::string CellText(std::string_view line, const TTableRow& row, std::size_t cell,
-                     std::size_t lineNumber)
+struct TRequest
 {
-    const std::string& utf8 = row.Cells[cell];
-    for (std::size_t i = 0; i < utf8.size(); ++i)
-        if (static_cast<unsigned char>(utf8[i]) < 32)
-            throw TTableError{lineNumber, ColumnOf(line, row.Starts[cell] + i),
-                              "a control character cannot stand in a lesson line"};
-    try {
-        return std::string(TrimControls(ToCp1251(utf8)));
-    } catch (const TEncodingError& e) {
-        throw TTableError{lineNumber, ColumnOf(line, row.Starts[cell] + e.Offset),
-                          "this character cannot be written in Windows-1251"};
+    std::vector<std::string> Files;
+    std::string Title;
+    bool TitleGiven = false;
+    bool Words = false, RuAudio = false, EnAudio = false, Renumber = false;
+    std::string Russian, English, Comment, Deck;
+    std::int32_t FirstNumber = 1;
+    std::size_t MaxWords = 0, PerLesson = 0;
+    TUnfitChoice Unfit = TUnfitChoice::Stop;
+};
+
+TRequest ParseArguments(const std::vector<std::string>& args)
+{
+    TRequest r;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size())
+                throw TUsageError{a + " needs a value"};
+            return args[++i];
+        };
+        if (a == "--title") {
+            r.Title = value();
+            r.TitleGiven = true;
+        } else if (a == "--words")
+            r.Words = true;
+        else if (a == "--ru-audio")
+            r.RuAudio = true;
+        else if (a == "--en-audio")
+            r.EnAudio = true;
+        else if (a == "--russian")
+            r.Russian = value();
+        else if (a == "--english")
+            r.English = value();
+        else if (a == "--comment")
+            r.Comment = value();
+        else if (a == "--deck")
+            r.Deck = value();
+        else if (a == "--renumber")
+            r.Renumber = true;
+        else if (a == "--first-number") {
+            const std::string& v = value();
+            if (!ParseInt32(v, r.FirstNumber))
+                throw TUsageError{"--first-number needs a number, not \"" + v + "\""};
+            r.Renumber = true;
+        } else if (a == "--max-words")
+            r.MaxWords = Count(a, value());
+        else if (a == "--per-lesson")
+            r.PerLesson = Count(a, value());
+        else if (a == "--skip-unfit")
+            r.Unfit = TUnfitChoice::Skip;
+        else if (a == "--replace-unfit")
+            r.Unfit = TUnfitChoice::Replace;
+        else if (a.rfind("--", 0) != 0)
+            r.Files.push_back(a);
+        else
+            throw TUsageError{"unknown option \"" + a + "\""};
     }
+    if (r.Files.size() != 2)
+        throw TUsageError{"give the source and the lesson to write"};
+    return r;
 }
 
-void ReadTable(const std::string& path, TLesson& lesson)
+// A field given by number (from 1; 0 none) or by name, in one field set.
+int FieldIn(const TFieldSet& set, const std::string& given, const char* option)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw TIoError("Cannot open " + path);
-    std::string line;
-    std::size_t lineNumber = 0;
-    bool firstRow = true;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (lineNumber == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0)
-            line.erase(0, 3);
-        const TTableRow row = SplitTableLine(line);
-        bool blank = true;
-        for (const std::string& cell : row.Cells)
-            blank = blank && TrimControls(cell).empty();
-        if (blank)
+    std::int32_t number = 0;
+    if (ParseInt32(given, number)) {
+        if (number < 0 || static_cast<std::size_t>(number) > set.Fields.size())
+            throw TUsageError{std::string(option) + " " + given + ": the source has " +
+                              std::to_string(set.Fields.size()) + " fields"};
+        return number - 1;
+    }
+    for (std::size_t f = 0; f < set.Fields.size(); ++f)
+        if (set.Fields[f] == given)
+            return static_cast<int>(f);
+    return -2; // not in this field set
+}
+
+void ApplyField(TImportCollection& c, TImportOptions& o, const std::string& given,
+                int TColumnChoice::*slot, int TColumnChoice::*sound, const char* option)
+{
+    if (given.empty())
+        return;
+    bool found = false;
+    for (std::size_t s = 0; s < c.FieldSets.size(); ++s) {
+        const int f = FieldIn(c.FieldSets[s], given, option);
+        if (f == -2)
             continue;
-        for (std::size_t c = 4; c < row.Cells.size(); ++c)
-            if (!TrimControls(row.Cells[c]).empty())
-                throw TTableError{lineNumber, ColumnOf(line, row.Starts[c]),
-                                  "a fifth column: a line holds number, comment, Russian, English"};
-
-        TQuestion question;
-        const std::string_view number = TrimControls(row.Cells[0]);
-        if (number.empty())
-            question.Number = lesson.QuestionCount() + 1; // as the trainer numbers an empty line
-        else if (!ParseInt32(number, question.Number)) {
-            if (firstRow) { // a heading row such as "No  Comment  Russian  English"
-                firstRow = false;
-                continue;
-            }
-            throw TTableError{lineNumber, ColumnOf(line, row.Starts[0]),
-                              "\"" + std::string(number) + "\" is not a question number"};
-        }
-        firstRow = false;
-        std::string* fields[] = {&question.Comment, &question.RText, &question.EText};
-        for (std::size_t c = 1; c < 4 && c < row.Cells.size(); ++c)
-            *fields[c - 1] = CellText(line, row, c, lineNumber);
-        lesson.Questions.push_back(std::move(question));
+        found = true;
+        o.Columns[s].*slot = f;
+        if (sound != nullptr)
+            o.Columns[s].*sound = f >= 0 && o.Columns[s].*sound < 0 ? f : o.Columns[s].*sound;
     }
-    if (in.bad())
-        throw TIoError("Cannot read " + path);
+    if (!found)
+        throw TUsageError{std::string(option) + " \"" + given + "\": no field of that name"};
+}
+
+void ApplyDeck(const TImportCollection& c, TImportOptions& o, const std::string& given)
+{
+    if (given.empty())
+        return;
+    for (std::size_t d = 0; d < c.Decks.size(); ++d)
+        if (c.Decks[d] == given) {
+            o.Deck = static_cast<int>(d);
+            return;
+        }
+    std::int32_t number = 0;
+    if (ParseInt32(given, number) && number >= 1 &&
+        static_cast<std::size_t>(number) <= c.Decks.size()) {
+        o.Deck = number - 1;
+        return;
+    }
+    throw TUsageError{"--deck \"" + given + "\": the source has no such deck"};
+}
+
+// "Failed" in the lesson tool's words: the place, the reason, nothing written.
+struct TFailure
+{
+    std::string Text;
+};
+
+void CheckTitle(const std::string& title, TUnfitChoice unfit)
+{
+    if (title.find_first_of("\t\r\n") != std::string::npos)
+        throw TFailure{"the title must be one line without tabs"};
+    if (unfit == TUnfitChoice::Replace)
+        return;
+    try {
+        (void)ToCp1251(title);
+    } catch (const TEncodingError& e) {
+        throw TFailure{"title column " + std::to_string(e.Offset + 1) +
+                       ": the title holds a character Windows-1251 cannot hold"};
+    }
+}
+
+int ConvertLesson(const TRequest& r, std::string_view bytes, std::ostream& out)
+{
+    const TLessonConversion conversion = ConvertUtf8Lesson(bytes, r.Unfit);
+    if (!conversion.Unfit.empty()) {
+        std::string text = "the UTF-8 lesson holds characters Windows-1251 cannot hold:";
+        for (const TUnfitText& u : conversion.Unfit)
+            text += "\n  " + DescribeUnfit(u);
+        throw TFailure{text + "\n(--replace-unfit replaces them)"};
+    }
+    WriteFileAtomically(r.Files[1], conversion.Cp1251);
+    out << "Converted the UTF-8 lesson to Windows-1251: " << r.Files[1] << "\n";
+    if (conversion.Replaced > 0)
+        out << "Characters Windows-1251 cannot hold were replaced on " << conversion.Replaced
+            << " lines.\n";
+    return 0;
+}
+
+void PrintSummary(const TImportSummary& summary, const TLessonWriter& writer, std::ostream& out)
+{
+    const std::vector<std::string>& paths = writer.LessonPaths();
+    out << "Wrote " << summary.Taken << " questions to " << paths.front();
+    if (paths.size() > 1)
+        out << " ... " << paths.back() << " (" << paths.size() << " lessons)";
+    out << "\n";
+    for (const TSkipCount& skip : summary.Skipped)
+        if (skip.Count > 0)
+            out << "Skipped " << skip.Count << " " << skip.Reason << ".\n";
+    if (writer.MissingMedia() > 0)
+        out << writer.MissingMedia()
+            << " recordings are missing from the source; those sentences have none.\n";
+}
+
+int Import(const TRequest& r, std::ostream& out)
+{
+    const std::string& source = r.Files[0];
+    if (IsUtf8LessonFile(source))
+        return ConvertLesson(r, ReadWholeFile(source, std::size_t(512) << 20), out);
+
+    TImportCollection collection = ReadImportSource(source);
+    TImportOptions options = ProposeOptions(collection);
+    if (r.TitleGiven) {
+        CheckTitle(r.Title, r.Unfit);
+        options.Title = r.Title;
+    }
+    options.Words = r.Words;
+    options.KeepNumbers = !r.Renumber;
+    options.FirstNumber = r.FirstNumber;
+    options.MaxWords = r.MaxWords;
+    options.PerLesson = r.PerLesson;
+    options.Unfit = r.Unfit;
+    ApplyField(collection, options, r.Russian, &TColumnChoice::Russian,
+               &TColumnChoice::RussianSound, "--russian");
+    ApplyField(collection, options, r.English, &TColumnChoice::English,
+               &TColumnChoice::EnglishSound, "--english");
+    ApplyField(collection, options, r.Comment, &TColumnChoice::Comment, nullptr, "--comment");
+    ApplyDeck(collection, options, r.Deck);
+
+    TLessonWriter writer(r.Files[1], collection.Media.get());
+    const TImportSummary summary = BuildLessons(collection, options, [&](TBuiltLesson& lesson) {
+        lesson.Lesson.HasRuAudio = lesson.Lesson.HasRuAudio || r.RuAudio;
+        lesson.Lesson.HasEnAudio = lesson.Lesson.HasEnAudio || r.EnAudio;
+        writer(lesson);
+    });
+    if (!summary.Unfit.empty()) {
+        std::string text = "characters Windows-1251 cannot hold, in " +
+                           std::to_string(summary.UnfitRows) + " rows:";
+        for (const TUnfitText& u : summary.Unfit)
+            text += "\n  " + DescribeUnfit(u);
+        throw TFailure{text + "\n(--skip-unfit leaves such rows out, --replace-unfit replaces "
+                              "the characters)"};
+    }
+    if (summary.Taken == 0)
+        throw TFailure{"the " + collection.Format + " holds no questions"};
+    writer.Commit();
+    PrintSummary(summary, writer, out);
+    return 0;
 }
 
 } // namespace
 
-TTableRow SplitTableLine(std::string_view line)
-{
-    TTableRow row;
-    std::size_t i = 0;
-    while (true) {
-        row.Starts.push_back(i);
-        std::string cell;
-        if (i < line.size() && line[i] == '"') {
-            // Quoted: "" stands for one quote; the cell ends at the closing quote.
-            std::size_t j = i + 1;
-            while (j < line.size()) {
-                if (line[j] == '"') {
-                    if (j + 1 < line.size() && line[j + 1] == '"') {
-                        cell += '"';
-                        j += 2;
-                        continue;
-                    }
-                    ++j;
-                    break;
-                }
-                cell += line[j++];
-            }
-            row.Starts.back() = i + 1;
-            const std::size_t tab = line.find('\t', j);
-            cell += line.substr(j, tab == std::string_view::npos ? line.npos : tab - j);
-            i = tab;
-        } else {
-            const std::size_t tab = line.find('\t', i);
-            cell = line.substr(i, tab == std::string_view::npos ? line.npos : tab - i);
-            i = tab;
-        }
-        row.Cells.push_back(std::move(cell));
-        if (i == std::string_view::npos)
-            break;
-        ++i;
-    }
-    return row;
-}
-
 int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    std::vector<std::string> files;
-    TLesson lesson;
-    std::string title;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--title" && i + 1 < args.size())
-            title = args[++i];
-        else if (args[i] == "--words")
-            lesson.Words = true;
-        else if (args[i] == "--ru-audio")
-            lesson.HasRuAudio = true;
-        else if (args[i] == "--en-audio")
-            lesson.HasEnAudio = true;
-        else if (args[i].rfind("--", 0) != 0)
-            files.push_back(args[i]);
-        else {
-            err << "korvan-lesson import: unknown option \"" << args[i] << "\"\n";
-            return 2;
-        }
-    }
-    if (files.size() != 2) {
-        err << "korvan-lesson import: give the table and the lesson to write\n";
+    TRequest request;
+    try {
+        request = ParseArguments(args);
+    } catch (const TUsageError& e) {
+        err << "korvan-lesson import: " << e.Text << "\n";
         return 2;
     }
-    const std::string& table = files[0];
-    const std::string& lessonPath = files[1];
+    const std::string& source = request.Files[0];
     try {
-        const TTableRow titleRow = SplitTableLine(title);
-        if (titleRow.Cells.size() > 1 || title.find('\n') != std::string::npos)
-            throw TTableError{0, 0, "the title must be one line without tabs"};
-        try {
-            lesson.Title = std::string(TrimControls(ToCp1251(title)));
-        } catch (const TEncodingError& e) {
-            throw TTableError{0, ColumnOf(title, e.Offset),
-                              "the title holds a character Windows-1251 cannot hold"};
-        }
-        ReadTable(table, lesson);
-        if (lesson.Questions.empty())
-            throw TTableError{0, 0, "the table holds no questions"};
-        lesson.WriteToFile(lessonPath, TSelection::RestOrWithMistakes, 0);
-    } catch (const TTableError& e) {
-        err << "korvan-lesson import: " << table;
-        if (e.Line > 0)
-            err << ", line " << e.Line << ", column " << e.Column;
-        else if (e.Column > 0)
-            err << ", title column " << e.Column;
-        err << ": " << e.Text << ". Nothing was written.\n";
-        return 1;
+        return Import(request, out);
+    } catch (const TUsageError& e) {
+        err << "korvan-lesson import: " << e.Text << "\n";
+        return 2;
+    } catch (const TFailure& e) {
+        err << "korvan-lesson import: " << source << ": " << e.Text << ". Nothing was written.\n";
+    } catch (const TImportError& e) {
+        err << "korvan-lesson import: " << source << ": " << e.what() << ". Nothing was written.\n";
     } catch (const TIoError& e) {
-        err << "korvan-lesson import: " << e.what() << "\n";
-        return 1;
+        err << "korvan-lesson import: " << e.what() << ". Nothing was written.\n";
     }
-    out << "Wrote " << lesson.Questions.size() << " questions to " << lessonPath << "\n";
-    return 0;
+    return 1;
 }
 
 } // namespace korvan

@@ -2,24 +2,19 @@
 
 #include <iosfwd>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "import/TableReader.h"
 
 namespace korvan {
 
-// import TABLE OUT.sl2 [--title T] [--words] [--ru-audio] [--en-audio]: exit 0
-// when the lesson was written, 1 when the table is wrong (nothing is written),
-// 2 for wrong arguments.
+// import SOURCE OUT.sl2 [options]: a lesson from a table, a Tatoeba export, an
+// Anki package or a lesson saved in UTF-8, recognised by content. Exit 0 when
+// the lessons were written, 1 when the source is wrong (nothing is written), 2
+// for wrong arguments.
 int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// One line of a tab-separated table split into cells. A cell may be quoted as
-// spreadsheets write it ("a ""b"" c"). `Starts` holds each cell's byte offset
-// in the line, for error columns.
-struct TTableRow
-{
-    std::vector<std::string> Cells;
-    std::vector<std::size_t> Starts;
-};
-TTableRow SplitTableLine(std::string_view line);
+// The options, for the usage text.
+extern const char* const ImportUsage;
 
 } // namespace korvan

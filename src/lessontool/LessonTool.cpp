@@ -10,15 +10,13 @@ namespace korvan {
 
 namespace {
 
-constexpr const char* Usage =
-    "Usage:\n"
-    "  korvan-lesson dump LESSON [--time-table FILE]\n"
-    "      the lesson as JSON (texts in UTF-8) with each question's thinking time\n"
-    "  korvan-lesson check LESSON\n"
-    "      what the trainer makes of the file; exit 0 when the lesson is usable\n"
-    "  korvan-lesson import TABLE OUT.sl2 [--title T] [--words] [--ru-audio] [--en-audio]\n"
-    "      a lesson from a UTF-8 tab-separated table: number (or empty), comment,\n"
-    "      Russian, English on each line\n";
+const std::string Usage =
+    std::string("Usage:\n"
+                "  korvan-lesson dump LESSON [--time-table FILE]\n"
+                "      the lesson as JSON (texts in UTF-8) with each question's thinking time\n"
+                "  korvan-lesson check LESSON\n"
+                "      what the trainer makes of the file; exit 0 when the lesson is usable\n") +
+    ImportUsage;
 
 } // namespace
 

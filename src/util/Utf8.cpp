@@ -72,6 +72,29 @@ std::size_t CharacterColumn(std::string_view text, std::size_t offset)
     return column;
 }
 
+std::string LowerLetters(std::string_view text)
+{
+    std::string out(text);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        auto& c = reinterpret_cast<unsigned char&>(out[i]);
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<unsigned char>(c + 32);
+        else if (i + 1 < out.size()) {
+            auto& next = reinterpret_cast<unsigned char&>(out[i + 1]);
+            if (c == 0xD0 && next >= 0x90 && next <= 0x9F) // А..П
+                next = static_cast<unsigned char>(next + 0x20);
+            else if (c == 0xD0 && next >= 0xA0 && next <= 0xAF) { // Р..Я
+                c = 0xD1;
+                next = static_cast<unsigned char>(next - 0x20);
+            } else if (c == 0xD0 && next == 0x81) { // Ё
+                c = 0xD1;
+                next = 0x91;
+            }
+        }
+    }
+    return out;
+}
+
 std::string_view CharacterAt(std::string_view text, std::size_t offset)
 {
     if (offset >= text.size())

@@ -4,6 +4,7 @@
 // editor saved): validity and code points. Conversion to 1251 is Text.h's.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace korvan {
@@ -31,6 +32,10 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos);
 
 // Characters (not bytes) before `offset`, plus one: a column for messages.
 std::size_t CharacterColumn(std::string_view text, std::size_t offset);
+
+// Latin and Cyrillic capitals in small letters, for matching names ("Русский",
+// "English"); other characters as they stand.
+std::string LowerLetters(std::string_view text);
 
 // The one character that starts at `offset`, as UTF-8.
 std::string_view CharacterAt(std::string_view text, std::size_t offset);

@@ -226,7 +226,8 @@ TEST(LessonToolImport, RefusesBadTablesAndWritesNothing)
          "line 2, column 9: this character cannot be written in Windows-1251"},
         {"bad number", "1\t\tа\ta\nseven\t\tб\tb\n",
          "line 2, column 1: \"seven\" is not a question number"},
-        {"fifth column", "1\t\tа\ta\tлишнее\n", "line 1, column 8: a fifth column"},
+        {"cell beyond the heading", "№\tКомм\tРусский\tEnglish\n1\t\tа\ta\tлишнее\n",
+         "line 2, column 8: a cell beyond the table's 4 columns"},
         {"control character", "1\t\tа\x01\ta\n", "line 1, column 5: a control character"},
         {"no questions", "Номер\tКомм\tРус\tАнгл\n\n", "the table holds no questions"},
     };
