@@ -144,10 +144,12 @@ std::string OneLine(std::string_view text)
 
 std::string HtmlToText(std::string_view html)
 {
-    const std::string clean = CleanUtf8(html);
     // Plain text, the usual field, needs no parser.
-    if (clean.find_first_of("<&") == std::string::npos || clean.size() > INT_MAX)
-        return OneLine(clean);
+    if (html.find_first_of("<&") == std::string_view::npos || html.size() > INT_MAX / 2)
+        return OneLine(CleanUtf8(html));
+    // Inside an element: text after an element at the top would get an implied
+    // <p>, a line break the author never wrote.
+    const std::string clean = "<div>" + CleanUtf8(html) + "</div>";
 
     static std::once_flag initialised;
     std::call_once(initialised, [] { xmlInitParser(); });

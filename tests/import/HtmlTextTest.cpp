@@ -25,6 +25,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         THtmlRow{"plain text", "plain text"}, THtmlRow{"  two\n lines\r\n", "two lines"},
         THtmlRow{"<b>bold</b> and <i>it</i>alic", "bold and italic"},
+        THtmlRow{"<b>Кот</b>, кошка", "Кот, кошка"},
         THtmlRow{"one<br>two<br/>three", "one two three"},
         THtmlRow{"<div>one</div><div>two</div>", "one two"},
         THtmlRow{"Tom &amp; Jerry &lt;3&gt; &quot;q&quot; &apos;a&apos;",
