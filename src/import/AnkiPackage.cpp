@@ -136,8 +136,11 @@ void TAnkiPackage::DetectLayout()
 {
     const zip_int64_t meta = zip_name_locate(FZip, "meta", 0);
     if (meta < 0) {
-        FLayout = zip_name_locate(FZip, "collection.anki21", 0) >= 0 ? TAnkiLayout::Legacy2
-                                                                     : TAnkiLayout::Legacy1;
+        // Anki itself would then read collection.anki2, which beside a newer
+        // collection is only the placeholder asking to update Anki.
+        FLayout = zip_name_locate(FZip, "collection.anki21b", 0) >= 0  ? TAnkiLayout::Latest
+                  : zip_name_locate(FZip, "collection.anki21", 0) >= 0 ? TAnkiLayout::Legacy2
+                                                                       : TAnkiLayout::Legacy1;
         return;
     }
     const std::string bytes =

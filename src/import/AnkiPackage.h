@@ -2,7 +2,7 @@
 
 // An Anki package (.apkg, .colpkg): a zip of one SQLite collection, a media
 // list and the media files, in one of three layouts. The `meta` entry names
-// the layout; without it collection.anki21 means legacy 2, else legacy 1. A
+// the layout; without it the newest collection present decides. A
 // collection.anki2 beside a newer collection is a placeholder and never read.
 
 #include <cstdint>

@@ -58,7 +58,11 @@ TEST_P(AnkiLayouts, ReadsNotesAndMedia)
     const TLayoutRow& row = GetParam();
     test::TTempDir dir;
     const std::string path = dir.File("deck.apkg");
-    test::WritePackage(path, row.Layout, SampleDeck(row.Schema), SampleMedia(), row.Meta);
+    auto members =
+        test::PackageMembers(row.Layout, SampleDeck(row.Schema), SampleMedia(), row.Meta);
+    if (!row.Meta)
+        std::erase_if(members, [](const test::TMember& member) { return member.Name == "meta"; });
+    test::WriteZip(path, members);
 
     TAnkiPackage package(path);
     EXPECT_EQ(package.Layout(), row.Expected);
@@ -96,6 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         TLayoutRow{"Legacy2", TTestLayout::Legacy2, 11, false, TAnkiLayout::Legacy2},
         TLayoutRow{"Legacy2Meta", TTestLayout::Legacy2, 11, true, TAnkiLayout::Legacy2},
         TLayoutRow{"Latest", TTestLayout::Latest, 18, true, TAnkiLayout::Latest},
+        TLayoutRow{"LatestWithoutMeta", TTestLayout::Latest, 18, false, TAnkiLayout::Latest},
         TLayoutRow{"LatestSchema15", TTestLayout::Latest, 15, true, TAnkiLayout::Latest}),
     [](const auto& info) { return std::string(info.param.Name); });
 

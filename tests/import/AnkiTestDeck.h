@@ -209,7 +209,9 @@ struct TMember
     std::string Bytes;
 };
 
-inline void WriteZip(const std::string& path, const std::vector<TMember>& members)
+// `store`: members kept as they are, as Anki keeps its zstd-compressed ones.
+inline void WriteZip(const std::string& path, const std::vector<TMember>& members,
+                     bool store = false)
 {
     int error = 0;
     zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
@@ -218,8 +220,12 @@ inline void WriteZip(const std::string& path, const std::vector<TMember>& member
     for (const TMember& member : members) {
         zip_source_t* source =
             zip_source_buffer(archive, member.Bytes.data(), member.Bytes.size(), 0);
-        if (source == nullptr ||
-            zip_file_add(archive, member.Name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0)
+        const zip_int64_t index = source == nullptr ? -1
+                                                    : zip_file_add(archive, member.Name.c_str(),
+                                                                   source, ZIP_FL_ENC_UTF_8);
+        if (index < 0 ||
+            (store && zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
+                                               ZIP_CM_STORE, 0) != 0))
             throw std::runtime_error("test package: cannot add " + member.Name);
     }
     if (zip_close(archive) != 0)
@@ -283,7 +289,7 @@ inline std::vector<TMember> PackageMembers(TTestLayout layout, const TDeckSpec& 
 inline void WritePackage(const std::string& path, TTestLayout layout, const TDeckSpec& deck,
                          const std::vector<TMediaSpec>& media, bool meta = false)
 {
-    WriteZip(path, PackageMembers(layout, deck, media, meta));
+    WriteZip(path, PackageMembers(layout, deck, media, meta), layout == TTestLayout::Latest);
 }
 
 } // namespace korvan::test
