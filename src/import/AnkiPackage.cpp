@@ -1,6 +1,7 @@
 #include "import/AnkiPackage.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -13,7 +14,6 @@
 
 #include "import/AnkiDatabase.h"
 #include "import/AnkiPackage.pb.h"
-#include "util/AtomicFile.h"
 #include "util/Errors.h"
 
 namespace korvan {
@@ -234,9 +234,29 @@ bool TAnkiPackage::ExtractMedia(const std::string& name, const std::string& targ
     const zip_int64_t index = zip_name_locate(FZip, entry->second.c_str(), 0);
     if (index < 0)
         return false;
-    const std::string content = ReadSmallMember(
-        static_cast<std::uint64_t>(index), FLayout == TAnkiLayout::Latest, FLimits.MaxMediaBytes);
-    WriteFileAtomically(targetPath, content);
+    // Streamed into the file the caller staged; what a failure leaves of it is
+    // removed. No fsync: the caller renames its staged files only when all are
+    // written, and one fsync per recording makes a large deck take minutes.
+    std::FILE* file = std::fopen(targetPath.c_str(), "wb");
+    if (file == nullptr)
+        throw TIoError("Cannot write " + targetPath + ": " + std::strerror(errno));
+    try {
+        ReadMember(static_cast<std::uint64_t>(index), FLayout == TAnkiLayout::Latest,
+                   FLimits.MaxMediaBytes, [&](const char* data, std::size_t size) {
+                       if (std::fwrite(data, 1, size, file) != size)
+                           throw TIoError("Cannot write " + targetPath + ": " +
+                                          std::strerror(errno));
+                   });
+    } catch (...) {
+        std::fclose(file);
+        std::remove(targetPath.c_str());
+        throw;
+    }
+    if (std::fclose(file) != 0) {
+        const int error = errno;
+        std::remove(targetPath.c_str());
+        throw TIoError("Cannot write " + targetPath + ": " + std::strerror(error));
+    }
     return true;
 }
 

@@ -42,11 +42,11 @@ public:
     std::size_t UnsafeMediaNames() const { return FUnsafeNames; }
     std::size_t DuplicateMediaNames() const { return FDuplicateNames; }
 
-    // Writes the media file the notes call `name` to `targetPath` (replacing it
-    // atomically). False when the package has no usable file of that name: not
-    // in the list, refused, or its member missing. Throws TImportError for a
-    // damaged member or one past the limits, TIoError when the target cannot
-    // be written.
+    // Writes the media file the notes call `name` to `targetPath`, a file the
+    // caller staged for it (replaced; removed again when the member fails).
+    // False when the package has no usable file of that name: not in the
+    // list, refused, or its member missing. Throws TImportError for a damaged
+    // member or one past the limits, TIoError when the target cannot be written.
     bool ExtractMedia(const std::string& name, const std::string& targetPath);
 
 private:
