@@ -151,7 +151,7 @@ TLineText ToLessonLine(const TImportCell& cell, TUnfitChoice mode)
         }
     }
     if (mode == TUnfitChoice::Replace) {
-        line.Cp1251 = std::string(TrimControls(ToCp1251Approximately(text)));
+        line.Cp1251 = std::string(TrimControls(ToCp1251Replacing(text)));
         return line;
     }
     try {
@@ -187,7 +187,7 @@ std::string CommentLine(std::string utf8)
     for (char& c : utf8)
         if (static_cast<unsigned char>(c) < 32)
             c = ' ';
-    return "# " + ToCp1251Approximately(utf8);
+    return "# " + ToCp1251Replacing(utf8);
 }
 
 class TBuilder
@@ -348,7 +348,7 @@ private:
         if (O.PerLesson > 0)
             Current.Part = Summary.Lessons;
         TLesson& l = Current.Lesson;
-        l.Title = ToCp1251Approximately(O.Title);
+        l.Title = ToCp1251Replacing(O.Title);
         if (Current.Part > 0)
             l.Title += " (" + std::to_string(Current.Part) + ")";
         l.Title = std::string(TrimControls(l.Title));

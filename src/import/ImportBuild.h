@@ -32,7 +32,7 @@ enum class TUnfitChoice
 {
     Stop,    // report the rows and write nothing
     Skip,    // leave such rows out
-    Replace, // the nearest 1251 spelling, or "?"
+    Replace, // such characters become "?"
 };
 
 struct TImportOptions

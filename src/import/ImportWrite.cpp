@@ -73,6 +73,29 @@ std::string LessonPartPath(const std::string& lessonPath, std::size_t part)
     return path.string();
 }
 
+std::string ImportedLessonPath(const std::string& folder, const std::string& title,
+                               bool withRecordings)
+{
+    namespace fs = std::filesystem;
+    std::string name;
+    for (const char c : title)
+        if (c != '/' && static_cast<unsigned char>(c) >= 32)
+            name += c;
+    name = std::string(TrimControls(name));
+    while (!name.empty() && name.front() == '.')
+        name.erase(0, 1);
+    if (name.empty())
+        name = "Импорт";
+    for (int n = 1;; ++n) {
+        const std::string base = n == 1 ? name : name + " " + std::to_string(n);
+        const std::string lesson =
+            withRecordings ? folder + base + "/" + base + ".sl2" : folder + base + ".sl2";
+        const std::string taken = withRecordings ? folder + base : lesson;
+        if (!fs::exists(taken) && !fs::exists(LessonPartPath(lesson, 1)))
+            return lesson;
+    }
+}
+
 TLessonWriter::TLessonWriter(std::string lessonPath, IImportMedia* media)
     : LessonPath(std::move(lessonPath)), Media(media)
 {
@@ -82,6 +105,10 @@ void TLessonWriter::operator()(TBuiltLesson& lesson)
 {
     const std::string path = LessonPartPath(LessonPath, lesson.Part);
     const std::string folder = FolderOf(path);
+    std::error_code error;
+    if (!folder.empty() && !std::filesystem::is_directory(folder) &&
+        !std::filesystem::create_directories(folder, error))
+        throw TIoError("Cannot create folder " + folder + ": " + error.message());
     for (const TMediaCopy& copy : lesson.Media) {
         if (Media == nullptr) {
             ++Missing;

@@ -39,6 +39,14 @@ private:
 // "a/b.sl2" gives "a/b-001.sl2" for part 1.
 std::string LessonPartPath(const std::string& lessonPath, std::size_t part);
 
+// Where an import is saved in the user's lessons folder `folder` (ending in
+// "/"): a lesson named after the title ("/" and control characters taken out;
+// "Импорт" when nothing is left), in a folder of its own when it brings
+// recordings (they are named by number and would meet another lesson's). A
+// name already taken gets " 2", " 3", ...
+std::string ImportedLessonPath(const std::string& folder, const std::string& title,
+                               bool withRecordings);
+
 // Stages each lesson BuildLessons hands over at LessonPartPath, its media
 // beside it.
 class TLessonWriter

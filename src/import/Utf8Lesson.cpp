@@ -46,27 +46,20 @@ TLessonConversion ConvertUtf8Lesson(std::string_view bytes, TUnfitChoice mode)
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (mode == TUnfitChoice::Replace) {
-            std::string converted = ToCp1251Approximately(line);
-            try {
-                (void)ToCp1251(line);
-            } catch (const TEncodingError&) {
+        try {
+            result.Cp1251 += ToCp1251(line);
+        } catch (const TEncodingError& e) {
+            if (mode == TUnfitChoice::Replace) {
+                result.Cp1251 += ToCp1251Replacing(line);
                 ++result.Replaced;
-            }
-            result.Cp1251 += converted;
-        } else {
-            try {
-                result.Cp1251 += ToCp1251(line);
-            } catch (const TEncodingError& e) {
-                if (result.Unfit.size() < 100) {
-                    TUnfitText unfit;
-                    unfit.Place = "line " + std::to_string(lineNumber);
-                    unfit.PlaceRussian = "строка " + std::to_string(lineNumber);
-                    unfit.InLine = true;
-                    unfit.Column = CharacterColumn(line, e.Offset);
-                    unfit.Character = std::string(CharacterAt(line, e.Offset));
-                    result.Unfit.push_back(std::move(unfit));
-                }
+            } else if (result.Unfit.size() < 100) {
+                TUnfitText unfit;
+                unfit.Place = "line " + std::to_string(lineNumber);
+                unfit.PlaceRussian = "строка " + std::to_string(lineNumber);
+                unfit.InLine = true;
+                unfit.Column = CharacterColumn(line, e.Offset);
+                unfit.Character = std::string(CharacterAt(line, e.Offset));
+                result.Unfit.push_back(std::move(unfit));
             }
         }
         result.Cp1251 += "\r\n";

@@ -26,8 +26,8 @@ struct TLessonConversion
     std::size_t Replaced = 0;      // with Replace: how many lines had characters replaced
 };
 // Converts line by line, the byte-order mark dropped and lines ended with CR
-// LF. Stop lists the characters 1251 cannot hold; Replace puts the nearest 1251
-// spelling or "?" (Skip acts as Stop: a line left out would shift the groups).
+// LF. Stop lists the characters 1251 cannot hold; Replace puts "?" for them (Skip acts as Stop: a
+// line left out would shift the groups).
 TLessonConversion ConvertUtf8Lesson(std::string_view bytes, TUnfitChoice mode);
 
 // "a/b.sl2" becomes "a/b (1251).sl2", or "a/b (1251) 2.sl2" and so on when

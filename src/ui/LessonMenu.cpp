@@ -59,6 +59,13 @@ TLessonMenu::TLessonMenu(QWidget* window, const TLesson& lesson, const TRecentLe
     QObject::connect(ALessonOpen, &QAction::triggered, PMLesson,
                      [this] { Guarded([this] { ALessonOpenExecute(); }); });
     MIOpenRecent = MakeSubmenu(PMLesson, "MIOpenRecent", "Открыть недавний урок");
+    AImportLesson = MakeAction(PMLesson, "AImportLesson", "Импорт урока ...");
+    QObject::connect(AImportLesson, &QAction::triggered, PMLesson, [this] {
+        Guarded([this] {
+            if (Handlers.ImportLesson)
+                Handlers.ImportLesson();
+        });
+    });
     PMLesson->addSeparator();
 
     MILessonSave = MakeSubmenu(PMLesson, "MILessonSave", "Сохранить урок");

@@ -26,6 +26,8 @@ struct TLessonMenuHandlers
     std::function<void(const std::string& path)> OpenLesson;
     // ALessonSave_WhatRestOrWithMistakes.
     std::function<void()> SaveRestOrWithMistakes;
+    // AImportLesson: "Импорт урока ...".
+    std::function<void()> ImportLesson;
 };
 
 class TLessonMenu
@@ -60,6 +62,7 @@ public:
     QMenu* MILessonSave = nullptr;   // "Сохранить урок"
     QMenu* MILessonCreate = nullptr; // "Создать / редактировать урок"
     QAction* ALessonOpen = nullptr;
+    QAction* AImportLesson = nullptr;
     QAction* ALessonSave_WhatRestOrWithMistakes = nullptr;
     // The authoring placeholders, disabled until UseLessonCreateMenu.
     QAction* AHelpLessonCrt = nullptr;

@@ -18,6 +18,7 @@
 #include "BehaviorDialog.h"
 #include "Cp1251.h"
 #include "DerivedLessonSave.h"
+#include "ImportDialog.h"
 #include "InputModeDialog.h"
 #include "LessonMenu.h"
 #include "MainMenus.h"
@@ -197,8 +198,9 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
     DerivedSave = std::make_unique<TDerivedLessonSave>(this);
     LessonMenu = std::make_unique<TLessonMenu>(
         this, FLesson, Recent,
-        TLessonMenuHandlers{[this](const std::string& path) { FDrill->OpenLesson(path); },
-                            [this] { DerivedSave->SaveRestOrWithMistakes(FLesson, PupilName); }});
+        TLessonMenuHandlers{[this](const std::string& path) { OpenLessonOrConvert(path); },
+                            [this] { DerivedSave->SaveRestOrWithMistakes(FLesson, PupilName); },
+                            [this] { AImportLessonExecute(); }});
     LessonMenu->UseLessonCreateMenu(
         [this](QMenu* pmLesson) { return Authoring->AddLessonCreateMenu(pmLesson); });
     Menus = std::make_unique<TMainMenus>(
@@ -417,6 +419,20 @@ void TFMain::UpdateCaption()
     setWindowTitle(FromCp1251(PupilName + ToCp1251(" | Урок: ") + part));
 }
 
+void TFMain::OpenLessonOrConvert(const std::string& path)
+{
+    FDrill->OpenLesson(path);
+    OfferUtf8LessonConversion(
+        this, path, [this](const std::string& converted) { FDrill->OpenLesson(converted); });
+}
+
+void TFMain::AImportLessonExecute()
+{
+    const std::string lesson = ImportLessonInteractive(this);
+    if (!lesson.empty())
+        FDrill->OpenLesson(lesson);
+}
+
 void TFMain::ProcessCommandLine()
 {
     if (Arguments.empty())
@@ -425,7 +441,7 @@ void TFMain::ProcessCommandLine()
     // path; the mode switch is then not looked at.
     const std::string path = LessonPathOfArgument(Arguments[0]);
     try {
-        FDrill->OpenLesson(path);
+        OpenLessonOrConvert(path);
         if (Arguments.size() >= 2)
             ProcessModeSwitch(Arguments[1]);
     } catch (const TSilentAbort&) {

@@ -92,6 +92,10 @@ public:
     // else the start-up questions (pupil, input mode).
     void StartUp();
     void ProcessCommandLine();
+    // OpenLesson, then the offer to convert a lesson saved in UTF-8.
+    void OpenLessonOrConvert(const std::string& path);
+    // "Импорт урока ...": the imported lesson is opened.
+    void AImportLessonExecute();
     // The second argument: "/M" and a mode number counted from 1.
     void ProcessModeSwitch(const std::string& argument);
     void UpdateCaption() override;

@@ -90,16 +90,15 @@ std::string Cp1251OrQuestionMarks(TConverter& converter, std::string_view utf8)
 
 } // namespace
 
-std::string ToCp1251Approximately(std::string_view utf8)
+std::string ToCp1251Replacing(std::string_view utf8)
 {
-    static TConverter converter("CP1251//TRANSLIT", "UTF-8");
+    static TConverter converter("CP1251", "UTF-8");
     return Cp1251OrQuestionMarks(converter, utf8);
 }
 
 std::string PathToCp1251(std::string_view path)
 {
-    static TConverter converter("CP1251", "UTF-8");
-    return Cp1251OrQuestionMarks(converter, path);
+    return ToCp1251Replacing(path);
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251)

@@ -14,9 +14,10 @@ namespace korvan {
 // Throws TEncodingError for a character 1251 cannot hold.
 std::string ToCp1251(std::string_view utf8);
 
-// UTF-8 to Windows-1251 where a character 1251 cannot hold is replaced by its
-// nearest 1251 spelling ("ü" becomes "u", where iconv knows one) or else "?".
-std::string ToCp1251Approximately(std::string_view utf8);
+// UTF-8 to Windows-1251 where a character 1251 cannot hold becomes "?" (iconv's
+// transliteration would depend on the locale, so the tool and the trainer
+// could differ).
+std::string ToCp1251Replacing(std::string_view utf8);
 
 // A path (the file system's UTF-8 name) as 1251 text, for the log and the
 // messages: a character 1251 cannot hold, or a byte that is not UTF-8, becomes "?".

@@ -85,7 +85,7 @@ TEST(ImportBuild, ACharacterOutside1251StopsSkipsOrIsReplaced)
     lessons = Build(table, o, &s);
     ASSERT_EQ(lessons[0].Lesson.QuestionCount(), 3);
     EXPECT_EQ(lessons[0].Lesson.Questions[1].RText, ToCp1251("Лиса ?"));
-    EXPECT_EQ(lessons[0].Lesson.Questions[2].EText, "Cafe");
+    EXPECT_EQ(lessons[0].Lesson.Questions[2].EText, "Caf?");
 }
 
 TEST(ImportBuild, SplitsIntoPartsNumberedOnAndLeavesOutLongSentences)
@@ -189,6 +189,15 @@ TEST(ImportWrite, NamesTheParts)
     EXPECT_EQ(LessonPartPath("a/b.sl2", 0), "a/b.sl2");
     EXPECT_EQ(LessonPartPath("a/b.sl2", 7), "a/b-007.sl2");
     EXPECT_EQ(LessonPartPath("b", 12), "b-012.sl2");
+
+    TTempDir dir;
+    const std::string folder = dir.Path() + "/";
+    EXPECT_EQ(ImportedLessonPath(folder, " ../Мои/слова\t", false), folder + "Моислова.sl2");
+    EXPECT_EQ(ImportedLessonPath(folder, "\t", true), folder + "Импорт/Импорт.sl2");
+    dir.Write("Колода.sl2", "");
+    std::filesystem::create_directory(folder + "Колода");
+    EXPECT_EQ(ImportedLessonPath(folder, "Колода", false), folder + "Колода 2.sl2");
+    EXPECT_EQ(ImportedLessonPath(folder, "Колода", true), folder + "Колода 2/Колода 2.sl2");
 }
 
 } // namespace

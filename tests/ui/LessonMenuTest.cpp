@@ -48,6 +48,7 @@ private:
     TRecentLessons Recent;
     std::vector<std::string> Opened;
     int Saves = 0;
+    int Imports = 0;
 
     std::unique_ptr<TLessonMenu> MakeMenu()
     {
@@ -59,7 +60,8 @@ private:
                                                                      Lesson.LoadFromFile(path);
                                                                      Recent.Add(path);
                                                                  },
-                                                                 [this] { ++Saves; }});
+                                                                 [this] { ++Saves; },
+                                                                 [this] { ++Imports; }});
     }
 
     std::string WriteLesson(const QString& relative)
@@ -84,6 +86,7 @@ private slots:
         Lesson.Clear();
         Opened.clear();
         Saves = 0;
+        Imports = 0;
         TakeShownMessages();
         TakeFileDialogRequests();
     }
@@ -92,9 +95,10 @@ private slots:
     {
         auto menu = MakeMenu();
         QCOMPARE(menu->PMLesson->objectName(), QStringLiteral("PMLesson"));
-        QCOMPARE(Captions(menu->PMLesson),
-                 QStringList({U("Открыть урок ..."), U("Открыть недавний урок"), "-",
-                              U("Сохранить урок"), "-", U("Создать / редактировать урок")}));
+        QCOMPARE(
+            Captions(menu->PMLesson),
+            QStringList({U("Открыть урок ..."), U("Открыть недавний урок"), U("Импорт урока ..."),
+                         "-", U("Сохранить урок"), "-", U("Создать / редактировать урок")}));
         QCOMPARE(menu->PMLesson->actions()[0], menu->ALessonOpen);
         QCOMPARE(menu->PMLesson->actions()[1], menu->MIOpenRecent->menuAction());
         QCOMPARE(Captions(menu->MILessonSave),
@@ -151,6 +155,8 @@ private slots:
         QVERIFY(menu->ALessonSave_WhatRestOrWithMistakes->isEnabled());
         menu->ALessonSave_WhatRestOrWithMistakes->trigger();
         QCOMPARE(Saves, 1);
+        menu->AImportLesson->trigger();
+        QCOMPARE(Imports, 1);
     }
 
     void recentEntriesAreNumberedAndOpen()
@@ -217,7 +223,7 @@ private slots:
             return real;
         });
         QCOMPARE(menu->MILessonCreate, real);
-        QCOMPARE(menu->PMLesson->actions().size(), 6);
+        QCOMPARE(menu->PMLesson->actions().size(), 7);
         QCOMPARE(menu->PMLesson->actions().last(), real->menuAction());
         QVERIFY(menu->AHelpLessonCrt == nullptr);
     }

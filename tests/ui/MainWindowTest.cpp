@@ -765,8 +765,9 @@ private slots:
                                             Folder->Path("mine/") + "\r\n");
         Start();
         QCOMPARE(Captions(MenuOf("BLesson", "PMLesson")),
-                 (QStringList{Utf8("Открыть урок ..."), Utf8("Открыть недавний урок"), "-",
-                              Utf8("Сохранить урок"), "-", Utf8("Создать / редактировать урок")}));
+                 (QStringList{Utf8("Открыть урок ..."), Utf8("Открыть недавний урок"),
+                              Utf8("Импорт урока ..."), "-", Utf8("Сохранить урок"), "-",
+                              Utf8("Создать / редактировать урок")}));
         auto* create = Find<QMenu>("MILessonCreate");
         QCOMPARE(Captions(create),
                  (QStringList{Utf8("Создание собственных уроков для программы"), "-",
