@@ -33,10 +33,11 @@ char32_t NextFolded(const unsigned char*& at, const unsigned char* end)
     return c;
 }
 
-// Anki declares its name columns `COLLATE unicase`; SQLite refuses to use such
-// a column until a collation of that name exists. This reader never looks a
-// name up by an index, so folding the letters of the two alphabets it meets is
-// enough for a consistent order.
+// Anki declares its name columns `COLLATE unicase`; SQLite fails any
+// comparison on such a column, or a plan that uses its index, until a
+// collation of that name exists. This reader never looks a name up by an
+// index, so folding the letters of the two alphabets it meets is enough for a
+// consistent order.
 int CompareUnicase(void*, int sizeA, const void* a, int sizeB, const void* b)
 {
     auto* pa = static_cast<const unsigned char*>(a);
