@@ -6,6 +6,7 @@
 #include "import/AnkiNotesText.h"
 #include "import/AnkiPackage.h"
 #include "import/SourceText.h"
+#include "util/Utf8.h"
 
 namespace korvan {
 
@@ -26,10 +27,9 @@ private:
     std::unique_ptr<TAnkiPackage> Package;
 };
 
-bool EndsWith(std::string name, std::string_view ending)
+bool EndsWith(const std::string& path, std::string_view ending)
 {
-    for (char& c : name)
-        c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    const std::string name = LowerLetters(path);
     return name.size() >= ending.size() &&
            name.compare(name.size() - ending.size(), ending.size(), ending) == 0;
 }

@@ -6,6 +6,7 @@
 #include "import/SourceText.h"
 #include "import/TableReader.h"
 #include "util/Text.h"
+#include "util/Utf8.h"
 
 namespace korvan {
 
@@ -21,14 +22,6 @@ struct THeader
     std::string NoteType, Deck; // for every note, when there is no column
 };
 
-std::string Lower(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    return out;
-}
-
 // The key of a header line ("#separator:tab" gives "separator"), lower case;
 // empty when the line is no such line.
 std::string HeaderKey(std::string_view line)
@@ -42,7 +35,7 @@ std::string HeaderKey(std::string_view line)
         "separator",   "html",        "tags",        "columns",
         "notetype",    "deck",        "guid column", "notetype column",
         "deck column", "tags column", "match scope", "if matches"};
-    const std::string key = Lower(TrimControls(line.substr(1, colon - 1)));
+    const std::string key = LowerLetters(TrimControls(line.substr(1, colon - 1)));
     for (const char* known : keys)
         if (key == known)
             return key;
@@ -51,7 +44,7 @@ std::string HeaderKey(std::string_view line)
 
 char SeparatorOf(std::string_view value)
 {
-    const std::string name = Lower(TrimControls(value));
+    const std::string name = LowerLetters(TrimControls(value));
     static const std::pair<const char*, char> names[] = {{"tab", '\t'},      {"comma", ','},
                                                          {"semicolon", ';'}, {"space", ' '},
                                                          {"pipe", '|'},      {"colon", ':'}};
@@ -75,7 +68,7 @@ void ReadHeaderLine(std::string_view line, const std::string& key, THeader& head
     if (key == "separator")
         header.Separator = SeparatorOf(value);
     else if (key == "html")
-        header.Html = Lower(TrimControls(value)).rfind("true", 0) == 0;
+        header.Html = LowerLetters(TrimControls(value)).rfind("true", 0) == 0;
     else if (key == "columns")
         header.Columns = value;
     else if (key == "notetype")

@@ -5,60 +5,30 @@
 #include <mutex>
 #include <vector>
 
+#include "util/Utf8.h"
+
 namespace korvan {
 
 namespace {
 
 constexpr std::string_view Replacement = "\xEF\xBF\xBD"; // U+FFFD
 
-// The length of the UTF-8 sequence at `at`, or 0 when it is not one (overlong
-// forms, surrogates and code points past U+10FFFF included).
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t at)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
-    const unsigned lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned low = 0x80, high = 0xBF; // the allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else
-        return 0;
-    if (at + length > text.size() || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-    return length;
-}
-
-// The text as valid UTF-8 with control characters made blanks: the parser
-// guesses another encoding for broken UTF-8 and stops at a NUL.
+// The text with each broken UTF-8 byte made U+FFFD and control characters
+// made blanks: libxml2 passes some broken bytes through and drops others, and
+// stops at a NUL.
 std::string CleanUtf8(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, at);
-        if (length == 0) {
-            out += Replacement;
-            ++at;
-            continue;
-        }
-        if (length == 1 && static_cast<unsigned char>(text[at]) < 32)
+        const std::size_t start = at;
+        const char32_t c = NextCodePoint(text, at);
+        if (c < 32)
             out += ' ';
+        else if (c == 0xFFFD && at - start == 1)
+            out += Replacement;
         else
-            out.append(text, at, length);
-        at += length;
+            out.append(text, start, at - start);
     }
     return out;
 }
