@@ -20,7 +20,7 @@ namespace korvan {
 struct TAnkiLimits
 {
     std::uint64_t MaxUnpackedBytes = std::uint64_t{4} << 30;   // every member read, together
-    std::uint64_t MaxCollectionBytes = std::uint64_t{2} << 30; // the SQLite file unpacked
+    std::uint64_t MaxCollectionBytes = std::uint64_t{1} << 30; // the SQLite file unpacked
     std::uint64_t MaxMediaBytes = std::uint64_t{64} << 20;     // one media file unpacked
     std::uint64_t MaxMembers = 200000;                         // files in the zip
     std::size_t MaxFieldBytes = std::size_t{1} << 20;          // one field: the note is skipped
