@@ -22,8 +22,8 @@ void Check(bool condition, const char* what)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const korvan::TAnkiNotes notes = korvan::ReadAnkiNotesText(
-        std::string_view(reinterpret_cast<const char*>(data), size));
+    const korvan::TAnkiNotes notes =
+        korvan::ReadAnkiNotesText(std::string_view(reinterpret_cast<const char*>(data), size));
     for (const korvan::TAnkiNote& note : notes.Notes) {
         Check(note.NoteType < notes.NoteTypes.size(), "note type");
         Check(note.Fields.size() == notes.NoteTypes[note.NoteType].FieldNames.size(),
