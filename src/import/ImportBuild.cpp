@@ -29,7 +29,7 @@ TRole RoleByName(std::string_view field)
     for (const char* n : {"russian", "русский", "ru", "rus", "по-русски", "русский текст"})
         if (name == n)
             return TRole::Russian;
-    for (const char* n : {"english", "английский", "en", "eng", "по-английски"})
+    for (const char* n : {"english", "английский", "en", "eng", "по-английски", "английский текст"})
         if (name == n)
             return TRole::English;
     for (const char* n :
@@ -123,7 +123,7 @@ TColumnChoice ProposeFor(const TImportCollection& c, std::size_t set)
     return choice;
 }
 
-// What `Texts` makes of one cell.
+// One cell as a lesson line, or where it cannot be one.
 struct TLineText
 {
     std::string Cp1251;
@@ -243,8 +243,12 @@ private:
                 continue;
             TLineText line = ToLessonLine(*from, O.Unfit);
             if (line.Unfit) {
+                if (!unfit)
+                    ++Summary.UnfitRows;
                 unfit = true;
-                NoteUnfit(r, *from, fields[sources[k]], line.Where);
+                const auto f = static_cast<std::size_t>(sources[k]);
+                NoteUnfit(r, *from, f < fields.size() ? fields[f] : std::to_string(f + 1),
+                          line.Where);
                 continue;
             }
             *targets[k] = std::move(line.Cp1251);
@@ -269,8 +273,8 @@ private:
             return;
         if (Summary.UnfitRows > 0 && O.Unfit == TUnfitChoice::Stop)
             return; // only looking for more such rows: nothing will be written
-        AddMedia(r, cell(choice.RussianSound), q.Number, TLanguage::Russian);
-        AddMedia(r, cell(choice.EnglishSound), q.Number, TLanguage::English);
+        AddMedia(cell(choice.RussianSound), q.Number, TLanguage::Russian);
+        AddMedia(cell(choice.EnglishSound), q.Number, TLanguage::English);
         if (!r.Note.empty())
             Current.Comments.push_back(CommentLine(std::to_string(q.Number) + ": " + r.Note));
         Current.Lesson.Questions.push_back(std::move(q));
@@ -305,8 +309,7 @@ private:
         return true;
     }
 
-    void AddMedia(const TImportRecord&, const TImportCell* cell, std::int32_t number,
-                  TLanguage language)
+    void AddMedia(const TImportCell* cell, std::int32_t number, TLanguage language)
     {
         if (cell == nullptr || cell->Sounds.empty())
             return;
@@ -327,7 +330,6 @@ private:
     void NoteUnfit(const TImportRecord& r, const TImportCell& cell, const std::string& field,
                    TUnfitText where)
     {
-        ++Summary.UnfitRows;
         if (O.Unfit != TUnfitChoice::Stop || Summary.Unfit.size() >= ListedUnfit)
             return;
         where.Place = PlaceText(C, r, false);

@@ -94,13 +94,14 @@ struct TImportSummary
     std::size_t Lessons = 0;
     std::vector<TSkipCount> Skipped; // the reader's, then the builder's
     std::vector<TUnfitText> Unfit;   // rows found with Stop (the first 100); nothing to write
-    std::size_t UnfitRows = 0;
+    std::size_t UnfitRows = 0;       // rows with such characters, with any choice
 };
 
 // Builds the lessons in order and hands each to `take` as soon as it is full,
-// so only one lesson is held at a time. With Stop and a character 1251 cannot
-// hold, `take` is not called again once it is found (nothing may be written).
-// Throws TImportError for a number field that holds no number.
+// so only one lesson is held at a time (`take` stages them; TLessonWriter).
+// With Stop, once a character 1251 cannot hold is found `take` is not called
+// again, and a summary with Unfit rows must not be committed: nothing is
+// written. Throws TImportError for a number field that holds no number.
 TImportSummary BuildLessons(const TImportCollection& collection, const TImportOptions& options,
                             const std::function<void(TBuiltLesson&)>& take);
 

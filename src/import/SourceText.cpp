@@ -29,8 +29,19 @@ std::string ReadWholeFile(const std::string& path, std::size_t limit)
     return bytes;
 }
 
+namespace {
+
+bool HasUtf16Bom(std::string_view bytes)
+{
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
+
+} // namespace
+
 std::string TextAsUtf8(std::string_view bytes)
 {
+    if (HasUtf16Bom(bytes))
+        return Utf16ToUtf8(bytes);
     if (bytes.starts_with(Utf8Bom))
         bytes.remove_prefix(Utf8Bom.size());
     TUtf8Detector detector;
@@ -42,7 +53,7 @@ std::string TextAsUtf8(std::string_view bytes)
 
 bool LooksLikeText(std::string_view head)
 {
-    return head.find('\0') == std::string_view::npos;
+    return HasUtf16Bom(head) || head.find('\0') == std::string_view::npos;
 }
 
 } // namespace korvan

@@ -13,11 +13,13 @@ std::string ReadWholeFile(const std::string& path, std::size_t limit);
 
 inline constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
-// Text as UTF-8: without its byte-order mark; a text that is not valid UTF-8
-// is taken as Windows-1251 (what Russian Windows editors save) and converted.
+// Text as UTF-8: without its byte-order mark; UTF-16 with a byte-order mark
+// converted; a text that is not valid UTF-8 is taken as Windows-1251 (what
+// Russian Windows editors save) and converted.
 std::string TextAsUtf8(std::string_view bytes);
 
-// Whether bytes look like text rather than a binary file: no NUL byte.
+// Whether bytes look like text rather than a binary file: UTF-16 with a
+// byte-order mark, or no NUL byte.
 bool LooksLikeText(std::string_view head);
 
 } // namespace korvan

@@ -164,46 +164,47 @@ std::string_view FirstLine(std::string_view head)
     return line;
 }
 
-// One sentence kept from sentences.csv: its text lies in the pool.
+// The lines of sentences.csv, from the start each time it is called: the file
+// is read twice, once for the languages and once for the texts wanted, so a
+// million sentences never sit in memory beside the records made of them.
+using TLinesAgain = std::function<void(const std::function<void(std::string_view)>& line)>;
+
+constexpr std::uint32_t NoUse = 0x7FFFFFFF;
+
+// A Russian or English sentence of sentences.csv and the first cell its text
+// goes into (record * 2 + cell).
 struct TSentence
 {
     std::uint32_t Id;
-    std::uint32_t Length;
-    std::uint64_t Offset : 63;
-    std::uint64_t Russian : 1;
+    std::uint32_t FirstUse : 31;
+    std::uint32_t Russian : 1;
 };
 
-TImportCollection ReadExport(const TLines& sentences, const TLines& links, const TLines* audio)
+TImportCollection ReadExport(const TLinesAgain& sentences, const TLines& links, const TLines* audio)
 {
     TImportCollection c = NewCollection("Tatoeba weekly export");
-    std::string pool;
     std::vector<TSentence> kept;
     std::size_t bad = 0;
-    std::string_view line;
-    while (sentences(line)) {
+    sentences([&](std::string_view line) {
         std::array<std::string_view, 3> f;
         std::uint32_t id = 0;
         if (!SplitFields(line, f, false) || !ParseId(f[0], id)) {
             bad += line.empty() ? 0 : 1;
-            continue;
+            return;
         }
-        if (f[1] != "rus" && f[1] != "eng")
-            continue;
-        const std::string text = UnescapeTatoeba(f[2]);
-        kept.push_back({id, static_cast<std::uint32_t>(text.size()), pool.size(), f[1] == "rus"});
-        pool += text;
-    }
+        if (f[1] == "rus" || f[1] == "eng")
+            kept.push_back({id, NoUse, f[1] == "rus" ? 1u : 0u});
+    });
     auto byId = [](const TSentence& a, const TSentence& b) { return a.Id < b.Id; };
     if (!std::is_sorted(kept.begin(), kept.end(), byId))
         std::stable_sort(kept.begin(), kept.end(), byId);
-    auto find = [&kept](std::uint32_t id) -> const TSentence* {
-        const auto it =
-            std::lower_bound(kept.begin(), kept.end(), TSentence{id, 0, 0, 0},
-                             [](const TSentence& a, const TSentence& b) { return a.Id < b.Id; });
+    auto find = [&](std::uint32_t id) -> TSentence* {
+        const auto it = std::lower_bound(kept.begin(), kept.end(), TSentence{id, NoUse, 0}, byId);
         return it != kept.end() && it->Id == id ? &*it : nullptr;
     };
 
     std::vector<std::uint32_t> audioIds;
+    std::string_view line;
     if (audio != nullptr) {
         while ((*audio)(line)) {
             std::array<std::string_view, 2> f;
@@ -217,8 +218,14 @@ TImportCollection ReadExport(const TLines& sentences, const TLines& links, const
         return std::binary_search(audioIds.begin(), audioIds.end(), id);
     };
 
-    std::vector<bool> taken(kept.size(), false);
+    // The records, their texts still empty; each sentence chains the cells
+    // that take its text.
+    std::vector<std::uint32_t> nextUse;
     std::size_t repeated = 0, place = 0;
+    auto use = [&](TSentence& sentence) {
+        nextUse.push_back(sentence.FirstUse);
+        sentence.FirstUse = static_cast<std::uint32_t>(nextUse.size() - 1);
+    };
     while (links(line)) {
         ++place;
         std::array<std::string_view, 2> f;
@@ -228,24 +235,40 @@ TImportCollection ReadExport(const TLines& sentences, const TLines& links, const
             bad += line.empty() ? 0 : 1;
             continue;
         }
-        const TSentence* ru = find(from);
-        const TSentence* en = ru != nullptr && ru->Russian ? find(to) : nullptr;
+        TSentence* ru = find(from);
+        TSentence* en = ru != nullptr && ru->Russian ? find(to) : nullptr;
         if (en == nullptr || en->Russian)
             continue;
-        const std::size_t index = static_cast<std::size_t>(ru - kept.data());
-        if (taken[index]) {
+        if (ru->FirstUse != NoUse) {
             ++repeated;
             continue;
         }
-        taken[index] = true;
+        if (nextUse.size() + 2 >= NoUse)
+            break; // a billion pairs: more than any lesson needs
         std::string note = IdsNote(from, to);
         if (hasAudio(from))
             note += ", Russian audio";
         if (hasAudio(to))
             note += ", English audio";
-        AddPair(c, pool.substr(ru->Offset, ru->Length), pool.substr(en->Offset, en->Length), place,
-                std::move(note));
+        AddPair(c, {}, {}, place, std::move(note));
+        use(*ru);
+        use(*en);
     }
+
+    sentences([&](std::string_view line) {
+        std::array<std::string_view, 3> f;
+        std::uint32_t id = 0;
+        if (!SplitFields(line, f, false) || !ParseId(f[0], id))
+            return;
+        TSentence* sentence = find(id);
+        if (sentence == nullptr || sentence->FirstUse == NoUse ||
+            (f[1] == "rus") != (sentence->Russian == 1))
+            return;
+        const std::string text = UnescapeTatoeba(f[2]);
+        for (std::uint32_t cell = sentence->FirstUse; cell != NoUse; cell = nextUse[cell])
+            c.Records[cell / 2].Cells[cell % 2].Text = text;
+        sentence->FirstUse = NoUse; // a repeated id takes the first text only
+    });
     if (!audioIds.empty())
         c.Comments.push_back("Recordings of the sentences marked audio are at "
                              "https://tatoeba.org/audio/download/<audio id>, each under its own "
@@ -305,7 +328,13 @@ TImportCollection ReadTatoebaExport(std::string_view sentences, std::string_view
                                     std::string_view withAudio)
 {
     const TLines audio = LinesOf(withAudio);
-    return ReadExport(LinesOf(sentences), LinesOf(links), &audio);
+    const TLinesAgain lines = [&](const std::function<void(std::string_view)>& each) {
+        const TLines next = LinesOf(sentences);
+        std::string_view line;
+        while (next(line))
+            each(line);
+    };
+    return ReadExport(lines, LinesOf(links), &audio);
 }
 
 TImportCollection ReadTatoebaExportFiles(const std::string& path)
@@ -322,7 +351,13 @@ TImportCollection ReadTatoebaExportFiles(const std::string& path)
                            "рядом с " + sentencesPath.string() +
                                " нет файла links.csv, связывающего предложения с переводами");
     const fs::path audioPath = fs::path(sentencesPath).replace_filename("sentences_with_audio.csv");
-    TLineReader sentences(sentencesPath.string());
+    const std::string sentencesFile = sentencesPath.string();
+    const TLinesAgain sentences = [&](const std::function<void(std::string_view)>& each) {
+        TLineReader reader(sentencesFile);
+        std::string_view line;
+        while (reader.ReadLine(line))
+            each(line);
+    };
     TLineReader links(linksPath.string());
     std::unique_ptr<TLineReader> audio;
     TLines audioLines;
@@ -330,8 +365,7 @@ TImportCollection ReadTatoebaExportFiles(const std::string& path)
         audio = std::make_unique<TLineReader>(audioPath.string());
         audioLines = LinesOfFile(*audio);
     }
-    TImportCollection c =
-        ReadExport(LinesOfFile(sentences), LinesOfFile(links), audio ? &audioLines : nullptr);
+    TImportCollection c = ReadExport(sentences, LinesOfFile(links), audio ? &audioLines : nullptr);
     c.Title = "Tatoeba";
     return c;
 }

@@ -112,14 +112,19 @@ TFImportLesson::TFImportLesson(QWidget* parent, const TImportCollection& collect
     CBFieldSet = MakeCombo(this, "CBFieldSet");
     for (const TFieldSet& set : collection.FieldSets)
         CBFieldSet->addItem(Utf8(set.Name));
+    // Shown only when there is something to choose.
     if (collection.FieldSets.size() > 1)
         form->addRow(Utf8("Вид записей:"), CBFieldSet);
+    else
+        CBFieldSet->hide();
     CBDeck = MakeCombo(this, "CBDeck");
     CBDeck->addItem(Utf8("(все)"), -1);
     for (std::size_t d = 0; d < collection.Decks.size(); ++d)
         CBDeck->addItem(Utf8(collection.Decks[d]), static_cast<int>(d));
     if (collection.Decks.size() > 1)
         form->addRow(Utf8("Колода:"), CBDeck);
+    else
+        CBDeck->hide();
     CBRussian = MakeCombo(this, "CBRussian");
     CBEnglish = MakeCombo(this, "CBEnglish");
     CBComment = MakeCombo(this, "CBComment");
@@ -138,6 +143,12 @@ TFImportLesson::TFImportLesson(QWidget* parent, const TImportCollection& collect
     CBKeepNumbers->setChecked(collection.NumberField >= 0);
     CBKeepNumbers->setEnabled(collection.NumberField >= 0);
     form->addRow(CBKeepNumbers);
+    UDFirstNumber = new QSpinBox(this);
+    UDFirstNumber->setObjectName(QStringLiteral("UDFirstNumber"));
+    UDFirstNumber->setRange(-1000000, 1000000);
+    UDFirstNumber->setValue(FOptions.FirstNumber);
+    UDFirstNumber->setEnabled(!CBKeepNumbers->isChecked());
+    form->addRow(Utf8("Нумеровать с:"), UDFirstNumber);
     UDMaxWords = MakeSpin(this, "UDMaxWords", "без ограничения");
     form->addRow(Utf8("Не больше слов в предложении:"), UDMaxWords);
     UDPerLesson = MakeSpin(this, "UDPerLesson", "все в одном уроке");
@@ -183,10 +194,12 @@ TFImportLesson::TFImportLesson(QWidget* parent, const TImportCollection& collect
     });
     for (QComboBox* combo : {CBDeck, CBRussian, CBEnglish, CBComment, CBUnfit})
         connect(combo, &QComboBox::currentIndexChanged, this, changed);
-    connect(ETitle, &QLineEdit::textChanged, this, changed);
+    // The title changes no question: no rebuild for every key pressed.
+    connect(ETitle, &QLineEdit::textChanged, this,
+            [this](const QString& title) { FOptions.Title = title.toStdString(); });
     for (QCheckBox* box : {CBWords, CBKeepNumbers})
         connect(box, &QCheckBox::toggled, this, changed);
-    for (QSpinBox* spin : {UDMaxWords, UDPerLesson})
+    for (QSpinBox* spin : {UDFirstNumber, UDMaxWords, UDPerLesson})
         connect(spin, &QSpinBox::valueChanged, this, changed);
     Rebuild();
 }
@@ -224,9 +237,10 @@ void TFImportLesson::ControlsChanged()
         choice.Comment = CBComment->currentData().toInt();
     }
     FOptions.Deck = CBDeck->currentData().toInt();
-    FOptions.Title = ETitle->text().toStdString();
     FOptions.Words = CBWords->isChecked();
     FOptions.KeepNumbers = CBKeepNumbers->isChecked();
+    FOptions.FirstNumber = UDFirstNumber->value();
+    UDFirstNumber->setEnabled(!FOptions.KeepNumbers);
     FOptions.MaxWords = static_cast<std::size_t>(UDMaxWords->value());
     FOptions.PerLesson = static_cast<std::size_t>(UDPerLesson->value());
     FOptions.Unfit = static_cast<TUnfitChoice>(CBUnfit->currentIndex());

@@ -43,6 +43,7 @@ public:
     QLineEdit* ETitle = nullptr;
     QCheckBox* CBWords = nullptr;
     QCheckBox* CBKeepNumbers = nullptr;
+    QSpinBox* UDFirstNumber = nullptr; // when the questions are numbered afresh
     QSpinBox* UDMaxWords = nullptr;
     QSpinBox* UDPerLesson = nullptr;
     QComboBox* CBUnfit = nullptr;

@@ -116,6 +116,28 @@ std::string Cp1251ToUtf8(std::string_view cp1251)
     return out;
 }
 
+std::string Utf16ToUtf8(std::string_view utf16)
+{
+    static TConverter little("UTF-8", "UTF-16LE");
+    static TConverter big("UTF-8", "UTF-16BE");
+    const bool isLittle = utf16.starts_with("\xFF\xFE");
+    if (!isLittle && !utf16.starts_with("\xFE\xFF"))
+        return {};
+    TConverter& converter = isLittle ? little : big;
+    utf16.remove_prefix(2);
+    std::string out;
+    out.reserve(utf16.size());
+    while (!utf16.empty()) {
+        const std::size_t bad = converter.Convert(utf16, out);
+        if (bad == std::string_view::npos)
+            break;
+        out += "\xEF\xBF\xBD";
+        // A lone surrogate or an odd last byte: skip one unit.
+        utf16.remove_prefix(std::min(utf16.size(), bad + 2));
+    }
+    return out;
+}
+
 std::string_view TrimControls(std::string_view text)
 {
     auto isControl = [](char c) { return static_cast<unsigned char>(c) <= 32; };

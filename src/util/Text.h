@@ -27,6 +27,10 @@ std::string PathToCp1251(std::string_view path);
 // byte 1251 leaves undefined (0x98) becomes U+FFFD.
 std::string Cp1251ToUtf8(std::string_view cp1251);
 
+// UTF-16 with its byte-order mark (what a spreadsheet saves as "Unicode text")
+// to UTF-8; a broken sequence becomes U+FFFD. Without a mark: empty.
+std::string Utf16ToUtf8(std::string_view utf16);
+
 // Removes characters with codes 0..32 from both ends, as every line read from a
 // lesson or a time table is trimmed.
 std::string_view TrimControls(std::string_view text);

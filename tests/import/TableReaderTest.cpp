@@ -47,6 +47,12 @@ TEST(TableReader, ReadsEverySeparatorEncodingAndQuoting)
          2,
          {"Пока", "Bye"},
          -1},
+        {"UTF-16 as a spreadsheet's \"Unicode text\"",
+         std::string("\xFF\xFE\x1F\x04\x30\x04\t\0P\0a\0\r\0\n\0", 16),
+         {"1", "2"},
+         1,
+         {"Па", "Pa"},
+         -1},
         {"commas inside a quoted tsv cell stay",
          "a\t\"b, c\"\nd\te\n",
          {"1", "2"},
@@ -107,6 +113,7 @@ TEST(ImportSource, RecognisesEachSourceByContent)
         {"1\trus\tПривет\n2\t\\N\tHi\n", false, true, true},
         {"Привет\tHello\n", false, false, true},
         {std::string("PK\3\4\0\0", 6), false, false, false},
+        {std::string("\xFF\xFEP\0", 4), false, false, true},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Head);

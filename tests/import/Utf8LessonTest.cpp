@@ -35,6 +35,15 @@ TEST(Utf8Lesson, IsTakenOnlyForValidMultiByteUtf8WithTheMagicLine)
     }
 }
 
+TEST(Utf8Lesson, NoShippedLessonIsTakenForUtf8)
+{
+    for (const char* name : {"everyday/everyday.sl2", "words/words.sl2"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(
+            IsUtf8LessonFile(std::string(KORVAN_SHIPPED_DATA) + "/program/lessons/" + name));
+    }
+}
+
 TEST(Utf8Lesson, ConvertsEveryLineAndTheReaderStillRefusesTheMark)
 {
     test::TTempDir dir;

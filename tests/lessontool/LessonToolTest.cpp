@@ -243,6 +243,42 @@ TEST(LessonToolImport, RefusesBadTablesAndWritesNothing)
     }
 }
 
+TEST(LessonToolImport, TakesTatoebaPairsInPartsAndConvertsUtf8Lessons)
+{
+    TTempDir dir;
+    const std::string pairs =
+        dir.Write("rus-eng.tsv", "\xEF\xBB\xBF"
+                                 "1\tЯ дома.\t2\tI'm home.\r\n"
+                                 "3\tОчень длинное русское предложение.\t4\tA "
+                                 "long one.\r\n"
+                                 "5\tДа.\t6\tYes.\r\n"
+                                 "5\tДа.\t7\tYeah.\r\n");
+    const std::string out = dir.File("t.sl2");
+    const TRun run = RunTool({"import", pairs, out, "--per-lesson", "1", "--max-words", "3",
+                              "--english", "Translation", "--russian", "1"});
+    ASSERT_EQ(run.Code, 0) << run.Err;
+    EXPECT_EQ(run.Out, "Wrote 2 questions to " + dir.File("t-001.sl2") + " ... " +
+                           dir.File("t-002.sl2") +
+                           " (2 lessons)\nSkipped 1 further translations of a sentence already "
+                           "taken.\nSkipped 1 longer than the largest number of words.\n");
+    TLesson second;
+    ASSERT_TRUE(second.LoadFromFile(dir.File("t-002.sl2")));
+    EXPECT_EQ(second.Title, "rus-eng (2)");
+    EXPECT_EQ(second.Questions.at(0).Number, 2);
+    EXPECT_EQ(second.Questions.at(0).RText, ToCp1251("Да."));
+    EXPECT_NE(test::ReadFileBytes(dir.File("t-002.sl2")).find("# 2: Tatoeba 5 6\r\n"),
+              std::string::npos);
+
+    const std::string utf8 = dir.Write("u.sl2", "Korvan Lesson File Format, Version 2\n<header>\n"
+                                                "Title=Ёж\n<body>\n\n\nЁж\nHedgehog\n");
+    const TRun converted = RunTool({"import", utf8, dir.File("c.sl2"), "--title", "ignored"});
+    ASSERT_EQ(converted.Code, 0) << converted.Err;
+    TLesson lesson;
+    ASSERT_TRUE(lesson.LoadFromFile(dir.File("c.sl2")));
+    EXPECT_EQ(lesson.Title, ToCp1251("Ёж"));
+    EXPECT_EQ(RunTool({"import", pairs, out, "--russian", "Nope"}).Code, 2);
+}
+
 TEST(LessonToolImport, SplitsQuotedCellsAsSpreadsheetsWriteThem)
 {
     const TTableRow row = SplitTableLine("a\t\"b\tc\"\t\"\"\"q\"\"\"\t");

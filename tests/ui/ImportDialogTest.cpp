@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -76,6 +77,9 @@ private slots:
 
         dialog.CBComment->setCurrentIndex(dialog.CBComment->findData(-1));
         QCOMPARE(dialog.TPreview->item(0, 1)->text(), QString());
+        QVERIFY(!dialog.CBKeepNumbers->isEnabled()); // the table has no numbers
+        dialog.UDFirstNumber->setValue(40);
+        QCOMPARE(dialog.TPreview->item(0, 0)->text(), QStringLiteral("40"));
     }
 
     void importSavesIntoTheUsersLessonsFolder()
