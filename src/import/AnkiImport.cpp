@@ -34,10 +34,11 @@ bool EndsWith(const std::string& path, std::string_view ending)
            name.compare(name.size() - ending.size(), ending.size(), ending) == 0;
 }
 
-// One deck: its own name (its last level); else the file's.
+// One deck: its own name (its last level); else, or for Anki's own "Default"
+// deck, the file's.
 std::string ProposedTitle(const std::vector<std::string>& decks, const std::string& path)
 {
-    if (decks.size() == 1 && !decks.front().empty()) {
+    if (decks.size() == 1 && !decks.front().empty() && decks.front() != "Default") {
         const std::size_t level = decks.front().rfind("::");
         return level == std::string::npos ? decks.front() : decks.front().substr(level + 2);
     }
