@@ -1,8 +1,8 @@
 #include "import/AnkiNotes.h"
 
-#include "import/HtmlText.h"
-
 #include <map>
+
+#include "import/HtmlText.h"
 
 namespace korvan {
 
