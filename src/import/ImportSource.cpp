@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "import/AnkiImport.h"
+#include "import/AnkiNotesText.h"
 #include "import/TableReader.h"
 #include "import/TatoebaReader.h"
 #include "util/Errors.h"
@@ -12,6 +14,8 @@ const std::vector<TImportReader>& ImportReaders()
 {
     // The table reader takes any text, so it comes last.
     static const std::vector<TImportReader> readers = {
+        {"Anki package", RecognisesAnkiPackage, ReadAnkiPackageFile},
+        {"Anki notes in plain text", RecognisesAnkiNotesText, ReadAnkiNotesTextFile},
         {"Tatoeba sentence pairs", RecognisesTatoebaPairs, ReadTatoebaPairsFile},
         {"Tatoeba weekly export", RecognisesTatoebaExport, ReadTatoebaExportFiles},
         {"table", RecognisesTable, ReadTableFile},

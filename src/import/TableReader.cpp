@@ -262,4 +262,13 @@ TImportCollection ReadTable(std::string_view bytes)
     return table;
 }
 
+std::vector<std::string> ReadTableRecord(std::string_view text, std::size_t& pos, char separator,
+                                         std::size_t& lines)
+{
+    std::vector<std::string> cells;
+    for (TCell& cell : ReadRecord(text, pos, separator, lines))
+        cells.push_back(std::move(cell.Text));
+    return cells;
+}
+
 } // namespace korvan

@@ -26,6 +26,12 @@ TTableRow SplitTableLine(std::string_view line, char separator = '\t');
 // then comma; tab when none occurs (a table of one column).
 char GuessSeparator(std::string_view text);
 
+// One record from `pos` of `text` (quoted cells may run over line breaks),
+// as spreadsheets and Anki's text export write them; `pos` moves past its line
+// break and `lines` counts the breaks passed.
+std::vector<std::string> ReadTableRecord(std::string_view text, std::size_t& pos, char separator,
+                                         std::size_t& lines);
+
 bool RecognisesTable(const std::string& path, std::string_view head);
 TImportCollection ReadTableFile(const std::string& path);
 // The same from bytes in memory. Throws TImportError for a row with cells

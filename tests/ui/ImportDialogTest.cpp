@@ -14,6 +14,7 @@
 #include "DerivedLessonSave.h"
 #include "ImportDialog.h"
 #include "UiHelpers.h"
+#include "import/AnkiTestDeck.h"
 #include "import/TableReader.h"
 #include "lesson/Lesson.h"
 #include "util/ProgramFolder.h"
@@ -121,6 +122,34 @@ private slots:
         OfferUtf8LessonConversion(nullptr, opened, [&](const std::string& p) { again = p; });
         QVERIFY(again.empty()); // a 1251 lesson is not offered
         QCOMPARE(TakeShownMessages().size(), 2);
+    }
+
+    // An Anki package: the user picks one of its decks; its recordings come
+    // along beside the lesson.
+    void anAnkiPackagesChosenDeckWithItsRecordings()
+    {
+        test::TDeckSpec deck;
+        deck.Schema = 18;
+        deck.Decks = {{2, "Фразы"}, {3, "Words"}};
+        deck.Types = {{10, "Basic", {"Front", "Back"}}};
+        deck.Notes = {{10, 2, {"Доброе утро.[sound:ru1.mp3]", "Good morning."}},
+                      {10, 3, {"кот", "cat"}}};
+        const std::string package = Write("phrases.apkg", "");
+        test::WritePackage(package, test::TTestLayout::Latest, deck, {{"ru1.mp3", "RU1"}});
+        SetNextFileName(QFile::decodeName(package.c_str()));
+        SetNextImportAnswer([](TFImportLesson& dialog) {
+            dialog.CBDeck->setCurrentIndex(dialog.CBDeck->findText(U("Фразы")));
+            return dialog.TPreview->rowCount() == 1;
+        });
+        const std::string written = ImportLessonInteractive(nullptr);
+        TLesson lesson;
+        QVERIFY2(lesson.LoadFromFile(written), written.c_str());
+        QCOMPARE(lesson.QuestionCount(), 1);
+        QCOMPARE(lesson.Questions[0].RText, ToCp1251("Доброе утро."));
+        QVERIFY(lesson.HasRuAudio);
+        QFile recording(QFileInfo(QFile::decodeName(written.c_str())).dir().filePath("001R.MP3"));
+        QVERIFY2(recording.open(QIODevice::ReadOnly), qPrintable(recording.fileName()));
+        QCOMPARE(recording.readAll(), QByteArray("RU1"));
     }
 };
 
