@@ -135,6 +135,8 @@ private:
     void ResetPanes();
     void UpdateKeyCaptions();
     void ShowHelp(const std::string& text);
+    // Announces a text unless it is empty (a question without a comment).
+    void Say(const std::string& text);
     void EnableTimer(TQuestionTimer timer);
     void DisableTimer(TQuestionTimer timer);
     bool TimerOn(TQuestionTimer timer) const;

@@ -31,6 +31,11 @@ struct TDrillTexts
     std::string HelpTimeUp;
     std::string HelpEndOfRun;
 
+    // Spoken by a screen reader (IDrillView::Announce).
+    std::string SayTimeUp; // "Время вышло."
+    std::string SayRight;  // "Правильно."
+    std::string SayWrong;  // "Ошибка."
+
     // Results.
     std::string ResultsIn;        // "В "
     std::string ResultsSentences; // " предложениях допущено "

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "Accessibility.h"
 #include "Authoring.h"
 #include "Fonts.h"
 
@@ -152,6 +153,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
     BOk->setDefault(true);
     BOk->setGeometry((DialogWidth - 88) / 2, DialogHeight - Margin - 28, 88, 28);
     connect(BOk, &QPushButton::clicked, this, &QDialog::accept);
+    ApplyAccessibleTexts(this);
 }
 
 void TFAbout::Execute()

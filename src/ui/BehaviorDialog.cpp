@@ -18,6 +18,7 @@
 
 #include <exception>
 
+#include "Accessibility.h"
 #include "Cp1251.h"
 #include "Fonts.h"
 #include "UiHelpers.h"
@@ -39,11 +40,9 @@ QString Utf8(const char* text)
     return QString::fromUtf8(text);
 }
 
-// Widget tests and screen readers find every control by its control name.
 template <typename W> W* Named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(QString::fromLatin1(name));
     return widget;
 }
 
@@ -140,7 +139,6 @@ QToolButton* ToggleButton(QWidget* parent, const char* name, const char* hint, c
     button->setIcon(icon);
     button->setIconSize(QSize(place.width() - 8, 26));
     button->setToolTip(Utf8(hint));
-    button->setAccessibleDescription(Utf8(hint));
     button->setGeometry(place);
     return button;
 }
@@ -200,6 +198,9 @@ TFBehavior::TFBehavior(QWidget* parent)
     setFont(DialogFont());
     CreateControls();
     CreateModeMenu();
+    ApplyAccessibleTexts(this);
+    for (TTrackBar* trackBar : {TBSpeed, TBMistakeChange, TBUseAtOnce})
+        DescribeTrackBarValue(trackBar);
 }
 
 void TFBehavior::CreateControls()
@@ -378,7 +379,6 @@ void TFBehavior::CreateControls()
     auto* field = UDDiffNum->findChild<QLineEdit*>();
     field->setReadOnly(true);
     field->setObjectName(QStringLiteral("EDiffNum"));
-    field->setAccessibleName(QStringLiteral("EDiffNum"));
     NoTabStop(UDDiffNum);
     NoTabStop(field);
     Label(this, "Label12", "или более", {292, 439, 147, 18});

@@ -1,5 +1,6 @@
 #include "InputModeDialog.h"
 
+#include "Accessibility.h"
 #include "Fonts.h"
 
 #include <QApplication>
@@ -60,6 +61,7 @@ TFInpMode::TFInpMode(QWidget* parent) : QDialog(parent)
                               this),
                    "Label2");
     Label2->setGeometry(16, 96, 336, 40);
+    ApplyAccessibleTexts(this);
 }
 
 bool TFInpMode::Execute(bool& useTextInput)

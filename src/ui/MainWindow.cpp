@@ -14,6 +14,7 @@
 #include <cctype>
 
 #include "AboutDialog.h"
+#include "Accessibility.h"
 #include "Authoring.h"
 #include "BehaviorDialog.h"
 #include "Cp1251.h"
@@ -64,7 +65,6 @@ template <typename W> W* Named(W* widget, const char* name)
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect bounds)
 {
     auto* button = Named(new QPushButton(Utf8(caption), parent), name);
-    button->setAccessibleName(QString::fromLatin1(name));
     button->setGeometry(bounds);
     return button;
 }
@@ -97,7 +97,6 @@ QLabel* MakeLegend(QPushButton* button, const char* name, const char* text, QRec
                    bool framed)
 {
     auto* label = Named(new QLabel(Utf8(text), button), name);
-    label->setAccessibleDescription(QString::fromLatin1(name));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setGeometry(bounds);
     if (framed) {
@@ -208,6 +207,8 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
                       [this] { Guard([this] { ASkinExecute(); }); },
                       [this] { Guard([this] { AAboutExecute(); }); }},
         *Authoring);
+    Announcer = new TAnnouncer(this);
+    ApplyAccessibleTexts(this);
     FDrill->LogProgramStarted();
     ShowInPane(TPane::MInfo, DrillTexts().ChooseLesson);
 
@@ -291,7 +292,6 @@ void TFMain::CreateControls()
     // The own-answer and repeat buttons are filled by playback and recording.
     QPushButton* rec = MakeFlatButton(this, "BRecStartStopPlay", {420, 228, 145, 37});
     auto* recLabel = Named(new QLabel(Utf8("Прослушать\nсвой ответ"), rec), "LRecStartStopPlay");
-    recLabel->setAccessibleDescription(QStringLiteral("LRecStartStopPlay"));
     recLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     recLabel->setGeometry(MeaningLeft, 2, MeaningWidth, 33);
     top(rec);
@@ -622,6 +622,11 @@ void TFMain::ShowInPane(TPane pane, const std::string& text)
     Panes->ShowInPane(pane, text);
 }
 
+void TFMain::Announce(const std::string& text)
+{
+    Announcer->Announce(FromCp1251(text));
+}
+
 void TFMain::SetGaugeMax(int maximum)
 {
     Progress->SetGaugeMax(maximum);
@@ -683,6 +688,7 @@ void TFMain::AddRecentLesson(const std::string& path)
 
 void TFMain::OfferMistakesSave(const TBehaviorCfg& cfg)
 {
+    Announcer->Flush(); // the results are said before the dialog takes the focus
     DerivedSave->OfferMistakesSave(FLesson, cfg, PupilName);
 }
 

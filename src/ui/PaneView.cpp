@@ -38,7 +38,6 @@ TPaneView::TPaneView(QWidget* window)
 {
     SAroundMemos = new QFrame(window);
     SAroundMemos->setObjectName(QStringLiteral("SAroundMemos"));
-    SAroundMemos->setAccessibleName(QStringLiteral("SAroundMemos"));
     SAroundMemos->setFrameStyle(QFrame::Box | QFrame::Plain);
     SAroundMemos->setLineWidth(1);
     SAroundMemos->setGeometry(FrameLeft, FrameTop, FrameWidth, FrameHeight);
@@ -47,7 +46,6 @@ TPaneView::TPaneView(QWidget* window)
         auto* edit = new QTextEdit(window);
         const QString name = QString::fromLatin1(PaneNames[i]);
         edit->setObjectName(name);
-        edit->setAccessibleName(name);
         edit->setAcceptRichText(false);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
