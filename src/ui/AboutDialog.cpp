@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -44,6 +46,8 @@ public:
         setFont(underlined);
         setCursor(Qt::PointingHandCursor);
         setToolTip(QString::fromUtf8(Target));
+        // Reached by Tab and opened by Enter or Space, for those without a mouse.
+        setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
@@ -52,6 +56,24 @@ protected:
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             ShellOpen(Target);
         QLabel::mouseReleaseEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int key = event->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            ShellOpen(Target);
+            return;
+        }
+        QLabel::keyPressEvent(event);
+    }
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
     }
 
 private:

@@ -571,8 +571,17 @@ bool TFMain::eventFilter(QObject* watched, QEvent* event)
     if (watched != first || first->window() != this || QApplication::activeModalWidget() ||
         QApplication::activePopupWidget())
         return false;
+    const int pressed = static_cast<QKeyEvent*>(event)->key();
+    // Space is a verdict key here, so a pupil working by keys alone opens the
+    // menus of the focused button with Enter (a push button outside a dialog
+    // does not take it by itself).
+    if (auto* button = qobject_cast<QPushButton*>(first);
+        button && (pressed == Qt::Key_Return || pressed == Qt::Key_Enter)) {
+        button->click();
+        return true;
+    }
     TDrillKey key;
-    if (!DrillKeyOf(static_cast<QKeyEvent*>(event)->key(), key))
+    if (!DrillKeyOf(pressed, key))
         return false;
     bool handled = false;
     Guard([&] { handled = FDrill->FormKeyDown(key); });
