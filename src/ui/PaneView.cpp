@@ -75,7 +75,8 @@ void TPaneView::InitPanes()
         } else {
             edit->setFrameStyle(QFrame::NoFrame);
         }
-        ShowInPane(static_cast<TPane>(i), {});
+        edit->clear();
+        CentreAll(edit); // ShowInPane leaves an unchanged text as it is
     }
 }
 
@@ -85,8 +86,13 @@ void TPaneView::ShowInPane(TPane pane, const std::string& text)
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QTextEdit* edit = Pane(pane);
-    edit->setPlainText(plain);
-    CentreAll(edit);
+    // Every question empties all seven panes; replacing a text by the same one
+    // would only flood a screen reader with change events (Orca drops the
+    // announcements queued behind more than 50 of them).
+    if (edit->toPlainText() != plain) {
+        edit->setPlainText(plain);
+        CentreAll(edit);
+    }
     edit->verticalScrollBar()->setValue(0);
 }
 
