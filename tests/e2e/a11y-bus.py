@@ -80,13 +80,21 @@ def focused(name):
     return lambda e: e[0] == "object:state-changed:focused" and e[1] == 1 and e[3] == name
 
 
+def current_focus():
+    for e in reversed(events):
+        if e[0] == "object:state-changed:focused" and e[1] == 1:
+            return e[3]
+    return None
+
+
 def tab_to(*names, limit=12):
+    """Tab until one of the names has the focus (late focus events settle first)."""
+    pump(0.3)
     for _ in range(limit):
-        mark = len(events)
-        key("Tab", 0.1)
-        if wait_for(lambda e: any(focused(n)(e) for n in names), 0.3, mark) is not None:
+        if current_focus() in names:
             return True
-    return False
+        key("Tab", 0.3)
+    return current_focus() in names
 
 
 def application():
@@ -117,6 +125,19 @@ CONTROLS = {"push button", "toggle button", "check box", "radio button", "slider
             "spin button", "text", "list", "menu item", "page tab"}
 
 
+main_window = []
+
+
+def refocus():
+    """No window manager here to give the focus back when a dialog closes (and
+    Qt does not always take it back): a click on the information pane, which
+    never takes the focus itself, makes the main window active again."""
+    if main_window:
+        subprocess.run(["xdotool", "mousemove", "--window", main_window[0], "200", "200",
+                        "click", "1"], timeout=10)
+        pump(0.3)
+
+
 def start(ids):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     env.pop("KORVAN_ACCESSIBLE_IDS", None)
@@ -124,25 +145,55 @@ def start(ids):
         env["KORVAN_ACCESSIBLE_IDS"] = "1"
     proc = subprocess.Popen([os.path.join(prog, "korvan"), "lessons/e2e.sl2"], cwd=prog, env=env)
     app = application()
-    # No window manager here: the keyboard focus is given to the window.
     window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--class", "korvan"],
                             capture_output=True, text=True, timeout=20).stdout.split()
+    main_window[:] = window[:1]
     if window:
         subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], timeout=10)
     pump(1)
     return proc, app
 
 
-def open_behaviour_dialog():
-    """From the main window by keys: Tab to "Настройка", Enter, the second entry."""
-    ok = tab_to("Настройка", "BCustomize")
+# The dialogs by keys from the main window: the button (human name, control
+# name), the menu entry, the dialog's caption.
+DIALOGS = {
+    "pupils": (("Настройка", "BCustomize"), "Ученики ...", "Ученики"),
+    "behaviour": (("Настройка", "BCustomize"), "Поведение программы ...", "Поведение программы"),
+    "appearance": (("Настройка", "BCustomize"), "Внешний вид программы ...",
+                   "Внешний вид программы"),
+    "about": (("Помощь", "BHelp"), "О программе ...", "О программе"),
+}
+
+
+def open_dialog(which):
+    """Tab to the button, Enter opens its menu, Down to the entry, Enter."""
+    buttons, entry, caption = DIALOGS[which]
+    ok = tab_to(*buttons)
     mark = len(events)
     key("Return", 0.5)
-    key("Down", 0.2)
-    key("Down", 0.2)
+    for _ in range(8):
+        key("Down", 0.25)
+        if current_focus() == entry:
+            break
+    ok = ok and current_focus() == entry
     key("Return", 0.2)
-    found = wait_for(lambda e: e[0] == "window:activate" and "Поведение" in e[3], 5, mark)
+    found = wait_for(lambda e: e[0] == "window:activate" and e[3] == caption, 5, mark)
     return ok and found is not None
+
+
+def close_dialog(which):
+    """Esc, and the dialog is no longer showing."""
+    mark = len(events)
+    key("Escape", 0.2)
+    caption = DIALOGS[which][2]
+    closed = wait_for(lambda e: e[:2] == ("object:state-changed:showing", 0) and e[3] == caption,
+                      3, mark)
+    refocus()
+    return closed is not None
+
+
+def open_behaviour_dialog():
+    return open_dialog("behaviour")
 
 
 def stop(proc, what):
@@ -168,15 +219,13 @@ check("panes and buttons carry their control names",
       {"M1", "M2", "M3", "MInfo", "BLesson_Start", "BQuestion_PupilChoose_Wrong"} <= names)
 check("labels carry their control names as descriptions",
       "LShowMoreTotal" in {d for r, _, d in tree if r == "label"})
-check("the behaviour dialog opens by keys", open_behaviour_dialog())
-dialog_tree = walk(app)
-check("dialog controls carry their control names", {"TBSpeed", "BOk", "RBOrder"} <= {
-    n for _, n, _ in dialog_tree})
-mark = len(events)
-key("Escape", 0.5)  # Esc cancels the dialog
-check("Esc closes the dialog",
-      wait_for(lambda e: e[:3] == ("object:state-changed:showing", 0, "dialog"), 3, mark)
-      is not None)
+dialog_tree = []
+for which in DIALOGS:
+    check("the %s dialog opens by keys" % which, open_dialog(which))
+    dialog_tree += walk(app)
+    check("Esc closes the %s dialog" % which, close_dialog(which))
+check("dialog controls carry their control names",
+      {"TBSpeed", "BOk", "RBOrder", "LBPupils", "BColorInfo"} <= {n for _, n, _ in dialog_tree})
 identifiers = {n for r, n, _ in tree + dialog_tree if n and r not in ("label", "application") and
                re.fullmatch(r"[A-Za-z_][A-Za-z0-9_]*", n)}
 identifiers |= {d for r, _, d in tree + dialog_tree if r == "label" and d}
@@ -190,6 +239,15 @@ check("every control has a name (unnamed: %s)" % unnamed[:5], not unnamed)
 leaked = sorted({n for _, n, _ in tree if n in identifiers} |
                 {d for _, _, d in tree if d in identifiers})
 check("no control is named after its identifier (%s)" % leaked[:5], not leaked)
+for which in ("pupils", "appearance", "about"):
+    check("the %s dialog opens by keys" % which, open_dialog(which))
+    tree += walk(app)
+    check("Esc closes the %s dialog" % which, close_dialog(which))
+unnamed = [(r, d) for r, n, d in tree if r in CONTROLS and not n]
+check("every dialog control has a name (unnamed: %s)" % unnamed[:5], not unnamed)
+leaked = sorted({n for _, n, _ in tree if n in identifiers} |
+                {d for _, _, d in tree if d in identifiers})
+check("no dialog control is named after its identifier (%s)" % leaked[:5], not leaked)
 check("panes have their roles' names", {"Предложение для перевода", "Эталонный перевод",
                                         "Подсказка", "Ключевая фраза"} <= {n for _, n, _ in tree})
 
@@ -243,6 +301,14 @@ if box is not None:
     check("its text is on the bus", any(t.startswith("Обратите внимание!") for t in texts))
     print("message box role:", events[box][2])
 key("Return", 0.5)  # OK on the message box
+# Without a window manager the focus is given back to the dialog by hand: a
+# click on its label "Способ перебора:", which takes no focus.
+dialog = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Поведение программы"],
+                        capture_output=True, text=True, timeout=10).stdout.split()
+if dialog:
+    subprocess.run(["xdotool", "mousemove", "--window", dialog[0], "20", "340", "click", "1"],
+                   timeout=10)
+pump(0.3)
 key("Return", 0.5)  # "Да" of the dialog, the default button
 stop(proc, "without control names")
 ini = open(os.path.join(prog, "Korvan.ini"), encoding="cp1251").read()
