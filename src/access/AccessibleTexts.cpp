@@ -41,14 +41,17 @@ TTable BehaviorTexts()
 {
     const std::string speech = "Перевод я буду: ";
     const std::string order = "Способ перебора: ";
+    const std::string toggle = "Пробел включает и выключает";
+    const std::string withFiles = "При наличии звуковых файлов к уроку. ";
     return {
         {"BSelectMode", "", "Выбрать режим из списка; его установки загружаются в окно"},
         {"BSaveMode", "",
          "Сохранить выбранные в данный момент установки под именем выбранного режима"},
-        {"BShowRText", "Показывать русский текст", ""},
-        {"BShowEText", "Показывать английский текст", ""},
-        {"BUseRWav", "Проигрывать русский звук", "При наличии звуковых файлов к уроку"},
-        {"BUseEWav", "Проигрывать английский звук", "При наличии звуковых файлов к уроку"},
+        // A description of its own keeps the tooltip (the caption again) unsaid.
+        {"BShowRText", "Показывать русский текст", toggle},
+        {"BShowEText", "Показывать английский текст", toggle},
+        {"BUseRWav", "Проигрывать русский звук", withFiles + toggle},
+        {"BUseEWav", "Проигрывать английский звук", withFiles + toggle},
         {"BTranslRE", "Перевод с русского на английский", "Направление перевода"},
         {"BTranslER", "Перевод с английского на русский", "Направление перевода"},
         {"RBUseAudioInput", "", speech + "произносить вслух"},
