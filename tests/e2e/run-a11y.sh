@@ -10,10 +10,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 program_dir=$(cd "$1" && pwd)
 launcher=/usr/libexec/at-spi-bus-launcher
 if [ -z "${KORVAN_A11Y_INSIDE:-}" ]; then
-    if [ ! -x "$launcher" ] || ! /usr/bin/python3 -c \
+    if [ ! -x "$launcher" ] || ! command -v dbus-run-session >/dev/null || ! /usr/bin/python3 -c \
         "import gi; gi.require_version('Atspi', '2.0'); from gi.repository import Atspi" \
         2>/dev/null; then
-        echo "SKIPPED: no accessibility bus here (at-spi2-core, python3-gi, gir1.2-atspi-2.0)"
+        echo "SKIPPED: no accessibility bus here (dbus-daemon, at-spi2-core, python3-gi," \
+            "gir1.2-atspi-2.0)"
         exit 77
     fi
     export KORVAN_A11Y_INSIDE=1
