@@ -155,6 +155,7 @@ private:
 
     TWaitStep FWait = TWaitStep::None;
     bool FPresentFromTick = false; // the lead-in tick still owes its countdown
+    std::string FSourceToSay;      // the source text as shown, announced after the signal
     std::deque<std::function<void()>> FQueue;
 };
 

@@ -117,9 +117,10 @@ void TDrill::AfterSourceSound(bool tried, bool played)
     // A sentence whose sound was tried and did not play is shown in its place.
     if ((ru ? FCfg.ShowRText : FCfg.ShowEText) || (tried && !played)) {
         FPorts.View.ShowInPane(TPane::M2, ru ? q.RText : q.EText);
-        Say(ru ? q.RText : q.EText);
+        FSourceToSay = ru ? q.RText : q.EText;
     } else {
         FPorts.View.ShowInPane(TPane::M2, DrillTexts().PressKey);
+        FSourceToSay.clear();
     }
 
     if (FPorts.Sound.PlaySound(TSoundKind::StartRec, true)) {
@@ -136,6 +137,9 @@ void TDrill::AfterStartSignal()
     ShowHelp(FCfg.UseTextInput ? t.HelpThinkingTyped : t.HelpThinkingSpoken);
     if (FCfg.UseTextInput)
         FPorts.View.FocusInput();
+    // Said once the start signal is over and the focus is in MInput, so that
+    // neither talks over it.
+    Say(FSourceToSay);
     FPhase = TPhase::Thinking;
     UpdateKeyCaptions();
     EnableTimer(TQuestionTimer::M1AndM2);

@@ -35,6 +35,20 @@ TEST(DrillAnnounce, ARunAsHeard)
                                    "Он спит", "Время вышло. He sleeps", "Ошибка.", results}));
 }
 
+TEST(DrillAnnounce, TheSentenceIsSaidOnceTheStartSignalIsOver)
+{
+    TDrillWorld w("6");
+    w.Open({{"", "Я иду домой", "I am going home"}});
+    w.Key(TDrillKey::F4);
+    w.Tick();
+    w.EndSound(); // the Russian recording; the text shows, the signal plays
+    EXPECT_EQ(w.View.Pane(TPane::M2), "Я иду домой");
+    EXPECT_EQ(w.View.Said.back(), "\r\nУрок: Тест\r\n\r\nДля начала работы с уроком нажмите "
+                                  "клавишу [F4] или кнопку \"Начать урок\".");
+    w.EndSound();
+    EXPECT_EQ(w.View.Said.back(), "Я иду домой");
+}
+
 TEST(DrillAnnounce, TextsNotShownAreNotSaid)
 {
     TDrillWorld w("1");
