@@ -28,6 +28,7 @@ public:
     void SetGaugePosition(int) override {}
     void SetCounterLabel(TCounterLabel, const std::string&) override {}
     void SetKeyCaption(TKeyCaption, const std::string&) override {}
+    void Announce(const std::string&) override {}
     void LayoutPanes() override {}
     void ApplyAppearance() override {}
     void RepaintProgress() override {}

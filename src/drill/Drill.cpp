@@ -160,7 +160,9 @@ void TDrill::OpenLesson(const std::string& path)
                                 t.ShowMoreTotal + std::to_string(FLesson.QuestionCount()));
     korvan::LogLessonOpened(FPorts.Log, path);
     const std::string& title = FLesson.Title.empty() ? t.NoTitle : FLesson.Title;
-    FPorts.View.ShowInPane(TPane::MInfo, t.LessonInfoTitle + title + "\r\n\r\n" + t.HowToStart);
+    const std::string info = t.LessonInfoTitle + title + "\r\n\r\n" + t.HowToStart;
+    FPorts.View.ShowInPane(TPane::MInfo, info);
+    Say(info);
 }
 
 void TDrill::StartLessonNow()
@@ -219,8 +221,9 @@ void TDrill::FinishLesson()
     const std::string time =
         TimeLine(elapsedMs, std::int64_t{FLesson.RightTotal} + FLesson.MistakeTotal);
 
-    FPorts.View.ShowInPane(TPane::MInfo,
-                           "\r\n" + grade.Name + "\r\n\r\n" + results + "\r\n" + time);
+    const std::string info = "\r\n" + grade.Name + "\r\n\r\n" + results + "\r\n" + time;
+    FPorts.View.ShowInPane(TPane::MInfo, info);
+    Say(info);
     korvan::WriteResultsToLog(FPorts.Log, FLesson, FCfg.TranslRE, grade.Name, results, time);
     FPorts.View.OfferMistakesSave(FCfg);
     ShowHelp(t.HelpEndOfRun);

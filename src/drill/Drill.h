@@ -135,6 +135,8 @@ private:
     void ResetPanes();
     void UpdateKeyCaptions();
     void ShowHelp(const std::string& text);
+    // Announces a text unless it is empty (a question without a comment).
+    void Say(const std::string& text);
     void EnableTimer(TQuestionTimer timer);
     void DisableTimer(TQuestionTimer timer);
     bool TimerOn(TQuestionTimer timer) const;
@@ -153,6 +155,7 @@ private:
 
     TWaitStep FWait = TWaitStep::None;
     bool FPresentFromTick = false; // the lead-in tick still owes its countdown
+    std::string FSourceToSay;      // the source text as shown, announced after the signal
     std::deque<std::function<void()>> FQueue;
 };
 

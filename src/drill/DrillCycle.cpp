@@ -53,6 +53,12 @@ void TDrill::ShowHelp(const std::string& text)
         FPorts.View.ShowInPane(TPane::MHelpMsg, text);
 }
 
+void TDrill::Say(const std::string& text)
+{
+    if (!text.empty())
+        FPorts.View.Announce(text);
+}
+
 void TDrill::EnableTimer(TQuestionTimer timer)
 {
     FTimerOn[static_cast<int>(timer)] = true;
@@ -79,6 +85,7 @@ void TDrill::BeginQuestion()
     if (!FLesson.Words) {
         // The comment line stands alone for one second; the next tick presents.
         FPorts.View.ShowInPane(TPane::M1, FLesson.Current->Comment);
+        Say(FLesson.Current->Comment);
         EnableTimer(TQuestionTimer::M1AndM2);
     } else {
         PresentQuestion(false);
@@ -110,10 +117,13 @@ void TDrill::AfterSourceSound(bool tried, bool played)
     const TQuestion& q = *FLesson.Current;
     const bool ru = FCfg.TranslRE;
     // A sentence whose sound was tried and did not play is shown in its place.
-    if ((ru ? FCfg.ShowRText : FCfg.ShowEText) || (tried && !played))
+    if ((ru ? FCfg.ShowRText : FCfg.ShowEText) || (tried && !played)) {
         FPorts.View.ShowInPane(TPane::M2, ru ? q.RText : q.EText);
-    else
+        FSourceToSay = ru ? q.RText : q.EText;
+    } else {
         FPorts.View.ShowInPane(TPane::M2, DrillTexts().PressKey);
+        FSourceToSay.clear();
+    }
 
     if (FPorts.Sound.PlaySound(TSoundKind::StartRec, true)) {
         FWait = TWaitStep::StartSignal;
@@ -129,6 +139,9 @@ void TDrill::AfterStartSignal()
     ShowHelp(FCfg.UseTextInput ? t.HelpThinkingTyped : t.HelpThinkingSpoken);
     if (FCfg.UseTextInput)
         FPorts.View.FocusInput();
+    // Said once the start signal is over and the focus is in MInput, so that
+    // neither talks over it.
+    Say(FSourceToSay);
     FPhase = TPhase::Thinking;
     UpdateKeyCaptions();
     EnableTimer(TQuestionTimer::M1AndM2);
@@ -217,13 +230,18 @@ void TDrill::AfterRevealSignal()
     bool played = false;
     if (ru ? FCfg.UseEWav : FCfg.UseRWav)
         played = FPorts.Sound.PlaySound(ru ? TSoundKind::English : TSoundKind::Russian, false);
+    // A translation heard from its recording is not talked over; the
+    // transcription is for the eye.
+    std::string said = FThinkLeft > 0 ? std::string() : t.SayTimeUp;
     if ((ru ? FCfg.ShowEText : FCfg.ShowRText) || !played) {
         FPorts.View.ShowInPane(TPane::M3, ru ? q.EText : q.RText);
         if (FLesson.Words)
             FPorts.View.ShowInPane(TPane::MTranscription, q.Comment);
+        said += (said.empty() ? "" : " ") + (ru ? q.EText : q.RText);
     } else {
         FPorts.View.ShowInPane(TPane::M3, t.PressKey);
     }
+    Say(said);
 }
 
 // ---------------------------------------------------------------------------
@@ -253,6 +271,7 @@ void TDrill::JudgeRight()
         return;
     }
     FBook.RecordRight();
+    Say(DrillTexts().SayRight);
     NextQuestion();
 }
 
@@ -262,6 +281,7 @@ void TDrill::JudgeWrong()
         return;
     DisableTimer(TQuestionTimer::M3Pause);
     FBook.RecordWrong();
+    Say(DrillTexts().SayWrong);
     NextQuestion();
 }
 

@@ -98,6 +98,11 @@ public:
     virtual void SetCounterLabel(TCounterLabel label, const std::string& text) = 0;
     virtual void SetKeyCaption(TKeyCaption caption, const std::string& text) = 0;
 
+    // Has a screen reader say what just appeared (a sentence, the reveal, a
+    // verdict, the results) without moving the focus. Texts said within one
+    // event are said together.
+    virtual void Announce(const std::string& text) = 0;
+
     // Visibility and bounds of the panes from the lesson's RunState, its kind
     // and the run's configuration (TDrill::Cfg).
     virtual void LayoutPanes() = 0;

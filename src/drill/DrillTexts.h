@@ -37,6 +37,11 @@ struct TDrillTexts
         return {HelpThinkingTyped, HelpThinkingSpoken, HelpCompare, HelpTimeUp, HelpEndOfRun};
     }
 
+    // Spoken by a screen reader (IDrillView::Announce).
+    std::string SayTimeUp; // "Время вышло."
+    std::string SayRight;  // "Правильно."
+    std::string SayWrong;  // "Ошибка."
+
     // Results.
     std::string ResultsIn;        // "В "
     std::string ResultsSentences; // " предложениях допущено "

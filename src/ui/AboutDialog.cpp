@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
 #include <functional>
 #include <string>
 
+#include "Accessibility.h"
 #include "Authoring.h"
 #include "Fonts.h"
 #include "util/Paths.h"
@@ -44,6 +47,8 @@ public:
         setFont(underlined);
         setCursor(Qt::PointingHandCursor);
         setToolTip(QString::fromUtf8(Target));
+        // Reached by Tab and opened by Enter or Space, for those without a mouse.
+        setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
@@ -52,6 +57,24 @@ protected:
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             ShellOpen(Target);
         QLabel::mouseReleaseEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int key = event->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            ShellOpen(Target);
+            return;
+        }
+        QLabel::keyPressEvent(event);
+    }
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
     }
 
 private:
@@ -162,6 +185,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
     BOk->setDefault(true);
     BOk->setGeometry((DialogWidth - 88) / 2, DialogHeight - Margin - 28, 88, 28);
     connect(BOk, &QPushButton::clicked, this, &QDialog::accept);
+    ApplyAccessibleTexts(this);
 }
 
 void TFAbout::Execute()

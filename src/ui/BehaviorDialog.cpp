@@ -18,6 +18,7 @@
 
 #include <exception>
 
+#include "Accessibility.h"
 #include "Cp1251.h"
 #include "Fonts.h"
 #include "UiHelpers.h"
@@ -39,11 +40,9 @@ QString Utf8(const char* text)
     return QString::fromUtf8(text);
 }
 
-// Widget tests and screen readers find every control by its control name.
 template <typename W> W* Named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(QString::fromLatin1(name));
     return widget;
 }
 
@@ -140,16 +139,8 @@ QToolButton* ToggleButton(QWidget* parent, const char* name, const char* hint, c
     button->setIcon(icon);
     button->setIconSize(QSize(place.width() - 8, 26));
     button->setToolTip(Utf8(hint));
-    button->setAccessibleDescription(Utf8(hint));
     button->setGeometry(place);
     return button;
-}
-
-// Kept out of the Tab order, as every check box, track bar and number field
-// of the dialog; a click still focuses them.
-void NoTabStop(QWidget* control)
-{
-    control->setFocusPolicy(Qt::ClickFocus);
 }
 
 } // namespace
@@ -201,6 +192,9 @@ TFBehavior::TFBehavior(QWidget* parent)
     setFont(DialogFont());
     CreateControls();
     CreateModeMenu();
+    ApplyAccessibleTexts(this);
+    for (TTrackBar* trackBar : {TBSpeed, TBMistakeChange, TBUseAtOnce})
+        DescribeTrackBarValue(trackBar);
 }
 
 void TFBehavior::CreateControls()
@@ -286,7 +280,6 @@ void TFBehavior::CreateControls()
     Label(this, "Label2", "Время на обдумывание (от нормы)", {Margin, 170, 260, 18});
     CBUseTime = Named(new QCheckBox(Utf8("С учетом времени"), this), "CBUseTime");
     CBUseTime->setGeometry(280, 168, 159, 20);
-    NoTabStop(CBUseTime);
     TBSpeed = Named(new TTrackBar(Qt::Horizontal, this), "TBSpeed");
     TBSpeed->setRange(SpeedRange.Min, SpeedRange.Max);
     TBSpeed->setPageStep(2);
@@ -295,7 +288,6 @@ void TFBehavior::CreateControls()
     for (int v = SpeedRange.Min; v <= SpeedRange.Max; ++v)
         everyPosition.push_back(v);
     TBSpeed->SetTicks(everyPosition);
-    NoTabStop(TBSpeed);
     const char* speedLabels[] = {"1/2", "1", "1,5", "2", "2,5"};
     for (int i = 0; i < 5; ++i) {
         const int x = Margin + TBSpeed->HandleCentre(i * 5).x();
@@ -320,7 +312,6 @@ void TFBehavior::CreateControls()
     TBMistakeChange->setPageStep(1);
     TBMistakeChange->setGeometry(196, 246, 28, 74);
     TBMistakeChange->SetTicks({-1, 0, 1});
-    NoTabStop(TBMistakeChange);
     const char* mistakeLabels[] = {"больше не показывать", "показать еще один раз",
                                    "показать еще два раза"};
     for (int i = 0; i < 3; ++i) {
@@ -354,7 +345,6 @@ void TFBehavior::CreateControls()
     TBUseAtOnce->setRange(UseAtOnceRange.Min, UseAtOnceRange.Max);
     TBUseAtOnce->setPageStep(5);
     TBUseAtOnce->setGeometry(Margin, 378, InnerWidth, 26);
-    NoTabStop(TBUseAtOnce);
     const int atOnceLabels[] = {1, 10, 20, 30, 40};
     for (int value : atOnceLabels) {
         const int x = Margin + TBUseAtOnce->HandleCentre(value).x();
@@ -371,7 +361,6 @@ void TFBehavior::CreateControls()
     // Saving the sentences with mistakes.
     CBSaveDiff = Named(new QCheckBox(Utf8("Сохранять в файле предложения на"), this), "CBSaveDiff");
     CBSaveDiff->setGeometry(Margin, 437, 232, 20);
-    NoTabStop(CBSaveDiff);
     UDDiffNum = Named(new QSpinBox(this), "UDDiffNum");
     UDDiffNum->setRange(DiffNumRange.Min, DiffNumRange.Max);
     UDDiffNum->setGeometry(242, 436, 44, 22);
@@ -379,9 +368,6 @@ void TFBehavior::CreateControls()
     auto* field = UDDiffNum->findChild<QLineEdit*>();
     field->setReadOnly(true);
     field->setObjectName(QStringLiteral("EDiffNum"));
-    field->setAccessibleName(QStringLiteral("EDiffNum"));
-    NoTabStop(UDDiffNum);
-    NoTabStop(field);
     Label(this, "Label12", "или более", {292, 439, 147, 18});
     Label(this, "Label11", "которых было допущено ошибок", {26, 460, 300, 18});
     connect(CBSaveDiff, &QCheckBox::clicked, this, [this](bool checked) {
@@ -416,12 +402,13 @@ void TFBehavior::CreateControls()
     BCancel->setGeometry(DialogWidth - Margin - 80, DialogHeight - Margin - 28, 80, 28);
     connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    // Tab order, top to bottom; the check boxes, track bars and the number
-    // field are not in it.
+    // Tab order, top to bottom. The check boxes, track bars and the number
+    // field are in it too: a pupil who works by keys alone must reach them.
     const QList<QWidget*> order{
-        BSelectMode, BSaveMode, BShowRText,      BShowEText,     BUseRWav, BUseEWav,
-        BTranslRE,   BTranslER, RBUseAudioInput, RBUseTextInput, RBOrder,  RBAll,
-        RBPart,      BOk,       BCancel};
+        BSelectMode,     BSaveMode, BShowRText,      BShowEText,     BUseRWav,    BUseEWav,
+        BTranslRE,       BTranslER, RBUseAudioInput, RBUseTextInput, CBUseTime,   TBSpeed,
+        TBMistakeChange, RBOrder,   RBAll,           RBPart,         TBUseAtOnce, CBSaveDiff,
+        UDDiffNum,       BOk,       BCancel};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -1,5 +1,6 @@
 #include "InputModeDialog.h"
 
+#include "Accessibility.h"
 #include "Fonts.h"
 
 #include <QApplication>
@@ -61,6 +62,7 @@ TFInpMode::TFInpMode(QWidget* parent) : QDialog(parent)
                    "Label2");
     // Two long lines: the full width but for a small margin.
     Label2->setGeometry(10, 96, DialogWidth - 20, 40);
+    ApplyAccessibleTexts(this);
 }
 
 bool TFInpMode::Execute(bool& useTextInput)

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "AboutDialog.h"
+#include "Accessibility.h"
 #include "Authoring.h"
 #include "BehaviorDialog.h"
 #include "Cp1251.h"
@@ -68,7 +69,6 @@ template <typename W> W* Named(W* widget, const char* name)
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect bounds)
 {
     auto* button = Named(new QPushButton(Utf8(caption), parent), name);
-    button->setAccessibleName(QString::fromLatin1(name));
     button->setGeometry(bounds);
     return button;
 }
@@ -104,7 +104,6 @@ QLabel* MakeLegend(QPushButton* button, const char* name, const char* text, QRec
                    bool framed)
 {
     auto* label = Named(new QLabel(Utf8(text), button), name);
-    label->setAccessibleDescription(QString::fromLatin1(name));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setGeometry(bounds);
     if (framed) {
@@ -229,6 +228,8 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
                       [this] { Guard([this] { ASkinExecute(); }); },
                       [this] { Guard([this] { AAboutExecute(); }); }},
         *Authoring);
+    Announcer = new TAnnouncer(this);
+    ApplyAccessibleTexts(this);
     FDrill->LogProgramStarted();
     ShowInPane(TPane::MInfo, DrillTexts().ChooseLesson);
 
@@ -312,7 +313,6 @@ void TFMain::CreateControls()
     // The own-answer and repeat buttons are filled by playback and recording.
     QPushButton* rec = MakeFlatButton(this, "BRecStartStopPlay", {420, 228, 145, 37});
     auto* recLabel = Named(new QLabel(Utf8("Прослушать\nсвой ответ"), rec), "LRecStartStopPlay");
-    recLabel->setAccessibleDescription(QStringLiteral("LRecStartStopPlay"));
     recLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     recLabel->setGeometry(MeaningLeft, 2, MeaningWidth, 33);
     top(rec);
@@ -610,8 +610,17 @@ bool TFMain::eventFilter(QObject* watched, QEvent* event)
     if (watched != first || first->window() != this || QApplication::activeModalWidget() ||
         QApplication::activePopupWidget())
         return false;
+    const int pressed = static_cast<QKeyEvent*>(event)->key();
+    // Space is a verdict key here, so a pupil working by keys alone opens the
+    // menus of the focused button with Enter (a push button outside a dialog
+    // does not take it by itself).
+    if (auto* button = qobject_cast<QPushButton*>(first);
+        button && (pressed == Qt::Key_Return || pressed == Qt::Key_Enter)) {
+        button->click();
+        return true;
+    }
     TDrillKey key;
-    if (!DrillKeyOf(static_cast<QKeyEvent*>(event)->key(), key))
+    if (!DrillKeyOf(pressed, key))
         return false;
     bool handled = false;
     Guard([&] { handled = FDrill->FormKeyDown(key); });
@@ -659,6 +668,11 @@ void TFMain::DeliverUnhandledKey(TDrillKey key)
 void TFMain::ShowInPane(TPane pane, const std::string& text)
 {
     Panes->ShowInPane(pane, text);
+}
+
+void TFMain::Announce(const std::string& text)
+{
+    Announcer->Announce(FromCp1251(text));
 }
 
 void TFMain::SetGaugeMax(int maximum)
@@ -725,6 +739,7 @@ void TFMain::AddRecentLesson(const std::string& path)
 
 void TFMain::OfferMistakesSave(const TBehaviorCfg& cfg)
 {
+    Announcer->Flush(); // the results are said before the dialog takes the focus
     DerivedSave->OfferMistakesSave(FLesson, cfg, PupilName);
 }
 

@@ -25,6 +25,7 @@ class QPushButton;
 
 namespace korvan {
 
+class TAnnouncer;
 class TAuthoring;
 class TBehaviorSettings;
 class TDerivedLessonSave;
@@ -114,6 +115,7 @@ public:
 
     // IDrillView
     void ShowInPane(TPane pane, const std::string& text) override;
+    void Announce(const std::string& text) override;
     void SetGaugeMax(int maximum) override;
     void SetGaugePosition(int position) override;
     void SetCounterLabel(TCounterLabel label, const std::string& text) override;
@@ -175,6 +177,7 @@ private:
     QPushButton* BCustomize = nullptr;
     QPushButton* BHelp = nullptr;
     QLabel* KeyLabels[3] = {}; // indexed by TKeyCaption
+    TAnnouncer* Announcer = nullptr;
 
     std::vector<std::string> Arguments;
     std::string PupilName; // 1251, the pupils dialog's choice

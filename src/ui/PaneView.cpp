@@ -51,7 +51,6 @@ TPaneView::TPaneView(QWidget* window)
 {
     SAroundMemos = new QFrame(window);
     SAroundMemos->setObjectName(QStringLiteral("SAroundMemos"));
-    SAroundMemos->setAccessibleName(QStringLiteral("SAroundMemos"));
     SAroundMemos->setFrameStyle(QFrame::Box | QFrame::Plain);
     SAroundMemos->setLineWidth(1);
     SAroundMemos->setGeometry(FrameLeft, FrameTop, FrameWidth, FrameHeight);
@@ -60,7 +59,6 @@ TPaneView::TPaneView(QWidget* window)
         auto* edit = new QTextEdit(window);
         const QString name = QString::fromLatin1(PaneNames[i]);
         edit->setObjectName(name);
-        edit->setAccessibleName(name);
         edit->setAcceptRichText(false);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -90,15 +88,22 @@ void TPaneView::InitPanes()
         } else {
             edit->setFrameStyle(QFrame::NoFrame);
         }
-        ShowInPane(static_cast<TPane>(i), {});
+        edit->clear();
+        CentreAll(edit); // ShowInPane leaves an unchanged text as it is
     }
 }
 
 void TPaneView::ShowInPane(TPane pane, const std::string& text)
 {
     QTextEdit* edit = Pane(pane);
-    edit->setPlainText(PlainText(text));
-    CentreAll(edit);
+    const QString plain = PlainText(text);
+    // Every question empties all seven panes; replacing a text by the same one
+    // would only flood a screen reader with change events (Orca drops the
+    // announcements queued behind more than 50 of them).
+    if (edit->toPlainText() != plain) {
+        edit->setPlainText(plain);
+        CentreAll(edit);
+    }
     edit->verticalScrollBar()->setValue(0);
 }
 

@@ -33,12 +33,9 @@ template <typename W> W* Named(W* widget, const char* name)
     return widget;
 }
 
-// Labels keep their text as accessible name; the control name goes into the
-// description so screen readers and tests can tell them apart.
 QLabel* MakeLabel(QWidget* window, const char* name, const char* text, QPoint at)
 {
     auto* label = Named(new QLabel(QString::fromUtf8(text), window), name);
-    label->setAccessibleDescription(QString::fromLatin1(name));
     label->move(at);
     label->adjustSize();
     return label;
@@ -114,7 +111,6 @@ void TGauge::paintEvent(QPaintEvent*)
 TProgressView::TProgressView(QWidget* window, std::function<TProgressCounters()> counters)
 {
     ProgressPaintBox = Named(new TProgressBox(std::move(counters), window), "ProgressPaintBox");
-    ProgressPaintBox->setAccessibleName(QStringLiteral("ProgressPaintBox"));
     ProgressPaintBox->setGeometry(432, 308, 121, 37);
     Controls.push_back({ProgressPaintBox, ProgressPaintBox->geometry(), false});
 
@@ -128,7 +124,6 @@ TProgressView::TProgressView(QWidget* window, std::function<TProgressCounters()>
     QLabel* label5 = MakeLabel(window, "Label5", "Времени:", {424, 472});
 
     PB = Named(new TGauge(window), "PB");
-    PB->setAccessibleName(QStringLiteral("PB"));
     PB->setGeometry(424, 488, 137, 17);
     PB->SetMax(100);
     auto* bevel1 = Named(new QFrame(window), "Bevel1");

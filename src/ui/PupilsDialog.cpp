@@ -13,6 +13,7 @@
 
 #include <memory>
 
+#include "Accessibility.h"
 #include "Cp1251.h"
 #include "Fonts.h"
 #include "UiHelpers.h"
@@ -39,7 +40,6 @@ QString Utf8(const char* text)
 template <typename W> W* Named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(QString::fromLatin1(name));
     return widget;
 }
 
@@ -135,6 +135,7 @@ TFPupils_e::TFPupils_e(QWidget* parent) : QDialog(parent)
     BCancel->setAutoDefault(false);
     BCancel->setGeometry(EditorWidth - Margin - ButtonWidth, top, ButtonWidth, ButtonHeight);
     connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
+    ApplyAccessibleTexts(this);
 }
 
 bool TFPupils_e::Execute(QString& name)
@@ -169,6 +170,7 @@ TFPupils::TFPupils(QWidget* parent)
     setFixedSize(PupilsWidth, PupilsHeight);
     setFont(DialogFont());
     CreateControls();
+    ApplyAccessibleTexts(this);
     try {
         Pupils.Load(IniPath);
     } catch (...) {

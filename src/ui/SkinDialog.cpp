@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "Accessibility.h"
 #include "Cp1251.h"
 #include "Fonts.h"
 #include "util/Paths.h"
@@ -40,11 +41,9 @@ const std::array<TColorRowDesign, 7> ColorRowDesigns{{
     {"Подсказки", "HelpMsg", &TSkinCfg::ColorHelpMsg, &TSkinCfg::BackColorHelpMsg},
 }};
 
-// Widget tests and screen readers find every control by its control name.
 template <typename W> W* Named(W* widget, const QString& name)
 {
     widget->setObjectName(name);
-    widget->setAccessibleName(name);
     return widget;
 }
 
@@ -92,6 +91,7 @@ TFSkin::TFSkin(QWidget* parent)
     setFixedSize(DialogWidth, DialogHeight);
     setFont(DialogFont());
     CreateControls();
+    ApplyAccessibleTexts(this);
     try {
         LoadSkinCfg(Cfg, IniPath);
     } catch (...) {
@@ -123,8 +123,6 @@ void TFSkin::CreateControls()
 
     Label1 = new QLabel(Utf8("Цвета:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAccessibleName(Label1->text());
-    Label1->setAccessibleDescription(QStringLiteral("Label1"));
     Label1->setGeometry(Margin, 92, innerWidth, 16);
 
     constexpr int rowTop = 112;

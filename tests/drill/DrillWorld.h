@@ -97,6 +97,8 @@ public:
         Captions[caption] = text;
         Trace.push_back("key " + std::to_string(static_cast<int>(caption)) + ": " + text);
     }
+    // Kept apart from the trace: what a screen reader is told to say.
+    void Announce(const std::string& text) override { Said.push_back(U8(text)); }
     void LayoutPanes() override { Trace.push_back("layout"); }
     void ApplyAppearance() override { Trace.push_back("appearance"); }
     void RepaintProgress() override { Trace.push_back("repaint"); }
@@ -121,6 +123,7 @@ public:
     }
 
     TTrace& Trace;
+    TTrace Said;
     TAppearanceFlags Flags{true, false};
     std::map<TPane, std::string> Panes;
     std::map<TCounterLabel, std::string> Labels;

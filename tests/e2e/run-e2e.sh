@@ -67,6 +67,8 @@ LESSON
 # Questions in file order, a wrong one comes back once, no countdown; Esc closes.
 printf '[Main]\r\nUseTime=0\r\nOrderKind=0\r\nMistakeChange=0\r\nSaveDiff=0\r\n' >"$prog/Korvan.ini"
 printf '[Main]\r\nUseEscapeForExit=1\r\n' >"$prog/Skin.ini"
+# Controls carry their control names on the accessibility bus, as tests expect.
+export KORVAN_ACCESSIBLE_IDS=1
 # The single-instance marker lives here, away from a trainer the user runs.
 export XDG_RUNTIME_DIR=$work/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -115,6 +115,11 @@ private slots:
                                         : target.toString());
             QTest::mouseClick(label, Qt::LeftButton);
             QCOMPARE(Opened, QList<QUrl>{target});
+            // By keys alone: Tab reaches the link, Enter opens it.
+            QVERIFY(label->focusPolicy() & Qt::TabFocus);
+            label->setFocus();
+            QTest::keyClick(label, Qt::Key_Return);
+            QCOMPARE(Opened, (QList<QUrl>{target, target}));
             // The box stays open.
             QVERIFY(dialog.isVisible());
             QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BOk")),

@@ -768,6 +768,11 @@ private slots:
                               Utf8("Создание собственных уроков для программы"), "-",
                               Utf8("Сайт программы"), Utf8("Написать мне письмо"), "-",
                               Utf8("О программе ...")}));
+        // By keys alone: Enter on the focused button opens its menu.
+        Find<QPushButton>("BHelp")->setFocus();
+        Key(Qt::Key_Return);
+        QVERIFY(Find<QMenu>("PMHelp")->isVisible());
+        Find<QMenu>("PMHelp")->close();
         Find<QAction>("AHelpUserGuide")->trigger();
         QCOMPARE(Opened, QList<QUrl>{QUrl::fromLocalFile(
                              QString::fromStdString(Folder->Path("docs/korvan/user_guide.htm")))});
