@@ -69,8 +69,20 @@ TTable BehaviorTexts()
          "Сохранять предложения, в которых было допущено столько "
          "ошибок или более"},
         {"EDiffNum", "Число ошибок", ""},
+        {"CBUseSpeech", "",
+         "Предложения без звуковых файлов произносит синтезатор речи. " + toggle},
         {"BOk", "", "Клавиша Enter: принять установки"},
         {"BCancel", "", "Клавиша Esc: закрыть без изменений"},
+    };
+}
+
+TTable ImportTexts()
+{
+    // The choices take their names from the captions beside them.
+    return {
+        {"TPreview", "Первые вопросы урока", "Номер, комментарий, русский и английский текст"},
+        {"LCounts", "Сколько записей взято и сколько пропущено", ""},
+        {"BOk", "", "Клавиша Enter: сохранить урок и открыть его"},
     };
 }
 
@@ -154,6 +166,7 @@ const std::vector<TAccessibleText>& AccessibleTexts(std::string_view window)
         {"FPupils_e", PupilEditorTexts()},
         {"FInpMode", InputModeTexts()},
         {"FAbout", AboutTexts()},
+        {"FImportLesson", ImportTexts()},
     };
     static const TTable none;
     const auto it = tables.find(window);

@@ -386,7 +386,6 @@ void TFBehavior::CreateControls()
         Named(new QCheckBox(Utf8("Озвучивать предложения без записи синтезатором речи"), this),
               "CBUseSpeech");
     CBUseSpeech->setGeometry(Margin, 482, InnerWidth, 20);
-    NoTabStop(CBUseSpeech);
     connect(CBUseSpeech, &QCheckBox::clicked, this,
             [this](bool checked) { FSettings.EditCfg.UseSpeech = checked; });
 
@@ -405,10 +404,11 @@ void TFBehavior::CreateControls()
     // Tab order, top to bottom. The check boxes, track bars and the number
     // field are in it too: a pupil who works by keys alone must reach them.
     const QList<QWidget*> order{
-        BSelectMode,     BSaveMode, BShowRText,      BShowEText,     BUseRWav,    BUseEWav,
-        BTranslRE,       BTranslER, RBUseAudioInput, RBUseTextInput, CBUseTime,   TBSpeed,
-        TBMistakeChange, RBOrder,   RBAll,           RBPart,         TBUseAtOnce, CBSaveDiff,
-        UDDiffNum,       BOk,       BCancel};
+        BSelectMode, BSaveMode,   BShowRText,      BShowEText,      BUseRWav,
+        BUseEWav,    BTranslRE,   BTranslER,       RBUseAudioInput, RBUseTextInput,
+        CBUseTime,   TBSpeed,     TBMistakeChange, RBOrder,         RBAll,
+        RBPart,      TBUseAtOnce, CBSaveDiff,      UDDiffNum,       CBUseSpeech,
+        BOk,         BCancel};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include "Accessibility.h"
 #include "Cp1251.h"
 #include "DerivedLessonSave.h"
 #include "UiHelpers.h"
@@ -181,6 +182,7 @@ TFImportLesson::TFImportLesson(QWidget* parent, const TImportCollection& collect
     layout->addWidget(LCounts);
     layout->addWidget(buttons);
     resize(760, 640);
+    ApplyAccessibleTexts(this);
 
     ShowFieldSet();
     auto changed = [this] { ControlsChanged(); };

@@ -255,13 +255,14 @@ private slots:
                 walked << w->objectName();
             w = w->nextInFocusChain();
         }
-        QCOMPARE(walked,
-                 (QStringList{"BSelectMode",     "BSaveMode",      "BShowRText", "BShowEText",
-                              "BUseRWav",        "BUseEWav",       "BTranslRE",  "BTranslER",
-                              "RBUseAudioInput", "RBUseTextInput", "CBUseTime",  "TBSpeed",
-                              "TBMistakeChange", "RBOrder",        "RBAll",      "RBPart",
-                              "TBUseAtOnce",     "CBSaveDiff",     "UDDiffNum",  "BOk",
-                              "BCancel"}));
+        QCOMPARE(walked, (QStringList{"BSelectMode",     "BSaveMode",   "BShowRText",
+                                      "BShowEText",      "BUseRWav",    "BUseEWav",
+                                      "BTranslRE",       "BTranslER",   "RBUseAudioInput",
+                                      "RBUseTextInput",  "CBUseTime",   "TBSpeed",
+                                      "TBMistakeChange", "RBOrder",     "RBAll",
+                                      "RBPart",          "TBUseAtOnce", "CBSaveDiff",
+                                      "UDDiffNum",       "CBUseSpeech", "BOk",
+                                      "BCancel"}));
     }
 
     void defaultsWithoutFiles()
