@@ -64,6 +64,11 @@ std::string ToCp1251(std::string_view utf8)
 
 std::string PathToCp1251(std::string_view path)
 {
+    return ToCp1251Replacing(path);
+}
+
+std::string ToCp1251Replacing(std::string_view path)
+{
     static TConverter converter("CP1251", "UTF-8");
     std::string out;
     out.reserve(path.size());

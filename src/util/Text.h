@@ -17,6 +17,9 @@ std::string ToCp1251(std::string_view utf8);
 // A path (the file system's UTF-8 name) as 1251 text, for the log and the
 // messages: a character 1251 cannot hold, or a byte that is not UTF-8, becomes "?".
 std::string PathToCp1251(std::string_view path);
+// The same for a text an author typed (the lesson editor): each character 1251
+// cannot hold, or each broken UTF-8 sequence, becomes "?".
+std::string ToCp1251Replacing(std::string_view utf8);
 
 // Windows-1251 to UTF-8 for the edges that have no Qt (the lesson tool). The one
 // byte 1251 leaves undefined (0x98) becomes U+FFFD.
