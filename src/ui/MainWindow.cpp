@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "AboutDialog.h"
 #include "Authoring.h"
@@ -19,6 +20,7 @@
 #include "Cp1251.h"
 #include "DerivedLessonSave.h"
 #include "InputModeDialog.h"
+#include "LessonEditor.h"
 #include "LessonMenu.h"
 #include "MainMenus.h"
 #include "PaneView.h"
@@ -204,7 +206,9 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
     LessonMenu = std::make_unique<TLessonMenu>(
         this, FLesson, Recent,
         TLessonMenuHandlers{[this](const std::string& path) { FDrill->OpenLesson(path); },
-                            [this] { DerivedSave->SaveRestOrWithMistakes(FLesson, PupilName); }});
+                            [this] { DerivedSave->SaveRestOrWithMistakes(FLesson, PupilName); },
+                            [this] { EditLesson({}); },
+                            [this](const std::string& path) { EditLesson(path); }});
     LessonMenu->UseLessonCreateMenu(
         [this](QMenu* pmLesson) { return Authoring->AddLessonCreateMenu(pmLesson); });
     Menus = std::make_unique<TMainMenus>(
@@ -508,6 +512,10 @@ void TFMain::SavePlacement()
 
 void TFMain::closeEvent(QCloseEvent* event)
 {
+    if (LessonEditor && LessonEditor->isVisible() && !LessonEditor->ConfirmDiscard()) {
+        event->ignore();
+        return;
+    }
     Guard([this] { SavePlacement(); });
     event->accept();
 }
@@ -724,6 +732,45 @@ void TFMain::AAboutExecute()
 {
     if (AboutDialog)
         AboutDialog->Execute();
+}
+
+void TFMain::EditLesson(const std::string& path)
+{
+    if (!LessonEditor) {
+        TLessonEditorHooks hooks = ProgramEditorHooks();
+        hooks.Saved = [this](const std::string& saved) { LessonEdited(saved); };
+        hooks.TryInTrainer = [this](const std::string& saved) { TryLesson(saved); };
+        hooks.NewLessonFolder = Recent.OpenFolder();
+        LessonEditor = std::make_unique<TFLessonEditor>(Calculator.get(), std::move(hooks));
+    }
+    if (LessonEditor->isVisible() && !LessonEditor->ConfirmDiscard())
+        return;
+    LessonEditor->OpenLesson(path);
+    LessonEditor->show();
+    LessonEditor->raise();
+    LessonEditor->activateWindow();
+}
+
+void TFMain::LessonEdited(const std::string& path)
+{
+    std::error_code error;
+    // A run in progress keeps its questions; the change is read at the next opening.
+    if (FLesson.Loaded && FLesson.RunState != 1 &&
+        std::filesystem::equivalent(FLesson.FileName, path, error))
+        Guard([this] { FDrill->OpenLesson(FLesson.FileName); });
+}
+
+void TFMain::TryLesson(const std::string& path)
+{
+    // A copy: opening clears the lesson whose name may be passed here.
+    const std::string lesson = path;
+    Guard([this, &lesson] {
+        FDrill->OpenLesson(lesson);
+        if (FLesson.Loaded)
+            FDrill->StartLesson();
+    });
+    raise();
+    activateWindow();
 }
 
 void TFMain::ASkinExecute()

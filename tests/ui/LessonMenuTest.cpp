@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMenu>
 #include <QPushButton>
@@ -59,7 +60,9 @@ private:
                                                                      Lesson.LoadFromFile(path);
                                                                      Recent.Add(path);
                                                                  },
-                                                                 [this] { ++Saves; }});
+                                                                 [this] { ++Saves; },
+                                                                 {},
+                                                                 {}});
     }
 
     std::string WriteLesson(const QString& relative)
@@ -94,6 +97,7 @@ private slots:
         QCOMPARE(menu->PMLesson->objectName(), QStringLiteral("PMLesson"));
         QCOMPARE(Captions(menu->PMLesson),
                  QStringList({U("Открыть урок ..."), U("Открыть недавний урок"), "-",
+                              U("Новый урок ..."), U("Редактировать урок ..."), "-",
                               U("Сохранить урок"), "-", U("Создать / редактировать урок")}));
         QCOMPARE(menu->PMLesson->actions()[0], menu->ALessonOpen);
         QCOMPARE(menu->PMLesson->actions()[1], menu->MIOpenRecent->menuAction());
@@ -207,6 +211,36 @@ private slots:
         menu->PMLesson->close();
     }
 
+    // The editor's entries: a new lesson, and the open lesson proposed in a
+    // dialog that takes any file (an importer may read what is not a lesson).
+    void editorEntries()
+    {
+        const QString lesson = Folder->filePath(QStringLiteral("a.sl2"));
+        QFile file(lesson);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "Korvan Lesson File Format, Version 2\r\n<header>\r\n<body>\r\n1\r\n\r\nr\r\ne\r\n");
+        file.close();
+        QVERIFY(Lesson.LoadFromFile(lesson.toStdString()) && Lesson.Loaded);
+        int news = 0;
+        std::vector<std::string> edited;
+        TLessonMenu menu(
+            &Window, Lesson, Recent,
+            TLessonMenuHandlers{
+                {}, {}, [&] { ++news; }, [&](const std::string& path) { edited.push_back(path); }});
+        menu.ALessonNew->trigger();
+        QCOMPARE(news, 1);
+        TakeFileDialogRequests();
+        SetNextFileName(QStringLiteral("/x/b.txt"));
+        menu.ALessonEdit->trigger();
+        QCOMPARE(edited, std::vector<std::string>{"/x/b.txt"});
+        const auto requests = TakeFileDialogRequests();
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests[0].Dialog, QStringLiteral("EditLessonDialog"));
+        QCOMPARE(requests[0].Folder, Folder->path());
+        QCOMPARE(requests[0].File, QStringLiteral("a.sl2"));
+    }
+
     void authoringTakesThePlaceholdersPlace()
     {
         auto menu = MakeMenu();
@@ -217,7 +251,7 @@ private slots:
             return real;
         });
         QCOMPARE(menu->MILessonCreate, real);
-        QCOMPARE(menu->PMLesson->actions().size(), 6);
+        QCOMPARE(menu->PMLesson->actions().size(), 9);
         QCOMPARE(menu->PMLesson->actions().last(), real->menuAction());
         QVERIFY(menu->AHelpLessonCrt == nullptr);
     }
