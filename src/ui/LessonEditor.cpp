@@ -1,5 +1,6 @@
 #include "LessonEditor.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QAudioOutput>
@@ -140,18 +141,20 @@ TFLessonEditor::TFLessonEditor(const TTimeCalculator* norms, TLessonEditorHooks 
     TVQuestions->setEditTriggers(QAbstractItemView::AnyKeyPressed |
                                  QAbstractItemView::DoubleClicked |
                                  QAbstractItemView::EditKeyPressed);
+    // The view's own corner button selects every question.
+    for (QAbstractButton* corner : TVQuestions->findChildren<QAbstractButton*>())
+        corner->setAccessibleName(Utf8("Выделить все вопросы"));
     layout->addWidget(TVQuestions);
     setCentralWidget(central);
 
-    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(Model, signal, this, [this] { UpdateState(); });
-    connect(Model, &QAbstractItemModel::dataChanged, this, [this] { UpdateState(); });
-    connect(Model, &QAbstractItemModel::rowsMoved, this, [this] { UpdateState(); });
-    connect(Model, &QAbstractItemModel::headerDataChanged, this, [this] {
-        ShowHeader();
-        UpdateState();
-    });
+    // The document tells the model while an edit is being made; the caption
+    // and the undo actions follow once it is on the stack.
+    connect(Model, &TLessonTableModel::Edited, this, [this] { UpdateState(); });
+    connect(Model, &QAbstractItemModel::headerDataChanged, this, [this] { ShowHeader(); });
     CreateActions();
+    // The menu bar's button for the menus that do not fit.
+    for (QAbstractButton* more : menuBar()->findChildren<QAbstractButton*>())
+        more->setAccessibleName(Utf8("Другие меню"));
     resize(1100, 700);
     OpenLesson({});
 }
@@ -176,6 +179,7 @@ QAction* TFLessonEditor::AddAction(QMenu* menu, const char* name, const QString&
         } catch (const std::exception& e) {
             Fail(QString::fromUtf8(e.what()));
         }
+        UpdateState();
     });
     addAction(action);
     return action;

@@ -177,13 +177,16 @@ bool TLessonTableModel::setData(const QModelIndex& index, const QVariant& value,
     const auto column = TextColumn(index.column());
     if (role != Qt::EditRole || !column)
         return false;
-    return Editor.SetCell(index.row(), *column, value.toString().toStdString());
+    const bool done = Editor.SetCell(index.row(), *column, value.toString().toStdString());
+    emit Edited();
+    return done;
 }
 
 void TLessonTableModel::Refresh()
 {
-    beginResetModel();
-    endResetModel();
+    // Not a reset: the view keeps its current cell and selection.
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
 void TLessonTableModel::AboutToInsertRows(int at, int count)

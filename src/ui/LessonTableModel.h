@@ -41,8 +41,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-    // Everything changed (the recordings rescanned), or is about to change and
-    // has changed (the document read afresh).
+    // Every cell may show something else (the recordings rescanned); or, with
+    // the pair, the document is read afresh.
     void Refresh();
     void BeginReset() { beginResetModel(); }
     void EndReset() { endResetModel(); }
@@ -56,6 +56,10 @@ public:
     void RowMoved() override;
     void RowsChanged(int first, int last) override;
     void HeaderChanged() override;
+
+signals:
+    // A cell was typed into (after the edit is on the undo stack).
+    void Edited();
 
 private:
     QString Problem(int row, int column) const;

@@ -756,8 +756,11 @@ void TFMain::LessonEdited(const std::string& path)
     std::error_code error;
     // A run in progress keeps its questions; the change is read at the next opening.
     if (FLesson.Loaded && FLesson.RunState != 1 &&
-        std::filesystem::equivalent(FLesson.FileName, path, error))
-        Guard([this] { FDrill->OpenLesson(FLesson.FileName); });
+        std::filesystem::equivalent(FLesson.FileName, path, error)) {
+        // A copy: opening clears the lesson, its file name too.
+        const std::string lesson = FLesson.FileName;
+        Guard([this, &lesson] { FDrill->OpenLesson(lesson); });
+    }
 }
 
 void TFMain::TryLesson(const std::string& path)
