@@ -90,19 +90,29 @@ void BM_FloorPlainTableRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_FloorPlainTableRepaint)->Unit(benchmark::kMicrosecond);
 
+// An editor on the lesson, scrolled to the middle; the Russian cell there.
+struct TOpenEditor
+{
+    TOpenEditor()
+    {
+        Editor.resize(1100, 700);
+        Editor.show();
+        Editor.OpenLesson(LessonPath());
+        Cell = Editor.Table()->model()->index(Questions / 2, korvan::TLessonTableModel::ColRussian);
+        Editor.Table()->scrollTo(Cell);
+        Editor.Table()->setCurrentIndex(Cell);
+        QApplication::processEvents();
+    }
+    korvan::TFLessonEditor Editor{&Norms(), {}};
+    QModelIndex Cell;
+};
+
 // A key typed into the open cell editor, in the middle of the lesson.
 void BM_KeystrokeInCell(benchmark::State& state)
 {
-    korvan::TFLessonEditor editor(&Norms(), {});
-    editor.resize(1100, 700);
-    editor.show();
-    editor.OpenLesson(LessonPath());
-    QTableView* view = editor.Table();
-    const QModelIndex cell =
-        view->model()->index(Questions / 2, korvan::TLessonTableModel::ColRussian);
-    view->scrollTo(cell);
-    view->setCurrentIndex(cell);
-    view->edit(cell);
+    TOpenEditor open;
+    QTableView* view = open.Editor.Table();
+    view->edit(open.Cell);
     QApplication::processEvents();
     auto* line = view->viewport()->findChild<QLineEdit*>();
     if (line == nullptr) {
@@ -122,19 +132,12 @@ BENCHMARK(BM_KeystrokeInCell)->Unit(benchmark::kMicrosecond);
 // The typed text committed to the table: the edit, its norm, the repaint.
 void BM_CommitToTable(benchmark::State& state)
 {
-    korvan::TFLessonEditor editor(&Norms(), {});
-    editor.resize(1100, 700);
-    editor.show();
-    editor.OpenLesson(LessonPath());
-    QTableView* view = editor.Table();
-    const QModelIndex cell =
-        view->model()->index(Questions / 2, korvan::TLessonTableModel::ColRussian);
-    view->scrollTo(cell);
-    QApplication::processEvents();
+    TOpenEditor open;
     int n = 0;
     for (auto _ : state) {
-        view->model()->setData(cell, QStringLiteral("я читаю книгу %1").arg(++n));
-        view->viewport()->repaint();
+        open.Editor.Table()->model()->setData(open.Cell,
+                                              QStringLiteral("я читаю книгу %1").arg(++n));
+        open.Editor.Table()->viewport()->repaint();
     }
 }
 BENCHMARK(BM_CommitToTable)->Unit(benchmark::kMicrosecond);
