@@ -187,6 +187,8 @@ QAction* TFLessonEditor::AddAction(QMenu* menu, const char* name, const QString&
 
 void TFLessonEditor::CreateActions()
 {
+    // Keys a line edit keeps for itself (Ctrl+Ins copies, Ctrl+Del deletes a
+    // word) would never reach the actions while a cell or a field is edited.
     QMenu* lesson = menuBar()->addMenu(Utf8("&Урок"));
     AddAction(lesson, "ASave", Utf8("&Сохранить"), QKeySequence::Save, [this] { Save(); });
     AddAction(lesson, "ATryInTrainer", Utf8("Проверить в тренажёре"), QKeySequence(Qt::Key_F9),
@@ -206,10 +208,10 @@ void TFLessonEditor::CreateActions()
             UpdateState();
         });
     edit->addSeparator();
-    AddAction(edit, "AInsertRow", Utf8("&Вставить вопрос"), QKeySequence(Qt::CTRL | Qt::Key_Insert),
+    AddAction(edit, "AInsertRow", Utf8("&Вставить вопрос"), QKeySequence(Qt::CTRL | Qt::Key_N),
               [this] { InsertRow(); });
-    AddAction(edit, "ADeleteRow", Utf8("&Удалить вопрос"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
-              [this] { DeleteRows(); });
+    AddAction(edit, "ADeleteRow", Utf8("&Удалить вопрос"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), [this] { DeleteRows(); });
     AddAction(edit, "AMoveUp", Utf8("Передвинуть &вверх"),
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up), [this] { MoveRow(-1); });
     AddAction(edit, "AMoveDown", Utf8("Передвинуть в&низ"),

@@ -52,8 +52,12 @@ TRecordDialog::TRecordDialog(const std::string& bufferPath, const QString& sente
     BKeep->setObjectName(QStringLiteral("BKeep"));
     QPushButton* cancel = buttons->addButton(Utf8("Отмена"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("BCancel"));
-    for (QPushButton* b : {BRecord, BPlay, BKeep, cancel})
+    for (QPushButton* b : {BRecord, BPlay, BKeep, cancel}) {
         b->setAccessibleName(b->text().remove(QLatin1Char('&')));
+        b->setAutoDefault(false);
+    }
+    // Enter keeps the take, Esc drops it, whichever button has the focus.
+    BKeep->setDefault(true);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         StopRecording();
