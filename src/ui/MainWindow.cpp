@@ -512,9 +512,13 @@ void TFMain::SavePlacement()
 
 void TFMain::closeEvent(QCloseEvent* event)
 {
-    if (LessonEditor && LessonEditor->isVisible() && !LessonEditor->ConfirmDiscard()) {
-        event->ignore();
-        return;
+    if (LessonEditor && LessonEditor->isVisible()) {
+        if (!LessonEditor->ConfirmDiscard()) {
+            event->ignore();
+            return;
+        }
+        // The program ends with its main window; a visible editor would keep it going.
+        LessonEditor->hide();
     }
     Guard([this] { SavePlacement(); });
     event->accept();

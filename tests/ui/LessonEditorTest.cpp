@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -147,6 +148,26 @@ private slots:
                      .data(Qt::AccessibleTextRole)
                      .toString()
                      .isEmpty());
+    }
+
+    // The keys reach the actions while a cell is being edited (a line edit
+    // keeps some for itself).
+    void keysWhileEditing()
+    {
+        auto editor = MakeEditor(WriteLesson());
+        QApplication::setActiveWindow(editor.get());
+        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+        QTableView* view = editor->Table();
+        view->setCurrentIndex(view->model()->index(0, TLessonTableModel::ColEnglish));
+        QTest::keyClick(view, Qt::Key_F2);
+        auto* cell = view->viewport()->findChild<QLineEdit*>();
+        QVERIFY(cell != nullptr);
+        QTest::keyClick(cell, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(view->model()->rowCount(), 3);
+        QTest::keyClick(view, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(view->model()->rowCount(), 2);
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(view->model()->rowCount(), 3);
     }
 
     // Each action of the edit menu, then undo back to the file and redo.
