@@ -1,12 +1,12 @@
 #include "lessontool/LessonCheck.h"
 
-#include <fstream>
 #include <map>
 #include <ostream>
 
 #include "import/SourceText.h"
 #include "import/Utf8Lesson.h"
 #include "lesson/Lesson.h"
+#include "lesson/LessonChecks.h"
 #include "lesson/LessonSounds.h"
 #include "util/Errors.h"
 #include "util/Text.h"
@@ -14,16 +14,6 @@
 namespace korvan {
 
 namespace {
-
-bool FileLooksLikeUtf8(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    TUtf8Detector detector;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
-        detector.Feed(std::string_view(buffer, static_cast<std::size_t>(in.gcount())));
-    return detector.LooksLikeUtf8();
-}
 
 // "question 3 (number 7)" in the author's terms: position and number.
 std::string Describe(const TLesson& lesson, std::size_t index)
@@ -78,34 +68,34 @@ void ReportEmptyTexts(const TLesson& lesson, std::ostream& out)
 {
     for (std::size_t i = 0; i < lesson.Questions.size(); ++i) {
         const TQuestion& q = lesson.Questions[i];
-        if (q.RText.empty())
+        if (IsBlankText(q.RText))
             out << "The " << Describe(lesson, i) << " has no Russian text.\n";
-        if (q.EText.empty())
+        if (IsBlankText(q.EText))
             out << "The " << Describe(lesson, i) << " has no English text.\n";
     }
 }
 
 void ReportRepeatedNumbers(const TLesson& lesson, std::ostream& out)
 {
-    std::map<std::int32_t, int> uses;
+    TNumberUses uses;
     for (const TQuestion& q : lesson.Questions)
-        ++uses[q.Number];
-    for (const auto& [number, count] : uses)
-        if (count > 1)
-            out << "The number " << number << " is used by " << count
-                << " questions; they share one pair of recordings.\n";
+        uses.Add(q.Number);
+    uses.ForEachRepeated([&out](std::int32_t number, int count) {
+        out << "The number " << number << " is used by " << count
+            << " questions; they share one pair of recordings.\n";
+    });
 }
 
 void ReportMissingSounds(const TLesson& lesson, TLanguage language, std::ostream& out)
 {
-    const std::string folder = FolderOf(lesson.FileName);
+    const TRecordingFolder folder(FolderOf(lesson.FileName));
     std::vector<std::string> missing;
     std::map<std::string, bool> seen;
     for (const TQuestion& q : lesson.Questions) {
         const std::string name = LessonSoundName(q.Number, language);
         if (!seen.emplace(name, true).second)
             continue;
-        if (!FindLessonSound(folder, name))
+        if (!folder.Has(q.Number, language))
             missing.push_back(name);
     }
     if (missing.empty())

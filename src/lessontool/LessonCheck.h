@@ -2,7 +2,6 @@
 
 #include <iosfwd>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "util/Utf8.h"

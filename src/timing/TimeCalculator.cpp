@@ -96,16 +96,24 @@ const TInteger& TTimeCalculator::GetNorm(int index) const
     return Norms[static_cast<std::size_t>(index)];
 }
 
+std::int32_t TTimeCalculator::NormForWords(int words) const
+{
+    const int entries = static_cast<int>(Norms.size());
+    const int index = words == 0 ? 0 : (words <= entries ? words - 1 : entries - 1);
+    return GetNorm(index).Value;
+}
+
+std::int32_t TTimeCalculator::NormOf(std::string_view rtext) const
+{
+    return NormForWords(WordCount(false, WordChars(), rtext));
+}
+
 void TTimeCalculator::CalculateNorms(TLesson& lesson) const
 {
     // One table for the whole lesson: a lesson may hold a million questions.
     const TWordTable table(false, WordChars());
-    const int entries = static_cast<int>(Norms.size());
-    for (TQuestion& q : lesson.Questions) {
-        const int words = table.Count(q.RText);
-        const int index = words == 0 ? 0 : (words <= entries ? words - 1 : entries - 1);
-        q.TimeNorm = GetNorm(index).Value;
-    }
+    for (TQuestion& q : lesson.Questions)
+        q.TimeNorm = NormForWords(table.Count(q.RText));
 }
 
 } // namespace korvan

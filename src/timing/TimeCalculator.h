@@ -39,8 +39,13 @@ public:
     const TInteger& GetNorm(int index) const;
     // Sets TimeNorm of every question from its RText.
     void CalculateNorms(TLesson& lesson) const;
+    // The norm of one Russian text (1251), as CalculateNorms gives it.
+    std::int32_t NormOf(std::string_view rtext) const;
 
     std::vector<TInteger> Norms; // never empty
+
+private:
+    std::int32_t NormForWords(int words) const;
 };
 
 } // namespace korvan

@@ -12,6 +12,7 @@
 #include "BehaviorDialog.h"
 #include "Fonts.h"
 #include "InputModeDialog.h"
+#include "LessonEditor.h"
 #include "MainWindow.h"
 #include "PupilsDialog.h"
 #include "SingleInstance.h"
@@ -65,8 +66,31 @@ void TAppWindows::Show(std::vector<std::string> arguments, const TAfterShow& aft
     FMain->StartUp();
 }
 
+namespace {
+
+// After the application object: formats, names, the program folder, fonts.
+// `displayName` is the taskbar text; window manager titles carry it after the
+// caption.
+void SetUpApplication(const char* displayName)
+{
+    UseFixedFormats();
+    QApplication::setApplicationName(QStringLiteral("korvan"));
+    // The taskbar text; window manager titles carry it after the caption.
+    QApplication::setApplicationDisplayName(QString::fromUtf8(displayName));
+    InitFileLocations();
+    InstallFontSubstitutes();
+    LoadPhoneticFont(QString::fromStdString(FileLocations().Shipped));
+}
+
+} // namespace
+
 int RunKorvan(int argc, char* argv[], const TAfterShow& afterShow)
 {
+    if (argc >= 2 && std::string(argv[1]) == "--edit") {
+        QApplication app(argc, argv);
+        SetUpApplication("Korvan: редактор уроков");
+        return RunEditorAlone(argc >= 3 ? argv[2] : std::string());
+    }
     // Before the application object: a second copy leaves without ever
     // talking to the display.
     TSingleInstance marker;
@@ -74,14 +98,7 @@ int RunKorvan(int argc, char* argv[], const TAfterShow& afterShow)
         return 0;
 
     QApplication app(argc, argv);
-    UseFixedFormats();
-    QApplication::setApplicationName(QStringLiteral("korvan"));
-    // The taskbar text; window manager titles carry it after the caption.
-    QApplication::setApplicationDisplayName(
-        QString::fromUtf8("Korvan: Программа обучения английскому языку"));
-    InitFileLocations();
-    InstallFontSubstitutes();
-    LoadPhoneticFont(QString::fromStdString(FileLocations().Shipped));
+    SetUpApplication("Korvan: Программа обучения английскому языку");
 
     std::unique_ptr<TAppWindows> windows;
     try {

@@ -61,7 +61,8 @@ private:
 };
 
 // The whole program; returns its exit code. A second start while one runs ends
-// at once with 0 and shows nothing.
+// at once with 0 and shows nothing. `--edit [LESSON]` runs the lesson editor
+// alone instead.
 int RunKorvan(int argc, char* argv[], const TAfterShow& afterShow = {});
 
 // Switches number formatting of the C library and of Qt to the fixed "."

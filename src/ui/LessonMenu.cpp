@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QUrl>
 #include <QWidget>
@@ -69,6 +70,18 @@ TLessonMenu::TLessonMenu(QWidget* window, const TLesson& lesson, const TRecentLe
                 Handlers.ImportLesson();
         });
     });
+    PMLesson->addSeparator();
+
+    ALessonNew = MakeAction(PMLesson, "ALessonNew", "Новый урок ...");
+    QObject::connect(ALessonNew, &QAction::triggered, PMLesson, [this] {
+        Guarded([this] {
+            if (Handlers.NewLesson)
+                Handlers.NewLesson();
+        });
+    });
+    ALessonEdit = MakeAction(PMLesson, "ALessonEdit", "Редактировать урок ...");
+    QObject::connect(ALessonEdit, &QAction::triggered, PMLesson,
+                     [this] { Guarded([this] { ALessonEditExecute(); }); });
     PMLesson->addSeparator();
 
     MILessonSave = MakeSubmenu(PMLesson, "MILessonSave", "Сохранить урок");
@@ -158,6 +171,27 @@ void TLessonMenu::ALessonOpenExecute()
     const QString chosen = ExecFileDialog(*dialog);
     if (!chosen.isEmpty() && Handlers.OpenLesson)
         Handlers.OpenLesson(QFile::encodeName(chosen).toStdString());
+}
+
+void TLessonMenu::ALessonEditExecute()
+{
+    QFileDialog dialog(Window, Utf8("Редактировать урок"));
+    dialog.setObjectName(QStringLiteral("EditLessonDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({Utf8("Файлы уроков (*.sl2)"), Utf8("Все файлы (*)")});
+    QString proposed;
+    if (Lesson.Loaded) {
+        const QFileInfo open(QFile::decodeName(Lesson.FileName.c_str()));
+        dialog.setDirectory(open.absolutePath());
+        proposed = open.fileName();
+        dialog.selectFile(proposed);
+    } else {
+        dialog.setDirectory(QFile::decodeName(Recent.OpenFolder().c_str()));
+    }
+    const QString chosen = ExecFileDialog(dialog, proposed);
+    if (!chosen.isEmpty() && Handlers.EditLesson)
+        Handlers.EditLesson(QFile::encodeName(chosen).toStdString());
 }
 
 void TLessonMenu::AOpenRecentExecute(int tag)

@@ -28,6 +28,9 @@ struct TLessonMenuHandlers
     std::function<void()> SaveRestOrWithMistakes;
     // AImportLesson: "Импорт урока ...".
     std::function<void()> ImportLesson;
+    // The lesson editor: on a new lesson, or on the chosen file.
+    std::function<void()> NewLesson;
+    std::function<void(const std::string& path)> EditLesson;
 };
 
 class TLessonMenu
@@ -49,6 +52,10 @@ public:
     void ALessonOpenExecute();
     // A recent entry: OpenLesson of the entry at `tag`.
     void AOpenRecentExecute(int tag);
+    // "Редактировать урок ...": a file dialog that proposes the open lesson
+    // (any file may be chosen: one that is not a lesson is offered to the
+    // importer), then EditLesson.
+    void ALessonEditExecute();
 
     // Replaces the disabled placeholder of "Создать / редактировать урок" by
     // the submenu that `add` appends to PMLesson (the authoring actions).
@@ -64,6 +71,8 @@ public:
     QAction* ALessonOpen = nullptr;
     QAction* AImportLesson = nullptr;
     QAction* ALessonSave_WhatRestOrWithMistakes = nullptr;
+    QAction* ALessonNew = nullptr;  // "Новый урок ..."
+    QAction* ALessonEdit = nullptr; // "Редактировать урок ..."
     // The authoring placeholders, disabled until UseLessonCreateMenu.
     QAction* AHelpLessonCrt = nullptr;
     QAction* ALessonCreate_Word_Ordinary = nullptr;

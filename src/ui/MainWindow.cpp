@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <optional>
 #include <utility>
 
@@ -23,6 +24,7 @@
 #include "DerivedLessonSave.h"
 #include "ImportDialog.h"
 #include "InputModeDialog.h"
+#include "LessonEditor.h"
 #include "LessonMenu.h"
 #include "MainMenus.h"
 #include "PaneView.h"
@@ -217,7 +219,9 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
         this, FLesson, Recent,
         TLessonMenuHandlers{[this](const std::string& path) { OpenLessonOrConvert(path); },
                             [this] { DerivedSave->SaveRestOrWithMistakes(FLesson, PupilName); },
-                            [this] { AImportLessonExecute(); }});
+                            [this] { AImportLessonExecute(); },
+                            [this] { EditLesson({}); },
+                            [this](const std::string& path) { EditLesson(path); }});
     LessonMenu->UseLessonCreateMenu(
         [this](QMenu* pmLesson) { return Authoring->AddLessonCreateMenu(pmLesson); });
     Menus = std::make_unique<TMainMenus>(
@@ -540,6 +544,14 @@ void TFMain::SavePlacement()
 
 void TFMain::closeEvent(QCloseEvent* event)
 {
+    if (LessonEditor && LessonEditor->isVisible()) {
+        if (!LessonEditor->ConfirmDiscard()) {
+            event->ignore();
+            return;
+        }
+        // The program ends with its main window; a visible editor would keep it going.
+        LessonEditor->hide();
+    }
     Guard([this] { SavePlacement(); });
     event->accept();
 }
@@ -774,6 +786,48 @@ void TFMain::AAboutExecute()
 {
     if (AboutDialog)
         AboutDialog->Execute();
+}
+
+void TFMain::EditLesson(const std::string& path)
+{
+    if (!LessonEditor) {
+        TLessonEditorHooks hooks = ProgramEditorHooks();
+        hooks.Saved = [this](const std::string& saved) { LessonEdited(saved); };
+        hooks.TryInTrainer = [this](const std::string& saved) { TryLesson(saved); };
+        hooks.NewLessonFolder = Recent.OpenFolder();
+        LessonEditor = std::make_unique<TFLessonEditor>(Calculator.get(), std::move(hooks));
+    }
+    if (LessonEditor->isVisible() && !LessonEditor->ConfirmDiscard())
+        return;
+    LessonEditor->OpenLesson(path);
+    LessonEditor->show();
+    LessonEditor->raise();
+    LessonEditor->activateWindow();
+}
+
+void TFMain::LessonEdited(const std::string& path)
+{
+    std::error_code error;
+    // A run in progress keeps its questions; the change is read at the next opening.
+    if (FLesson.Loaded && FLesson.RunState != 1 &&
+        std::filesystem::equivalent(FLesson.FileName, path, error)) {
+        // A copy: opening clears the lesson, its file name too.
+        const std::string lesson = FLesson.FileName;
+        Guard([this, &lesson] { FDrill->OpenLesson(lesson); });
+    }
+}
+
+void TFMain::TryLesson(const std::string& path)
+{
+    // A copy: opening clears the lesson whose name may be passed here.
+    const std::string lesson = path;
+    Guard([this, &lesson] {
+        FDrill->OpenLesson(lesson);
+        if (FLesson.Loaded)
+            FDrill->StartLesson();
+    });
+    raise();
+    activateWindow();
 }
 
 void TFMain::ASkinExecute()

@@ -36,6 +36,7 @@ class TFInpMode;
 class TFPupils;
 class TFSkin;
 class TLessonMenu;
+class TFLessonEditor;
 class TMainMenus;
 class TPaneView;
 class TProgressView;
@@ -141,6 +142,10 @@ private:
     void FormShow();
     void FormResize();
     void ASkinExecute();
+    // The lesson editor on `path` (a new lesson when empty), shown and raised.
+    void EditLesson(const std::string& path);
+    void LessonEdited(const std::string& path);
+    void TryLesson(const std::string& path);
     const TSkinCfg& Skin() const;
     // Runs an event handler's work as the application's general error report
     // would: a refused entry ends silently, any other failure shows its text
@@ -171,6 +176,7 @@ private:
     std::unique_ptr<TPaneView> Panes;
     std::unique_ptr<TProgressView> Progress;
     std::unique_ptr<TLessonMenu> LessonMenu;
+    std::unique_ptr<TFLessonEditor> LessonEditor; // made on first use
     std::unique_ptr<TMainMenus> Menus;
     std::vector<TAnchored> Anchors;
     QPushButton* BLesson = nullptr;

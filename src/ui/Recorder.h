@@ -42,8 +42,10 @@ public:
     // For tests: the recording in the buffer's format, and that format.
     const std::string& Recorded() const { return FRecorded; }
     const TWavFormat& RecordFormat() const { return FTarget; }
-    // The format the device recorded in (differs when it was converted).
+    // The format the device recorded in (differs when it was converted), and
+    // what it has recorded so far in it (for a level meter).
     const TWavFormat& CaptureFormat() const { return FCapture; }
+    const std::string& Captured() const { return FCaptured; }
 
 private:
     void TakeSamples();

@@ -4,6 +4,7 @@
 
 #include "TestFiles.h"
 #include "lesson/Lesson.h"
+#include "lesson/LessonChecks.h"
 #include "lessontool/LessonCheck.h"
 #include "lessontool/LessonImport.h"
 #include "lessontool/LessonTool.h"

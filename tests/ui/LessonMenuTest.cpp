@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMenu>
 #include <QPushButton>
@@ -62,7 +63,9 @@ private:
                                                                      Recent.Add(path);
                                                                  },
                                                                  [this] { ++Saves; },
-                                                                 [this] { ++Imports; }});
+                                                                 [this] { ++Imports; },
+                                                                 {},
+                                                                 {}});
     }
 
     std::string WriteLesson(const QString& relative)
@@ -99,7 +102,8 @@ private slots:
         QCOMPARE(
             Captions(menu->PMLesson),
             QStringList({U("Открыть урок ..."), U("Открыть недавний урок"), U("Импорт урока ..."),
-                         "-", U("Сохранить урок"), "-", U("Создать / редактировать урок")}));
+                         "-", U("Новый урок ..."), U("Редактировать урок ..."), "-",
+                         U("Сохранить урок"), "-", U("Создать / редактировать урок")}));
         QCOMPARE(menu->PMLesson->actions()[0], menu->ALessonOpen);
         QCOMPARE(menu->PMLesson->actions()[1], menu->MIOpenRecent->menuAction());
         QCOMPARE(Captions(menu->MILessonSave),
@@ -226,6 +230,39 @@ private slots:
         menu->PMLesson->close();
     }
 
+    // The editor's entries: a new lesson, and the open lesson proposed in a
+    // dialog that takes any file (an importer may read what is not a lesson).
+    void editorEntries()
+    {
+        const QString lesson = Folder->filePath(QStringLiteral("a.sl2"));
+        QFile file(lesson);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "Korvan Lesson File Format, Version 2\r\n<header>\r\n<body>\r\n1\r\n\r\nr\r\ne\r\n");
+        file.close();
+        QVERIFY(Lesson.LoadFromFile(lesson.toStdString()) && Lesson.Loaded);
+        int news = 0;
+        std::vector<std::string> edited;
+        TLessonMenu menu(
+            &Window, Lesson, Recent,
+            TLessonMenuHandlers{{},
+                                {},
+                                {},
+                                [&] { ++news; },
+                                [&](const std::string& path) { edited.push_back(path); }});
+        menu.ALessonNew->trigger();
+        QCOMPARE(news, 1);
+        TakeFileDialogRequests();
+        SetNextFileName(QStringLiteral("/x/b.txt"));
+        menu.ALessonEdit->trigger();
+        QCOMPARE(edited, std::vector<std::string>{"/x/b.txt"});
+        const auto requests = TakeFileDialogRequests();
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests[0].Dialog, QStringLiteral("EditLessonDialog"));
+        QCOMPARE(requests[0].Folder, Folder->path());
+        QCOMPARE(requests[0].File, QStringLiteral("a.sl2"));
+    }
+
     void authoringTakesThePlaceholdersPlace()
     {
         auto menu = MakeMenu();
@@ -236,7 +273,7 @@ private slots:
             return real;
         });
         QCOMPARE(menu->MILessonCreate, real);
-        QCOMPARE(menu->PMLesson->actions().size(), 7);
+        QCOMPARE(menu->PMLesson->actions().size(), 10);
         QCOMPARE(menu->PMLesson->actions().last(), real->menuAction());
         QVERIFY(menu->AHelpLessonCrt == nullptr);
     }

@@ -24,6 +24,7 @@
 #include "Authoring.h"
 #include "BehaviorDialog.h"
 #include "DerivedLessonSave.h"
+#include "LessonEditor.h"
 #include "MainWindow.h"
 #include "MainWindowTestFolder.h"
 #include "ProgressView.h"
@@ -784,6 +785,31 @@ private slots:
 
     // The authoring submenu ends the lesson menu; its dialogs start in the
     // lesson-creation folder of Korvan.ini, which is kept at the end.
+    // The editor on the open lesson: a save is read again by the trainer, and
+    // "Проверить в тренажёре" starts a run of it.
+    void lessonEditorFromLessonMenu()
+    {
+        Start();
+        const std::string lesson = Folder->Path("lessons/short.sl2");
+        OpenFromMenu(lesson);
+        SetNextFileName(QString::fromStdString(lesson));
+        Find<QAction>("ALessonEdit")->trigger();
+        TFLessonEditor* editor = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* e = qobject_cast<TFLessonEditor*>(w))
+                editor = e;
+        QVERIFY(editor != nullptr && editor->isVisible());
+        QCOMPARE(editor->Path(), lesson);
+        TEditorHeader header = editor->Editor().Document.Header();
+        header.Title = "Правленый урок";
+        editor->Editor().SetHeader(header);
+        QVERIFY(editor->Save());
+        QCOMPARE(Main().windowTitle(), Utf8("Ученик 1 | Урок: Правленый урок"));
+        editor->findChild<QAction*>(QStringLiteral("ATryInTrainer"))->trigger();
+        QCOMPARE(Main().Lesson().RunState, 1);
+        TakeFileDialogRequests();
+    }
+
     void authoringFromLessonMenu()
     {
         QDir().mkpath(QString::fromStdString(Folder->Path("mine")));
@@ -794,7 +820,8 @@ private slots:
         Start();
         QCOMPARE(Captions(MenuOf("BLesson", "PMLesson")),
                  (QStringList{Utf8("Открыть урок ..."), Utf8("Открыть недавний урок"),
-                              Utf8("Импорт урока ..."), "-", Utf8("Сохранить урок"), "-",
+                              Utf8("Импорт урока ..."), "-", Utf8("Новый урок ..."),
+                              Utf8("Редактировать урок ..."), "-", Utf8("Сохранить урок"), "-",
                               Utf8("Создать / редактировать урок")}));
         auto* create = Find<QMenu>("MILessonCreate");
         QCOMPARE(Captions(create),
