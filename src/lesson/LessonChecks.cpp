@@ -11,32 +11,6 @@ namespace fs = std::filesystem;
 
 namespace korvan {
 
-void TUtf8Detector::Feed(std::string_view bytes)
-{
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (Pending > 0) {
-            if ((b & 0xC0) == 0x80) {
-                if (--Pending == 0)
-                    ++Valid;
-                continue;
-            }
-            ++Invalid;
-            Pending = 0;
-        }
-        if (b < 0x80)
-            continue;
-        if (b >= 0xC2 && b <= 0xDF)
-            Pending = 1;
-        else if (b >= 0xE0 && b <= 0xEF)
-            Pending = 2;
-        else if (b >= 0xF0 && b <= 0xF4)
-            Pending = 3;
-        else
-            ++Invalid;
-    }
-}
-
 bool FileLooksLikeUtf8(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

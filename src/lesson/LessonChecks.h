@@ -14,23 +14,9 @@
 #include <vector>
 
 #include "lesson/LessonSounds.h"
+#include "util/Utf8.h"
 
 namespace korvan {
-
-// Whether bytes that are not plain ASCII form UTF-8 sequences throughout, the
-// sign of a lesson saved in the wrong encoding (its Russian would be garbage).
-// Fed in pieces; a sequence may be split between pieces.
-class TUtf8Detector
-{
-public:
-    void Feed(std::string_view bytes);
-    bool LooksLikeUtf8() const { return Valid > 0 && Invalid == 0 && Pending == 0; }
-
-private:
-    int Pending = 0; // continuation bytes still expected
-    long long Valid = 0;
-    long long Invalid = 0;
-};
 
 // The detector over a whole file; false when it cannot be read.
 bool FileLooksLikeUtf8(const std::string& path);

@@ -36,16 +36,6 @@ QString Utf8(const char* text)
     return QString::fromUtf8(text);
 }
 
-QString PathText(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::string PathOf(const QString& text)
-{
-    return QFile::encodeName(text).toStdString();
-}
-
 const QString WordFilter = QString::fromUtf8("Файлы MS Word (*.doc)");
 
 } // namespace

@@ -301,8 +301,11 @@ std::string ImportLessonInteractive(QWidget* parent)
     const QString chosen = ExecFileDialog(dialog);
     if (chosen.isEmpty())
         return {};
-    const std::string source = QFile::encodeName(chosen).toStdString();
+    return ImportLessonFile(parent, QFile::encodeName(chosen).toStdString());
+}
 
+std::string ImportLessonFile(QWidget* parent, const std::string& source)
+{
     try {
         if (IsUtf8LessonFile(source)) {
             std::string converted;
@@ -335,7 +338,7 @@ std::string ImportLessonInteractive(QWidget* parent)
         return writer.LessonPaths().empty() ? std::string() : writer.LessonPaths().front();
     } catch (const TImportError& e) {
         ShowMsgBox(parent,
-                   Utf8("Не удалось импортировать файл \"") + chosen + Utf8("\": ") +
+                   Utf8("Не удалось импортировать файл \"") + PathText(source) + Utf8("\": ") +
                        Utf8(e.Russian),
                    false);
     }

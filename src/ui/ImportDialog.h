@@ -66,6 +66,9 @@ void SetNextImportAnswer(std::function<bool(TFImportLesson&)> answer);
 // The whole import: returns the path of the first lesson written, or empty
 // when the user gave up or the source could not be read (the reason shown).
 std::string ImportLessonInteractive(QWidget* parent);
+// The same from a file already chosen (the lesson editor offers a file that is
+// not a lesson).
+std::string ImportLessonFile(QWidget* parent, const std::string& source);
 
 // After a lesson was opened: when it is a lesson saved in UTF-8, offers to
 // convert it; on yes a 1251 copy is saved beside it (or in the user's lessons

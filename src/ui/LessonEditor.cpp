@@ -19,19 +19,23 @@
 #include <QProcess>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <filesystem>
 
+#include "Accessibility.h"
 #include "DerivedLessonSave.h"
+#include "ImportDialog.h"
 #include "LessonTableModel.h"
 #include "RecordDialog.h"
 #include "Recorder.h"
 #include "UiHelpers.h"
+#include "speech/EspeakEngine.h"
 #include "timing/TimeCalculator.h"
 #include "util/Errors.h"
-#include "util/ProgramFolder.h"
+#include "util/Paths.h"
 #include "util/Text.h"
 
 namespace korvan {
@@ -41,16 +45,6 @@ namespace {
 QString Utf8(const char* text)
 {
     return QString::fromUtf8(text);
-}
-
-QString PathText(const std::string& path)
-{
-    return QFile::decodeName(path.c_str());
-}
-
-std::string PathOf(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
 }
 
 QString SideName(TLanguage language)
@@ -63,13 +57,19 @@ QString SideName(TLanguage language)
 TLessonEditorHooks ProgramEditorHooks()
 {
     TLessonEditorHooks hooks;
-    hooks.BufferPath = ProgramFile("Buffer.WAV");
+    hooks.BufferPath = ShippedFile("Buffer.WAV");
+    // One engine for every editor: the library's state is global, and it is
+    // used from this thread alone.
+    static TEspeakEngine engine;
+    hooks.Voice = &engine;
+    hooks.Import = ImportLessonFile;
+    hooks.NewLessonFolder = UserLessonsFolder();
     return hooks;
 }
 
 int RunEditorAlone(const std::string& path)
 {
-    const TTimeCalculator norms(ProgramFile("Time.ini"), [](const std::string& message) {
+    const TTimeCalculator norms(AdaptableFile("Time.ini"), [](const std::string& message) {
         ShowMsgBox(nullptr, QString::fromStdString(Cp1251ToUtf8(message)), false);
     });
     TLessonEditorHooks hooks = ProgramEditorHooks();
@@ -156,6 +156,7 @@ TFLessonEditor::TFLessonEditor(const TTimeCalculator* norms, TLessonEditorHooks 
     for (QAbstractButton* more : menuBar()->findChildren<QAbstractButton*>())
         more->setAccessibleName(Utf8("Другие меню"));
     resize(1100, 700);
+    ApplyAccessibleTexts(this);
     OpenLesson({});
 }
 
@@ -281,8 +282,12 @@ bool TFLessonEditor::OpenLesson(const std::string& path)
             QString::fromUtf8(LessonMagicLine.data(), qsizetype(LessonMagicLine.size())) +
             Utf8("\".");
         if (Hooks.Import) {
-            if (ShowMsgBox(this, text + Utf8(" Импортировать его как урок?"), true))
-                Hooks.Import(path);
+            if (ShowMsgBox(this, text + Utf8(" Импортировать его как урок?"), true)) {
+                const std::string lesson = Hooks.Import(this, path);
+                // After this opening has failed and its caller has moved on.
+                if (!lesson.empty())
+                    QTimer::singleShot(0, this, [this, lesson] { OpenLesson(lesson); });
+            }
         } else {
             ShowMsgBox(this,
                        text + Utf8(" Таблицу или текст можно превратить в урок командой "
@@ -533,7 +538,7 @@ void TFLessonEditor::RecordingAction(TRecordingAction action, TLanguage language
     case TRecordingAction::Synthesize: {
         if (Hooks.Voice == nullptr)
             return;
-        const TRenderedSentence speech = Hooks.Voice->Render(ToCp1251Replacing(text), language);
+        const TSpeech speech = Hooks.Voice->Render(ToCp1251Replacing(text), language);
         if (!speech.Ok) {
             Fail(Utf8("Синтез не удался: ") + QString::fromStdString(Cp1251ToUtf8(speech.Error)));
             return;

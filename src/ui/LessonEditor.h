@@ -14,7 +14,7 @@
 
 #include "editor/EditorFile.h"
 #include "editor/LessonEditor.h"
-#include "editor/SentenceVoice.h"
+#include "speech/SpeechEngine.h"
 
 class QAction;
 class QCheckBox;
@@ -34,10 +34,11 @@ struct TLessonEditorHooks
     std::function<void(const std::string& path)> Saved;
     // "Проверить в тренажёре", after the save.
     std::function<void(const std::string& path)> TryInTrainer;
-    // A file that is not a lesson: offered to the importer when set.
-    std::function<void(const std::string& path)> Import;
+    // A file that is not a lesson: offered to the importer when set, which
+    // returns the lesson it made (empty when none); the editor then opens it.
+    std::function<std::string(QWidget* parent, const std::string& path)> Import;
     // The synthesizer; without one the synthesize actions are disabled.
-    ISentenceVoice* Voice = nullptr;
+    ISpeechEngine* Voice = nullptr;
     // Buffer.WAV, whose header fixes the recording format.
     std::string BufferPath;
     // Where the save dialog of a new lesson starts (ends in "/"; empty: the
@@ -45,7 +46,9 @@ struct TLessonEditorHooks
     std::string NewLessonFolder;
 };
 
-// The hooks every editor shares: the recording format of the program's Buffer.WAV.
+// The hooks every editor shares: the recording format of the program's
+// Buffer.WAV, the synthesizer, the importer, and the user's lessons folder for
+// a new lesson.
 TLessonEditorHooks ProgramEditorHooks();
 
 // `korvan --edit [LESSON]`: the editor alone, without the trainer's window

@@ -219,8 +219,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
         this, FLesson, Recent,
         TLessonMenuHandlers{[this](const std::string& path) { OpenLessonOrConvert(path); },
                             [this] { DerivedSave->SaveRestOrWithMistakes(FLesson, PupilName); },
-                            [this] { AImportLessonExecute(); },
-                            [this] { EditLesson({}); },
+                            [this] { AImportLessonExecute(); }, [this] { EditLesson({}); },
                             [this](const std::string& path) { EditLesson(path); }});
     LessonMenu->UseLessonCreateMenu(
         [this](QMenu* pmLesson) { return Authoring->AddLessonCreateMenu(pmLesson); });
@@ -794,7 +793,6 @@ void TFMain::EditLesson(const std::string& path)
         TLessonEditorHooks hooks = ProgramEditorHooks();
         hooks.Saved = [this](const std::string& saved) { LessonEdited(saved); };
         hooks.TryInTrainer = [this](const std::string& saved) { TryLesson(saved); };
-        hooks.NewLessonFolder = Recent.OpenFolder();
         LessonEditor = std::make_unique<TFLessonEditor>(Calculator.get(), std::move(hooks));
     }
     if (LessonEditor->isVisible() && !LessonEditor->ConfirmDiscard())

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "Accessibility.h"
 #include "Recorder.h"
 #include "UiHelpers.h"
 #include "drill/AnswerAudio.h"
@@ -87,6 +88,7 @@ TRecordDialog::TRecordDialog(const std::string& bufferPath, const QString& sente
         UpdateButtons();
     });
     UpdateButtons();
+    ApplyAccessibleTexts(this);
 }
 
 TRecordDialog::~TRecordDialog() = default;

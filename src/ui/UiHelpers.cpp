@@ -1,6 +1,7 @@
 #include "UiHelpers.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStackedWidget>
@@ -69,6 +70,16 @@ void FocusControl(QWidget* control)
         }
     }
     control->setFocus(Qt::OtherFocusReason);
+}
+
+QString PathText(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string PathOf(const QString& text)
+{
+    return QFile::encodeName(text).toStdString();
 }
 
 } // namespace korvan

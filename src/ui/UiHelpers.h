@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 class QAbstractButton;
 class QMenu;
 class QWidget;
@@ -23,6 +25,10 @@ QStringList TakeShownMessages();
 
 // Opens the menu with its top-left corner at the bottom-left corner of the button.
 void PopupUnderButton(QAbstractButton* button, QMenu* menu);
+
+// A path (the file system's bytes) as the user reads it, and back.
+QString PathText(const std::string& path);
+std::string PathOf(const QString& text);
 
 // Makes the tab page holding the control current (if any), then focuses it.
 void FocusControl(QWidget* control);

@@ -48,10 +48,10 @@ const std::string Lesson1251 =
              "5\r\n\r\nэто дом\r\nthis is a house\r\n9\r\n\r\nкот\r\ncat\r\n");
 
 // Says every sentence as two samples of silence.
-class TFakeVoice : public ISentenceVoice
+class TFakeVoice : public ISpeechEngine
 {
 public:
-    TRenderedSentence Render(const std::string& text, TLanguage) override
+    TSpeech Render(const std::string& text, TLanguage) override
     {
         Texts.push_back(text);
         return {true, {}, 16000, std::string(4, '\0')};
@@ -78,7 +78,10 @@ private:
         TLessonEditorHooks hooks;
         hooks.Saved = [this](const std::string& p) { Saved.push_back(p); };
         hooks.TryInTrainer = [this](const std::string& p) { Tried.push_back(p); };
-        hooks.Import = [this](const std::string& p) { Imported.push_back(p); };
+        hooks.Import = [this](QWidget*, const std::string& p) {
+            Imported.push_back(p);
+            return std::string();
+        };
         hooks.Voice = &Voice;
         hooks.BufferPath = BufferPath;
         auto editor = std::make_unique<TFLessonEditor>(Norms.get(), std::move(hooks));
