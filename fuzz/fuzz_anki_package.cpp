@@ -6,21 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "FuzzCheck.h"
 #include "FuzzTempFile.h"
 #include "import/AnkiPackage.h"
 #include "util/Errors.h"
 
-namespace {
-
-void Check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
+using korvan::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -10,17 +10,12 @@
 #include <unistd.h>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "util/IniFile.h"
 
-namespace {
+using korvan::fuzz::Check;
 
-void Check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "check failed: %s\n", what);
-        std::abort();
-    }
-}
+namespace {
 
 void WriteRaw(const std::string& path, std::string_view bytes)
 {

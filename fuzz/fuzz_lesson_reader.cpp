@@ -6,18 +6,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "FuzzCheck.h"
 #include "FuzzTempFile.h"
 #include "lesson/Lesson.h"
 
-namespace {
+using korvan::fuzz::Check;
 
-void Check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "round trip broken: %s\n", what);
-        std::abort();
-    }
-}
+namespace {
 
 bool SameQuestion(const korvan::TQuestion& a, const korvan::TQuestion& b)
 {

@@ -7,20 +7,15 @@
 #include <cstdlib>
 #include <string>
 
+#include "FuzzCheck.h"
 #include "FuzzTempFile.h"
 #include "report/CsvReport.h"
 #include "report/HtmlReport.h"
 #include "report/LogReader.h"
 
-namespace {
+using korvan::fuzz::Check;
 
-void Check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "report broken: %s\n", what);
-        std::abort();
-    }
-}
+namespace {
 
 std::size_t Count(const std::string& text, const std::string& part)
 {

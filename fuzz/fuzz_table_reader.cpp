@@ -7,21 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "FuzzCheck.h"
 #include "FuzzTempFile.h"
 #include "import/ImportBuild.h"
 #include "import/TableReader.h"
 
-namespace {
-
-void Check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "table import broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
+using korvan::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

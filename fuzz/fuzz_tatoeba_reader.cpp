@@ -7,17 +7,12 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "import/TatoebaReader.h"
 
-namespace {
+using korvan::fuzz::Check;
 
-void Check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "Tatoeba reader broken: %s\n", what);
-        std::abort();
-    }
-}
+namespace {
 
 void CheckPairs(const korvan::TImportCollection& c)
 {

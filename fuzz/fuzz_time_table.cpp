@@ -8,19 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "FuzzTempFile.h"
 #include "timing/TimeCalculator.h"
 #include "util/Text.h"
 
-namespace {
+using korvan::fuzz::Check;
 
-void Check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
+namespace {
 
 // Words by the definition: maximal runs of characters from `chars`.
 int PlainWordCount(std::string_view chars, std::string_view text)

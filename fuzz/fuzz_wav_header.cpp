@@ -10,20 +10,11 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "drill/AnswerAudio.h"
 #include "util/WavFile.h"
 
-namespace {
-
-void Check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
+using korvan::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -93,7 +93,7 @@ inline std::string JsonString(const std::string& text)
 }
 
 // The collection as the bytes of an SQLite file.
-inline std::string BuildCollection(const TDeckSpec& spec)
+inline std::string BuildCollection(const TDeckSpec& deck)
 {
     sqlite3* db = nullptr;
     sqlite3_open(":memory:", &db);
@@ -109,11 +109,11 @@ inline std::string BuildCollection(const TDeckSpec& spec)
              "factor integer, reps integer, lapses integer, left integer, odue integer, "
              "odid integer, flags integer, data text);"
              "CREATE INDEX ix_cards_nid ON cards (nid);");
-    const int version = spec.Version != 0 ? spec.Version : spec.Schema;
+    const int version = deck.Version != 0 ? deck.Version : deck.Schema;
     std::string models = "{}", decks = "{}";
-    if (spec.Schema == 11) {
+    if (deck.Schema == 11) {
         models = "{";
-        for (const auto& type : spec.Types) {
+        for (const auto& type : deck.Types) {
             models += (models.size() > 1 ? ",\"" : "\"") + std::to_string(type.Id) +
                       "\":{\"id\":" + std::to_string(type.Id) +
                       ",\"name\":" + JsonString(type.Name) +
@@ -126,7 +126,7 @@ inline std::string BuildCollection(const TDeckSpec& spec)
         }
         models += "}";
         decks = "{";
-        for (const auto& [id, name] : spec.Decks)
+        for (const auto& [id, name] : deck.Decks)
             decks += (decks.size() > 1 ? ",\"" : "\"") + std::to_string(id) +
                      "\":{\"id\":" + std::to_string(id) + ",\"name\":" + JsonString(name) + "}";
         decks += "}";
@@ -140,7 +140,7 @@ inline std::string BuildCollection(const TDeckSpec& spec)
                  "CREATE TABLE decks (id integer PRIMARY KEY NOT NULL, name text NOT NULL "
                  "COLLATE unicase, mtime_secs integer, usn integer, common blob, kind blob);"
                  "CREATE UNIQUE INDEX idx_decks_name ON decks (name);");
-        for (const auto& type : spec.Types) {
+        for (const auto& type : deck.Types) {
             korvan::anki::NotetypeConfig config;
             config.set_kind(type.Cloze ? 1 : 0);
             ExecWith(db,
@@ -155,7 +155,7 @@ inline std::string BuildCollection(const TDeckSpec& spec)
                              .c_str(),
                          {type.Fields[i]});
         }
-        for (auto [id, name] : spec.Decks) {
+        for (auto [id, name] : deck.Decks) {
             for (std::size_t at = name.find("::"); at != std::string::npos; at = name.find("::"))
                 name.replace(at, 2, "\x1f");
             ExecWith(db,
@@ -172,7 +172,7 @@ inline std::string BuildCollection(const TDeckSpec& spec)
              {models, decks});
     Exec(db, "BEGIN");
     std::int64_t id = 1000;
-    for (const auto& note : spec.Notes) {
+    for (const auto& note : deck.Notes) {
         std::string flds;
         for (std::size_t i = 0; i < note.Fields.size(); ++i)
             flds += (i > 0 ? "\x1f" : "") + note.Fields[i];
