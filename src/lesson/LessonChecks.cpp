@@ -82,10 +82,14 @@ void TRecordingFolder::Rescan()
         ByUpperName[Upper(name)].push_back(FFolder + name);
     }
     // The exact spelling first, as the trainer tries it first.
-    for (auto& [upper, paths] : ByUpperName)
-        std::stable_partition(paths.begin(), paths.end(), [&, this](const std::string& path) {
-            return path.compare(FFolder.size(), std::string::npos, upper) == 0;
-        });
+    for (auto& entry : ByUpperName) {
+        // A named reference: clang 14 cannot capture a structured binding.
+        const std::string& upper = entry.first;
+        std::stable_partition(
+            entry.second.begin(), entry.second.end(), [&, this](const std::string& path) {
+                return path.compare(FFolder.size(), std::string::npos, upper) == 0;
+            });
+    }
 }
 
 bool TRecordingFolder::Has(std::int32_t number, TLanguage language) const
