@@ -28,30 +28,11 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+. "$here/checks.sh"
 
 prog=$work/korvan
-mkdir -p "$prog/lessons"
-cp "$program_dir/korvan" "$program_dir/Modes.ini" "$prog/"
-cp -r "$program_dir/fonts" "$prog/"
-to1251() { iconv -f UTF-8 -t CP1251 | sed 's/$/\r/'; }
-to1251 >"$prog/lessons/e2e.sl2" <<'LESSON'
-Korvan Lesson File Format, Version 2
-<header>
-Title=Проверка
-<body>
-1
-Приветствие
-Доброе утро!
-Good morning!
-2
-Вопрос
-Как дела?
-How are you?
-3
-Прощание
-До свидания!
-Goodbye!
-LESSON
+program_folder "$program_dir" "$prog" Modes.ini
+write_drill_lesson "$prog/lessons/e2e.sl2"
 # A norm of 2 seconds for any sentence, 2.5 times that: 4 seconds to think
 # once the sentence is shown. In file order, a mistake never comes back.
 for _ in $(seq 10); do printf '2\r\n'; done >"$prog/Time.ini"

@@ -12,10 +12,12 @@
 #include <string>
 
 #include "DerivedLessonSave.h"
+#include "ImportDialog.h"
 #include "LessonEditor.h"
 #include "LessonTableModel.h"
 #include "UiHelpers.h"
 #include "timing/TimeCalculator.h"
+#include "util/Paths.h"
 #include "util/Text.h"
 #include "util/WavFile.h"
 
@@ -297,6 +299,56 @@ private slots:
         QVERIFY(editor->Save());
         QVERIFY(!editor->isWindowModified());
         QVERIFY(editor->windowTitle().contains(U("новый.sl2")));
+    }
+
+    // A lesson written in UTF-8 is saved in 1251, and the author is told so
+    // at the first save only.
+    void utf8LessonSavedAs1251()
+    {
+        const QString path = Folder->filePath(QStringLiteral("u.sl2"));
+        WriteAll(path, "Korvan Lesson File Format, Version 2\r\n<header>\r\nTitle=Тест\r\n"
+                       "<body>\r\n1\r\n\r\nпривет\r\nhi\r\n");
+        auto editor = MakeEditor(path);
+        Trigger(*editor, "AInsertRow");
+        SetNextAnswer(true);
+        QVERIFY(editor->Save());
+        QVERIFY(TakeShownMessages().value(0).contains(U("Windows-1251")));
+        QVERIFY(ReadAll(path).find(ToCp1251("Title=Тест\r\n<body>\r\n1\r\n\r\nпривет")) !=
+                std::string::npos);
+        Trigger(*editor, "AInsertRow");
+        QVERIFY(editor->Save());
+        QVERIFY(TakeShownMessages().isEmpty());
+    }
+
+    // The program's own hooks: a table opened in the editor is imported on
+    // yes and the lesson made of it is opened; the voice synthesizes its
+    // sentence beside it.
+    void programHooksImportAndSynthesize()
+    {
+        struct TRestore
+        {
+            TFileLocations Before = FileLocations();
+            ~TRestore() { SetFileLocations(Before); }
+        } const restore;
+        const std::string folder = QFile::encodeName(Folder->path()).toStdString() + "/";
+        SetFileLocations({false, folder, folder});
+        const QString table = Folder->filePath(QStringLiteral("words.csv"));
+        WriteAll(table, "English,Russian\nGood morning.,Доброе утро.\nCat.,Кот.\n");
+        TFLessonEditor editor(Norms.get(), ProgramEditorHooks());
+        SetNextAnswer(true);
+        SetNextImportAnswer([](TFImportLesson& dialog) {
+            dialog.ETitle->setText(U("Слова"));
+            return true;
+        });
+        QVERIFY(!editor.OpenLesson(table.toStdString()));
+        const std::string lesson = UserLessonsFolder() + "Слова.sl2";
+        QTRY_COMPARE(editor.Path(), lesson);
+        QCOMPARE(Cell(editor, 1, TLessonTableModel::ColRussian), U("Кот."));
+
+        Trigger(editor, "ASynthesizeRu");
+        const TWavParse spoken = ReadWavFile(UserLessonsFolder() + "001R.WAV");
+        QVERIFY2(spoken.Ok && spoken.Info.DurationMs() > 250, spoken.Error.c_str());
+        QVERIFY(editor.Editor().Document.Header().HasRuAudio);
     }
 
     // Attach, synthesize and remove a recording; the audio flags follow.
