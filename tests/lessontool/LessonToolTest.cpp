@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "TestFiles.h"
+#include "ToolRun.h"
 #include "lesson/Lesson.h"
 #include "lesson/LessonChecks.h"
 #include "lessontool/LessonCheck.h"
@@ -13,21 +14,15 @@
 namespace korvan {
 namespace {
 
+using test::TRun;
 using test::TTempDir;
-
-struct TRun
-{
-    int Code;
-    std::string Out;
-    std::string Err;
-};
 
 TRun RunTool(const std::vector<std::string>& args,
              const std::string& programFolder = "/nonexistent/")
 {
-    std::ostringstream out, err;
-    const int code = RunLessonTool(args, programFolder, out, err);
-    return {code, out.str(), err.str()};
+    return test::Capture([&](std::ostream& out, std::ostream& err) {
+        return RunLessonTool(args, programFolder, out, err);
+    });
 }
 
 // A lesson written in UTF-8 here and stored as the 1251 bytes the trainer reads.

@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 
 #include "TestFiles.h"
+#include "ToolRun.h"
 #include "lesson/Lesson.h"
 #include "lessontool/LessonVoice.h"
 #include "util/Text.h"
@@ -17,20 +18,13 @@
 namespace korvan {
 namespace {
 
+using test::TRun;
 using test::TTempDir;
-
-struct TRun
-{
-    int Code;
-    std::string Out;
-    std::string Err;
-};
 
 TRun Voice(const std::vector<std::string>& args)
 {
-    std::ostringstream out, err;
-    const int code = RunVoice(args, out, err);
-    return {code, out.str(), err.str()};
+    return test::Capture(
+        [&](std::ostream& out, std::ostream& err) { return RunVoice(args, out, err); });
 }
 
 const std::string Head = "Korvan Lesson File Format, Version 2\r\n<header>\r\nTitle=T\r\n";

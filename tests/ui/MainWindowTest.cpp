@@ -82,10 +82,7 @@ private:
     // Starts the windows as the program does, with these arguments.
     void Start(std::vector<std::string> arguments = {})
     {
-        App = std::make_unique<TAppWindows>();
-        App->Show(std::move(arguments));
-        SpeedUpTimers(Main());
-        Main().activateWindow();
+        App = StartWindows(std::move(arguments));
         QVERIFY(QTest::qWaitForWindowActive(&Main()));
     }
 

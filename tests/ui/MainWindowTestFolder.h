@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "App.h"
+#include "MainWindow.h"
 #include "util/ProgramFolder.h"
 #include "util/Text.h"
 
@@ -187,6 +189,18 @@ inline void SpeedUpTimers(QWidget& window)
 {
     for (const char* name : {"Timer_M1AndM2", "Timer_M3Pause"})
         window.findChild<QTimer*>(QString::fromLatin1(name))->setInterval(5);
+}
+
+// The windows started as the program starts them, with these arguments, the
+// question timers at test speed and the main window asked to be active (the
+// caller waits for it).
+inline std::unique_ptr<TAppWindows> StartWindows(std::vector<std::string> arguments)
+{
+    auto app = std::make_unique<TAppWindows>();
+    app->Show(std::move(arguments));
+    SpeedUpTimers(app->Main());
+    app->Main().activateWindow();
+    return app;
 }
 
 inline QString Utf8(const char* text)

@@ -142,10 +142,7 @@ private:
 
     void Start(std::vector<std::string> arguments = {})
     {
-        App = std::make_unique<TAppWindows>();
-        App->Show(std::move(arguments));
-        SpeedUpTimers(Main());
-        Main().activateWindow();
+        App = StartWindows(std::move(arguments));
         QVERIFY(QTest::qWaitForWindowActive(&Main()));
     }
 
