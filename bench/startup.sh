@@ -19,7 +19,10 @@ build=$(cd "$1" && pwd)
 runs=${2:-11}
 if [ -z "${KORVAN_BENCH_INSIDE:-}" ]; then
     export KORVAN_BENCH_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build" "$runs"
+    # A desktop session has its bus; without one the first widget that asks for
+    # it (the accessibility bridge) would start dbus-launch, which a bare window
+    # never does.
+    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash "$0" "$build" "$runs"
 fi
 
 work=$(mktemp -d)
@@ -27,7 +30,7 @@ trap 'rm -rf "$work"' EXIT
 prog=$work/korvan
 mkdir -p "$prog"
 cp -r "$build/korvan/korvan" "$build/korvan/Time.ini" "$build/korvan/Modes.ini" \
-    "$build/korvan/"*.WAV "$build/korvan/fonts" "$build/korvan/lessons" "$prog/"
+    "$build/korvan/"*.WAV "$build/korvan/fonts" "$build/korvan/lessons" "$build/korvan/lib" "$prog/"
 export XDG_RUNTIME_DIR=$work/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 

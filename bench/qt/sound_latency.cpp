@@ -26,8 +26,8 @@
 #include <memory>
 
 #include "PrivateSoundServer.h"
+#include "SoundModule.h"
 #include "SoundService.h"
-#include "speech/EspeakEngine.h"
 #include "util/Mp3File.h"
 #include "util/Text.h"
 
@@ -128,7 +128,8 @@ int main(int argc, char* argv[])
     const TWavParse wav = ReadWavFile((folder + "001R.WAV").toStdString(), &wavBytes);
     const std::string wavPcm = wavBytes.substr(wav.Info.DataOffset, wav.Info.DataBytes);
     const TDecodedSound mp3 = DecodeMp3File((folder + "002R.MP3").toStdString());
-    const TSpeech spoken = TEspeakEngine().Render(lesson.Questions[2].RText, TLanguage::Russian);
+    const TSpeech spoken =
+        SoundDevices().Speech().Render(lesson.Questions[2].RText, TLanguage::Russian);
     const double wavLead = LeadMs(wavPcm, wav.Info.Format.SampleRate, 1);
 
     QElapsedTimer clock;

@@ -71,13 +71,14 @@ namespace {
 // After the application object: formats, names, the program folder, fonts.
 // `displayName` is the taskbar text; window manager titles carry it after the
 // caption.
-void SetUpApplication(const char* displayName)
+void SetUpApplication(const char* displayName, TFontconfigStart& fonts)
 {
     UseFixedFormats();
     QApplication::setApplicationName(QStringLiteral("korvan"));
     // The taskbar text; window manager titles carry it after the caption.
     QApplication::setApplicationDisplayName(QString::fromUtf8(displayName));
     InitFileLocations();
+    fonts.Wait();
     InstallFontSubstitutes();
     LoadPhoneticFont(QString::fromStdString(FileLocations().Shipped));
 }
@@ -87,8 +88,9 @@ void SetUpApplication(const char* displayName)
 int RunKorvan(int argc, char* argv[], const TAfterShow& afterShow)
 {
     if (argc >= 2 && std::string(argv[1]) == "--edit") {
+        TFontconfigStart fonts;
         QApplication app(argc, argv);
-        SetUpApplication("Korvan: редактор уроков");
+        SetUpApplication("Korvan: редактор уроков", fonts);
         return RunEditorAlone(argc >= 3 ? argv[2] : std::string());
     }
     // Before the application object: a second copy leaves without ever
@@ -96,9 +98,10 @@ int RunKorvan(int argc, char* argv[], const TAfterShow& afterShow)
     TSingleInstance marker;
     if (!marker.TryAcquire())
         return 0;
+    TFontconfigStart fonts;
 
     QApplication app(argc, argv);
-    SetUpApplication("Korvan: Программа обучения английскому языку");
+    SetUpApplication("Korvan: Программа обучения английскому языку", fonts);
 
     std::unique_ptr<TAppWindows> windows;
     try {

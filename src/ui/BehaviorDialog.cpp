@@ -20,6 +20,7 @@
 
 #include "Accessibility.h"
 #include "Cp1251.h"
+#include "DrawnIcon.h"
 #include "Fonts.h"
 #include "UiHelpers.h"
 #include "settings/BehaviorControls.h"
@@ -78,57 +79,53 @@ enum class TIconKind
 QIcon MakeIcon(TIconKind kind, const QString& tag = {})
 {
     const int width = kind == TIconKind::Direction ? 46 : 36;
-    QPixmap pixmap(width, 26);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink(40, 60, 110);
-    p.setPen(QPen(ink, 1.5));
-    switch (kind) {
-    case TIconKind::Text:
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(2.5, 2.5, 15, 21));
-        for (int y = 7; y <= 19; y += 4)
-            p.drawLine(QPointF(5, y), QPointF(15, y));
-        break;
-    case TIconKind::Sound: {
-        QPainterPath speaker;
-        speaker.moveTo(2, 10);
-        speaker.lineTo(6, 10);
-        speaker.lineTo(11, 5);
-        speaker.lineTo(11, 21);
-        speaker.lineTo(6, 16);
-        speaker.lineTo(2, 16);
-        speaker.closeSubpath();
-        p.setBrush(ink);
-        p.drawPath(speaker);
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(9, 8, 6, 10), -60 * 16, 120 * 16);
-        p.drawArc(QRectF(9, 5, 10, 16), -60 * 16, 120 * 16);
-        break;
-    }
-    case TIconKind::Direction:
-        break;
-    case TIconKind::Save:
-        p.setBrush(QColor(90, 120, 190));
-        p.drawRoundedRect(QRectF(8.5, 3.5, 19, 19), 2, 2);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(12.5, 3.5, 11, 7));
-        p.drawRect(QRectF(11.5, 14.5, 13, 8));
-        break;
-    }
-    if (!tag.isEmpty()) {
-        QFont small(QStringLiteral("Tahoma"));
-        small.setPixelSize(kind == TIconKind::Direction ? 11 : 10);
-        small.setBold(true);
-        p.setFont(small);
-        p.setPen(QColor(170, 30, 30));
-        const QRect place =
-            kind == TIconKind::Direction ? QRect(0, 0, width, 26) : QRect(18, 8, 18, 16);
-        p.drawText(place, Qt::AlignCenter, tag);
-    }
-    p.end();
-    return QIcon(pixmap);
+    return DrawnIcon({width, 26}, [kind, tag, width](QPainter& p) {
+        const QColor ink(40, 60, 110);
+        p.setPen(QPen(ink, 1.5));
+        switch (kind) {
+        case TIconKind::Text:
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(2.5, 2.5, 15, 21));
+            for (int y = 7; y <= 19; y += 4)
+                p.drawLine(QPointF(5, y), QPointF(15, y));
+            break;
+        case TIconKind::Sound: {
+            QPainterPath speaker;
+            speaker.moveTo(2, 10);
+            speaker.lineTo(6, 10);
+            speaker.lineTo(11, 5);
+            speaker.lineTo(11, 21);
+            speaker.lineTo(6, 16);
+            speaker.lineTo(2, 16);
+            speaker.closeSubpath();
+            p.setBrush(ink);
+            p.drawPath(speaker);
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(9, 8, 6, 10), -60 * 16, 120 * 16);
+            p.drawArc(QRectF(9, 5, 10, 16), -60 * 16, 120 * 16);
+            break;
+        }
+        case TIconKind::Direction:
+            break;
+        case TIconKind::Save:
+            p.setBrush(QColor(90, 120, 190));
+            p.drawRoundedRect(QRectF(8.5, 3.5, 19, 19), 2, 2);
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(12.5, 3.5, 11, 7));
+            p.drawRect(QRectF(11.5, 14.5, 13, 8));
+            break;
+        }
+        if (!tag.isEmpty()) {
+            QFont small(QStringLiteral("Tahoma"));
+            small.setPixelSize(kind == TIconKind::Direction ? 11 : 10);
+            small.setBold(true);
+            p.setFont(small);
+            p.setPen(QColor(170, 30, 30));
+            const QRect place =
+                kind == TIconKind::Direction ? QRect(0, 0, width, 26) : QRect(18, 8, 18, 16);
+            p.drawText(place, Qt::AlignCenter, tag);
+        }
+    });
 }
 
 QToolButton* ToggleButton(QWidget* parent, const char* name, const char* hint, const QIcon& icon,

@@ -3,12 +3,23 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
 
 #include "Cp1251.h"
 #include "settings/SkinCfg.h"
 
 namespace korvan {
+
+// The library is thread-safe; Qt's own first call then finds it started.
+TFontconfigStart::TFontconfigStart() : Thread([] { FcInit(); }) {}
+
+void TFontconfigStart::Wait()
+{
+    if (Thread.joinable())
+        Thread.join();
+}
 
 void InstallFontSubstitutes()
 {

@@ -6,9 +6,28 @@
 #include <QFont>
 #include <QString>
 
+#include <thread>
+
 namespace korvan {
 
 struct TSkinCfg;
+
+// Fontconfig reads its configuration and caches at its first use, the longest
+// single step before the first paint. Made before the application object, this
+// starts it on a thread of its own while the application connects to the
+// display; Wait before the first font is used.
+class TFontconfigStart
+{
+public:
+    TFontconfigStart();
+    ~TFontconfigStart() { Wait(); }
+    TFontconfigStart(const TFontconfigStart&) = delete;
+    TFontconfigStart& operator=(const TFontconfigStart&) = delete;
+    void Wait();
+
+private:
+    std::thread Thread;
+};
 
 // The transcription pane's face, from fonts/PhoneticTM.ttf.
 inline const QString PhoneticFamily = QStringLiteral("PhoneticTM");

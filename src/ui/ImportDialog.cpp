@@ -22,7 +22,7 @@
 #include "Cp1251.h"
 #include "DerivedLessonSave.h"
 #include "UiHelpers.h"
-#include "import/ImportSource.h"
+#include "import/ImportModule.h"
 #include "import/ImportWrite.h"
 #include "import/SourceText.h"
 #include "import/Utf8Lesson.h"
@@ -313,7 +313,7 @@ std::string ImportLessonFile(QWidget* parent, const std::string& source)
                                       [&](const std::string& path) { converted = path; });
             return converted;
         }
-        const TImportCollection collection = ReadImportSource(source);
+        const TImportCollection collection = ReadImportSourceThroughModule(source);
         TFImportLesson preview(parent, collection);
         std::function<bool(TFImportLesson&)> answer = std::move(NextAnswer());
         NextAnswer() = nullptr;

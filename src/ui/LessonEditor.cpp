@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QAudioOutput>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
@@ -14,13 +13,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMediaPlayer>
 #include <QMenuBar>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -30,9 +27,8 @@
 #include "ImportDialog.h"
 #include "LessonTableModel.h"
 #include "RecordDialog.h"
-#include "Recorder.h"
+#include "SoundModule.h"
 #include "UiHelpers.h"
-#include "speech/EspeakEngine.h"
 #include "timing/TimeCalculator.h"
 #include "util/Errors.h"
 #include "util/Paths.h"
@@ -59,8 +55,8 @@ TLessonEditorHooks ProgramEditorHooks()
     TLessonEditorHooks hooks;
     hooks.BufferPath = ShippedFile("Buffer.WAV");
     // One engine for every editor: the library's state is global, and it is
-    // used from this thread alone.
-    static TEspeakEngine engine;
+    // used from this thread alone. The sound module loads at the first use.
+    static TDeferredSpeech engine;
     hooks.Voice = &engine;
     hooks.Import = ImportLessonFile;
     hooks.NewLessonFolder = UserLessonsFolder();
@@ -563,13 +559,13 @@ void TFLessonEditor::RecordingAction(TRecordingAction action, TLanguage language
             statusBar()->showMessage(Utf8("У этого вопроса нет записи."));
             return;
         }
-        if (Player == nullptr) {
-            Player = new QMediaPlayer(this);
-            PlayerOutput = new QAudioOutput(this);
-            Player->setAudioOutput(PlayerOutput);
-        }
-        Player->setSource(QUrl::fromLocalFile(PathText(*path)));
-        Player->play();
+        if (!Player)
+            Player =
+                SoundDevices().MakePlayer([](std::uint64_t, TPlayFailure, const std::string&) {});
+        const TPlayStart start = Player->Play(*path, ++PlayCount);
+        if (start.Failure != TPlayFailure::None)
+            Fail(Utf8("Запись не воспроизводится: ") +
+                 QString::fromStdString(Cp1251ToUtf8(start.Error)));
         return;
     }
     case TRecordingAction::Remove: {
@@ -619,8 +615,8 @@ void TFLessonEditor::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (Player != nullptr)
-        Player->stop();
+    if (Player)
+        Player->Close();
     event->accept();
 }
 

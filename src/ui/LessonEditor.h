@@ -14,14 +14,13 @@
 
 #include "editor/EditorFile.h"
 #include "editor/LessonEditor.h"
+#include "sound/SoundDevices.h"
 #include "speech/SpeechEngine.h"
 
 class QAction;
 class QCheckBox;
 class QLineEdit;
 class QTableView;
-class QMediaPlayer;
-class QAudioOutput;
 
 namespace korvan {
 
@@ -132,8 +131,8 @@ private:
     QTableView* TVQuestions = nullptr;
     QAction* AUndo = nullptr;
     QAction* ARedo = nullptr;
-    QMediaPlayer* Player = nullptr;
-    QAudioOutput* PlayerOutput = nullptr;
+    std::unique_ptr<IWarmPlayer> Player; // made at the first playback
+    std::uint64_t PlayCount = 0;
 };
 
 } // namespace korvan

@@ -22,6 +22,7 @@
 #include "BehaviorDialog.h"
 #include "Cp1251.h"
 #include "DerivedLessonSave.h"
+#include "DrawnIcon.h"
 #include "ImportDialog.h"
 #include "InputModeDialog.h"
 #include "LessonEditor.h"
@@ -275,11 +276,11 @@ void TFMain::CreateControls()
     auto bottom = [this](QWidget* w) { Anchors.push_back({w, w->geometry(), true}); };
 
     BLesson = MakeButton(this, "BLesson", "Урок", {424, 16, 137, 25});
-    BLesson->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    BLesson->setIcon(LessonIcon());
     BCustomize = MakeButton(this, "BCustomize", "Настройка", {424, 48, 137, 25});
-    BCustomize->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    BCustomize->setIcon(SettingsIcon());
     BHelp = MakeButton(this, "BHelp", "Помощь", {424, 80, 137, 25});
-    BHelp->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    BHelp->setIcon(HelpIcon());
     for (QPushButton* b : {BLesson, BCustomize, BHelp})
         top(b);
 

@@ -188,6 +188,9 @@ int TPaneView::TextHeight(TPane pane, const std::vector<std::string>& texts, int
     // Laid out as the pane lays out its own document, at the width its
     // viewport has without a scroll bar.
     const QTextEdit* edit = Pane(pane);
+    if (LastMeasured && LastMeasured->Pane == pane && LastMeasured->Width == width &&
+        LastMeasured->Font == edit->font() && LastMeasured->Texts == texts)
+        return LastMeasured->Height;
     const int frame = 2 * edit->frameWidth();
     QTextDocument document;
     document.setDefaultFont(edit->font());
@@ -198,7 +201,8 @@ int TPaneView::TextHeight(TPane pane, const std::vector<std::string>& texts, int
         document.setPlainText(PlainText(text));
         tallest = std::max(tallest, document.size().height());
     }
-    return qCeil(tallest) + frame;
+    LastMeasured = TMeasured{pane, edit->font(), texts, width, qCeil(tallest) + frame};
+    return LastMeasured->Height;
 }
 
 TPaneRect TPaneView::FrameRect() const

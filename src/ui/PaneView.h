@@ -4,7 +4,10 @@
 // plain text only (a lesson's text is never taken for markup), centred, every
 // text replaced whole and scrolled to the top.
 
+#include <QFont>
+
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +51,18 @@ private:
 
     QFrame* SAroundMemos;
     std::array<QTextEdit*, 7> Panes{}; // indexed by TPane
+
+    // The last TextHeight: a layout asks again with the same texts and width
+    // (the window is laid out more than once while it is being shown).
+    struct TMeasured
+    {
+        TPane Pane;
+        QFont Font;
+        std::vector<std::string> Texts;
+        int Width = -1;
+        int Height = 0;
+    };
+    mutable std::optional<TMeasured> LastMeasured;
 };
 
 } // namespace korvan

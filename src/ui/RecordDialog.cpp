@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 #include "Accessibility.h"
-#include "Recorder.h"
+#include "SoundModule.h"
 #include "UiHelpers.h"
 #include "drill/AnswerAudio.h"
 
@@ -30,7 +30,7 @@ constexpr std::uint32_t LevelWindowMs = 100;
 TRecordDialog::TRecordDialog(const std::string& bufferPath, const QString& sentence,
                              QWidget* parent)
     : QDialog(parent), BufferPath(bufferPath),
-      FRecorder(std::make_unique<TQtAnswerRecorder>([this] { UpdateButtons(); }))
+      FRecorder(SoundDevices().MakeRecorder([this] { UpdateButtons(); }))
 {
     setObjectName(QStringLiteral("TRecordDialog"));
     setWindowTitle(Utf8("Запись предложения"));

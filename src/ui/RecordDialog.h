@@ -16,7 +16,7 @@ class QPushButton;
 
 namespace korvan {
 
-class TQtAnswerRecorder;
+class IRecordingDevice;
 
 class TRecordDialog : public QDialog
 {
@@ -28,7 +28,7 @@ public:
                   QWidget* parent = nullptr);
     ~TRecordDialog() override;
 
-    TQtAnswerRecorder& Recorder() { return *FRecorder; }
+    IRecordingDevice& Recorder() { return *FRecorder; }
     // Records; false (after a message) when no microphone takes the format.
     bool StartRecording();
     void StopRecording();
@@ -38,7 +38,7 @@ private:
     void UpdateButtons();
 
     std::string BufferPath;
-    std::unique_ptr<TQtAnswerRecorder> FRecorder;
+    std::unique_ptr<IRecordingDevice> FRecorder;
     QProgressBar* PBLevel = nullptr;
     QPushButton* BRecord = nullptr;
     QPushButton* BPlay = nullptr;

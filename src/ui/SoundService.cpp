@@ -8,10 +8,8 @@
 #include <limits>
 
 #include "Cp1251.h"
-#include "Recorder.h"
-#include "SoundPlayer.h"
+#include "SoundModule.h"
 #include "UiHelpers.h"
-#include "speech/EspeakEngine.h"
 
 namespace korvan {
 
@@ -98,13 +96,12 @@ TSoundService::TSoundService(QWidget* window, const TLesson& lesson, const TSoun
         b->setCheckable(true);
     ButtonsView = std::make_unique<TButtonsView>(window, widgets);
     Messages = std::make_unique<TMessages>(window);
-    MP = std::make_unique<TQtMainPlayer>(
+    MP = std::make_unique<TDeferredPlayer>(
         [this](std::uint64_t id, TPlayFailure failure, const std::string& error) {
             Logic->PlayerEnded(id, failure, error); // MPNotify comes with it
-        },
-        this);
-    MPRec = std::make_unique<TQtAnswerRecorder>([this] { Logic->MPRecNotify(); }, this);
-    Speech = std::make_unique<TEspeakEngine>();
+        });
+    MPRec = std::make_unique<TDeferredRecorder>([this] { Logic->MPRecNotify(); });
+    Speech = std::make_unique<TDeferredSpeech>();
     Logic = std::make_unique<TSoundLogic>(
         lesson, programFolder,
         TSoundLogicPorts{*MP, *MPRec, *ButtonsView, *Messages, Clock,
@@ -135,7 +132,10 @@ bool TSoundService::eventFilter(QObject* watched, QEvent* event)
     if (!Warmed && watched == Window && event->type() == QEvent::Paint) {
         Warmed = true;
         // After the paint is on the screen; long before the first question.
-        QTimer::singleShot(0, this, [this] { MP->Warm(); });
+        QTimer::singleShot(0, this, [this] {
+            MP->Warm();
+            Speech->Prepare();
+        });
     }
     return false;
 }
@@ -146,6 +146,11 @@ TSoundService::~TSoundService()
     // The players go before the logic they report to.
     MP.reset();
     MPRec.reset();
+}
+
+IRecordingDevice& TSoundService::Recorder()
+{
+    return *MPRec;
 }
 
 void TSoundService::Connect(const TSoundHooks& hooks)

@@ -27,9 +27,10 @@ class QWidget;
 
 namespace korvan {
 
-class TEspeakEngine;
-class TQtAnswerRecorder;
-class TQtMainPlayer;
+class TDeferredPlayer;
+class TDeferredRecorder;
+class TDeferredSpeech;
+class IRecordingDevice;
 
 // The widgets the service drives, all in the main window.
 struct TSoundWidgets
@@ -71,7 +72,7 @@ public:
     void SetSpeech(bool on) override { Logic->SetSpeech(on); }
 
     TSoundLogic& SoundLogic() { return *Logic; }
-    TQtAnswerRecorder& Recorder() { return *MPRec; }
+    IRecordingDevice& Recorder();
 
 protected:
     // The window's first paint: the sound set-up that may wait starts then.
@@ -88,9 +89,9 @@ private:
     TSystemClock Clock;
     std::unique_ptr<TButtonsView> ButtonsView;
     std::unique_ptr<TMessages> Messages;
-    std::unique_ptr<TQtMainPlayer> MP;
-    std::unique_ptr<TQtAnswerRecorder> MPRec;
-    std::unique_ptr<TEspeakEngine> Speech; // one engine, used from this thread only
+    std::unique_ptr<TDeferredPlayer> MP;
+    std::unique_ptr<TDeferredRecorder> MPRec;
+    std::unique_ptr<TDeferredSpeech> Speech; // the module's one engine, used from this thread only
     std::unique_ptr<TSoundLogic> Logic;
     QTimer TTimer_Every200ms;
     bool Warmed = false;

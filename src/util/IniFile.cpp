@@ -300,7 +300,12 @@ void TIniFile::Modify(const std::function<void(TIniData&)>& change)
         throw TIoError(errorText);
     TIniData data(error == 0 ? std::string_view(text) : std::string_view());
     change(data);
-    WriteFileAtomically(Path, data.Text(), errorText);
+    // Rewriting what stands already (a lesson opened again is already the
+    // first of the recent ones) would only cost a synchronised write.
+    std::string changed = data.Text();
+    if (error == 0 && changed == text)
+        return;
+    WriteFileAtomically(Path, changed, errorText);
 }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)

@@ -28,13 +28,12 @@
 #include <vector>
 
 #include "PrivateSoundServer.h"
-#include "Recorder.h"
+#include "SoundModule.h"
 #include "SoundService.h"
 #include "UiHelpers.h"
 #include "drill/AnswerAudio.h"
 #include "drill/Drill.h"
 #include "drill/Random.h"
-#include "speech/EspeakEngine.h"
 #include "timing/TimeCalculator.h"
 #include "util/Log.h"
 #include "util/Text.h"
@@ -515,7 +514,7 @@ private slots:
         lesson.close();
 
         // The same sentence rendered here, to know how long it sounds.
-        TSpeech expected = TEspeakEngine().Render(russian, TLanguage::Russian);
+        TSpeech expected = SoundDevices().Speech().Render(russian, TLanguage::Russian);
         QVERIFY(expected.Ok);
         const QString rendered = Temp.filePath("rendered.wav");
         {

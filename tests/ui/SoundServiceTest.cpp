@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Recorder.h"
 #include "SoundService.h"
 #include "UiHelpers.h"
+#include "sound/SoundDevices.h"
 #include "util/WavFile.h"
 
 using namespace korvan;

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "Cp1251.h"
 #include "SoundFormats.h"
 #include "drill/AnswerAudio.h"
 #include "util/Mp3File.h"

@@ -15,18 +15,16 @@
 #include <functional>
 #include <memory>
 
-#include "drill/SoundLogic.h"
+#include "SoundDevices.h"
 
 class QAudioSink;
 
 namespace korvan {
 
-class TQtMainPlayer : public QObject, public IMainPlayer
+class TQtMainPlayer : public QObject, public IWarmPlayer
 {
     Q_OBJECT
 public:
-    using TEnded =
-        std::function<void(std::uint64_t id, TPlayFailure failure, const std::string& error)>;
     explicit TQtMainPlayer(TEnded ended, QObject* parent = nullptr);
     ~TQtMainPlayer() override;
 
@@ -34,9 +32,7 @@ public:
     TPlayStart PlayPcm(const TWavFormat& format, std::string pcm, std::uint64_t id) override;
     void Close() override;
     bool IsPlaying() const override { return FActiveId != 0; }
-    // Connects to the sound server and plays a moment of silence; not needed
-    // before the first sound, which then starts at once.
-    void Warm();
+    void Warm() override;
 
 private:
     TPlayStart PlayWav(const std::string& path, std::uint64_t id);

@@ -15,8 +15,7 @@
 #include <functional>
 #include <memory>
 
-#include "drill/SoundLogic.h"
-#include "util/WavFile.h"
+#include "SoundDevices.h"
 
 class QAudioSink;
 class QAudioSource;
@@ -24,7 +23,7 @@ class QIODevice;
 
 namespace korvan {
 
-class TQtAnswerRecorder : public QObject, public IAnswerRecorder
+class TQtAnswerRecorder : public QObject, public IRecordingDevice
 {
     Q_OBJECT
 public:
@@ -39,13 +38,10 @@ public:
     void StopPlayback() override;
     bool IsPlaying() const override { return FPlaying; }
 
-    // For tests: the recording in the buffer's format, and that format.
-    const std::string& Recorded() const { return FRecorded; }
-    const TWavFormat& RecordFormat() const { return FTarget; }
-    // The format the device recorded in (differs when it was converted), and
-    // what it has recorded so far in it (for a level meter).
-    const TWavFormat& CaptureFormat() const { return FCapture; }
-    const std::string& Captured() const { return FCaptured; }
+    const std::string& Recorded() const override { return FRecorded; }
+    const TWavFormat& RecordFormat() const override { return FTarget; }
+    const TWavFormat& CaptureFormat() const override { return FCapture; }
+    const std::string& Captured() const override { return FCaptured; }
 
 private:
     void TakeSamples();
