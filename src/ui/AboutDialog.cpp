@@ -100,16 +100,16 @@ QFrame* Line(QWidget* parent, const char* name, int left, int top, int width)
     return line;
 }
 
-// A heading with a line running from its end to the right margin.
-void Heading(QWidget* parent, const char* name, const char* text, int top)
+// A heading with a line running from its end to the right margin (placed at
+// the first showing, when the text is measured).
+TFAbout::TUnderline Heading(QWidget* parent, const char* name, const char* text, int top)
 {
     QLabel* label = Text(parent, name, Utf8(text), Margin, top, InnerWidth, 18);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
-    const int textWidth = label->fontMetrics().horizontalAdvance(label->text()) + 8;
-    Line(parent, (std::string(name) + "Line").c_str(), Margin + textWidth, top + 9,
-         InnerWidth - textWidth);
+    return {label, Line(parent, (std::string(name) + "Line").c_str(), Margin, top + 9, 0),
+            InnerWidth};
 }
 
 } // namespace
@@ -138,7 +138,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
     LVersion->setWordWrap(true);
     LVersion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Heading(this, "LSiteHeading", "Сайт программы", 122);
+    Underlines.push_back(Heading(this, "LSiteHeading", "Сайт программы", 122));
     Text(this, "LHomePage", Utf8("Домашняя страница :"), Margin, 146, 140, 18);
     LWeb_KorvanRoot = new TLinkLabel(QString::fromUtf8(KorvanWebPage), KorvanWebPage, this);
     LWeb_KorvanRoot->setObjectName(QStringLiteral("LWeb_KorvanRoot"));
@@ -149,8 +149,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
     QFont bold = author->font();
     bold.setBold(true);
     author->setFont(bold);
-    const int authorWidth = author->fontMetrics().horizontalAdvance(author->text()) + 8;
-    Line(this, "Bevel2", Margin + authorWidth, 195, std::min(80, InnerWidth - authorWidth));
+    Underlines.push_back({author, Line(this, "Bevel2", Margin, 195, 0), 80});
 
     Text(this, "LEmailCaption", Utf8("E-mail письмо :"), Margin, 212, 140, 18);
     LEmail_My =
@@ -162,7 +161,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
     LWeb_MyRoot->setObjectName(QStringLiteral("LWeb_MyRoot"));
     LWeb_MyRoot->setGeometry(Margin + 144, 234, InnerWidth - 144, 18);
 
-    Heading(this, "LThanksHeading", "Благодарности", 274);
+    Underlines.push_back(Heading(this, "LThanksHeading", "Благодарности", 274));
     QLabel* thanks = Text(this, "LThanks",
                           Utf8("Благодарю Марину Лаврову за идею программы\n"
                                "и за помощь в том, чтобы сделать её полезнее\n"
@@ -171,13 +170,12 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
     thanks->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Where the log and the settings are, so a teacher can find them.
-    Heading(this, "LUserFolderHeading", "Ваши файлы (журнал, настройки, уроки)", 360);
+    Underlines.push_back(
+        Heading(this, "LUserFolderHeading", "Ваши файлы (журнал, настройки, уроки)", 360));
     const std::string folder = FileLocations().User;
-    LUserFolder = new TLinkLabel(QString(), folder, this);
+    LUserFolder = new TLinkLabel(QString::fromUtf8(folder), folder, this);
     LUserFolder->setObjectName(QStringLiteral("LUserFolder"));
     LUserFolder->setGeometry(Margin, 384, InnerWidth, 18);
-    LUserFolder->setText(LUserFolder->fontMetrics().elidedText(QString::fromUtf8(folder),
-                                                               Qt::ElideMiddle, InnerWidth));
 
     // Both the default and the cancel button: Enter and Esc close the box.
     BOk = new QPushButton(Utf8("Да"), this);
@@ -186,6 +184,23 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
     BOk->setGeometry((DialogWidth - 88) / 2, DialogHeight - Margin - 28, 88, 28);
     connect(BOk, &QPushButton::clicked, this, &QDialog::accept);
     ApplyAccessibleTexts(this);
+}
+
+void TFAbout::showEvent(QShowEvent* event)
+{
+    // Measured here, not when the box is made with the main window: the fonts
+    // would be loaded before the main window could show.
+    if (!Measured) {
+        Measured = true;
+        for (const TUnderline& u : Underlines) {
+            const int textWidth = u.Label->fontMetrics().horizontalAdvance(u.Label->text()) + 8;
+            u.Line->setGeometry(Margin + textWidth, u.Line->y(), std::min(u.MaxWidth, InnerWidth - textWidth),
+                                u.Line->height());
+        }
+        LUserFolder->setText(
+            LUserFolder->fontMetrics().elidedText(LUserFolder->text(), Qt::ElideMiddle, InnerWidth));
+    }
+    QDialog::showEvent(event);
 }
 
 void TFAbout::Execute()

@@ -6,6 +6,9 @@
 
 #include <QDialog>
 
+#include <vector>
+
+class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -20,7 +23,20 @@ public:
     // Shows the box modally; "Да", Enter or Esc close it.
     void Execute();
 
+    // A text and the line that runs on from its end, at most `MaxWidth` long.
+    struct TUnderline
+    {
+        QLabel* Label;
+        QFrame* Line;
+        int MaxWidth;
+    };
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    std::vector<TUnderline> Underlines;
+    bool Measured = false;
     QLabel* LVersion = nullptr;
     QLabel* LWeb_KorvanRoot = nullptr;
     QLabel* LEmail_My = nullptr;

@@ -11,10 +11,15 @@ namespace fs = std::filesystem;
 
 std::vector<std::string> ModuleCandidates(const std::string& executable, const std::string& name)
 {
+    std::vector<std::string> candidates;
     const fs::path folder = fs::path(executable).parent_path();
-    std::vector<std::string> candidates{(folder / "lib" / name).string()};
-    if (folder.filename() == "bin")
-        candidates.push_back((folder.parent_path() / "lib" / "korvan" / name).string());
+    // Never a folder relative to the current one.
+    if (folder.is_absolute()) {
+        candidates.push_back((folder / "lib" / name).string());
+        if (folder.filename() == "bin")
+            candidates.push_back(
+                (folder.parent_path() / "lib" / "korvan" / "modules" / name).string());
+    }
     candidates.push_back(name);
     return candidates;
 }

@@ -5,7 +5,7 @@
 // with the program, so that its window shows without waiting for them.
 //
 // A module lies in the program's library folder: "lib" beside the executable
-// in a portable copy, PREFIX/lib/korvan/ for a program installed as
+// in a portable copy, PREFIX/lib/korvan/modules/ for a program installed as
 // PREFIX/bin/NAME.
 
 #include <string>
@@ -14,8 +14,9 @@
 namespace korvan {
 
 // Where module `name` is looked for, in order: the "lib" folder beside
-// `executable`, PREFIX/lib/korvan/ when `executable` is PREFIX/bin/NAME, then
-// the bare name, which the system looks up along the program's run path.
+// `executable`, PREFIX/lib/korvan/modules/ when `executable` is PREFIX/bin/NAME, then
+// the bare name, which the system looks up along the program's run path (and
+// alone when `executable` is not an absolute path).
 std::vector<std::string> ModuleCandidates(const std::string& executable, const std::string& name);
 
 class TModule

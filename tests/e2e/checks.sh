@@ -14,8 +14,8 @@ check() {
 }
 
 # `program_folder FROM TO FILE...`: a program folder of the test's own at TO,
-# nothing left from earlier runs: the program, its fonts and the FILEs copied
-# from FROM, and an empty lessons folder.
+# nothing left from earlier runs: the program, its fonts, its modules and the
+# FILEs copied from FROM, and an empty lessons folder.
 program_folder() {
     local from=$1 to=$2 file
     shift 2
@@ -23,7 +23,7 @@ program_folder() {
     for file in korvan "$@"; do
         cp "$from/$file" "$to/"
     done
-    cp -r "$from/fonts" "$to/"
+    cp -r "$from/fonts" "$from/lib" "$to/"
 }
 
 # `write_drill_lesson FILE`: the three questions the drills run through, in

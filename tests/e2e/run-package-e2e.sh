@@ -56,7 +56,8 @@ for path in usr/bin/korvan usr/bin/korvan-lesson usr/bin/korvan-report usr/share
     usr/share/korvan/lessons/words/words.sl2 usr/share/applications/korvan.desktop \
     usr/share/icons/hicolor/scalable/apps/korvan.svg usr/share/mime/packages/korvan-lesson.xml \
     usr/share/metainfo/org.example.korvan.metainfo.xml usr/share/doc/korvan/copyright \
-    usr/share/doc/korvan/changelog.gz; do
+    usr/share/doc/korvan/changelog.gz usr/lib/korvan/modules/korvan-sound.so \
+    usr/lib/korvan/modules/korvan-formats.so; do
     check "package holds $path" grep -qx "$path" "$work/contents"
 done
 check "everything under /usr" test -z "$(grep -v -e '^usr/' -e '^$' "$work/contents")"
@@ -115,6 +116,16 @@ win_a=$(window_of "${pids[0]}")
 pids+=($!)
 win_b=$(window_of "${pids[1]}")
 check "both users' trainers run at once" test -n "$win_a" -a -n "$win_b"
+# The sound module is loaded after the first paint.
+maps_hold() { # pid, path
+    for _ in $(seq 50); do
+        grep -q "$2" "/proc/$1/maps" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+check "the installed trainer loads its sound module" \
+    maps_hold "${pids[0]}" /usr/lib/korvan/modules/korvan-sound.so
 
 set +e
 (as_user $uid_a "$home_a" "" timeout 3 /usr/bin/korvan lessons/words/words.sl2)

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,24 @@ TEST(IniFile, EveryReadSeesTheFileAsItIsNow)
     EXPECT_EQ(ini.ReadInteger("S", "k", 0), 1);
     dir.Write("a.ini", "[S]\r\nk=2\r\n");
     EXPECT_EQ(ini.ReadInteger("S", "k", 0), 2);
+}
+
+TEST(IniFile, WritingWhatStandsAlreadyLeavesTheFileAlone)
+{
+    test::TTempDir dir;
+    TIniFile ini(dir.Write("a.ini", "[S]\r\nk=1\r\n"));
+    struct stat before {};
+    ASSERT_EQ(stat(dir.File("a.ini").c_str(), &before), 0);
+    ini.WriteInteger("S", "k", 1);
+    struct stat after {};
+    ASSERT_EQ(stat(dir.File("a.ini").c_str(), &after), 0);
+    // Not replaced: the same file, not a renamed copy.
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    ini.WriteInteger("S", "k", 2);
+    EXPECT_EQ(ini.ReadInteger("S", "k", 0), 2);
+    // A missing file is written even when nothing is changed in it.
+    TIniFile(dir.File("b.ini")).Modify([](TIniData&) {});
+    EXPECT_EQ(stat(dir.File("b.ini").c_str(), &after), 0);
 }
 
 // ------------------------------------------------------------- reading integers
