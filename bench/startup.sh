@@ -4,7 +4,9 @@
 #   bench/startup.sh BUILD_DIR [RUNS]
 #
 # Start-up, two ways, each against a bare Qt window of the same size measured
-# the same way in the same run, alternating, a fresh process each run; medians:
+# the same way in the same run, alternating, a fresh process each run; medians.
+# Beside them, the floor of any window that shows text (bench/qt/text_window:
+# the bare window with one button and one text pane).
 # - to the window shown: from just before the start to the moment the mapped
 #   window whose title names the lesson of the command line is seen by another
 #   X client (bench/qt/wait_window; the bare window carries the same title);
@@ -42,27 +44,34 @@ lesson=lessons/everyday/everyday.sl2
 title=$(iconv -f cp1251 -t utf-8 "$prog/$lesson" | sed -n 's/^Title=//p' | tr -d '\r')
 shown() { "$build/bench/qt/wait_window" "$title" "$@"; }
 bare=$build/bench/qt/bare_window
+text=$build/bench/qt/text_window
 
 # One warm-up of each, not counted: the first start also loads the fonts' caches.
 (cd "$prog" && shown ./korvan "$lesson") >/dev/null
 shown "$bare" "$title" >/dev/null
+shown "$text" "$title" >/dev/null
 (cd "$prog" && probe ./korvan "$lesson") >/dev/null
 probe "$bare" "$title" >/dev/null
-for f in korvan.shown bare.shown korvan.paint bare.paint; do : >"$work/$f"; done
+for f in korvan bare text; do : >"$work/$f.shown"; : >"$work/$f.paint"; done
 for _ in $(seq "$runs"); do
     (cd "$prog" && shown ./korvan "$lesson") >>"$work/korvan.shown"
     shown "$bare" "$title" >>"$work/bare.shown"
+    shown "$text" "$title" >>"$work/text.shown"
     (cd "$prog" && probe ./korvan "$lesson") >>"$work/korvan.paint"
     probe "$bare" "$title" >>"$work/bare.paint"
+    probe "$text" "$title" >>"$work/text.paint"
 done
+ratio() { awk -v k="$1" -v b="$2" 'BEGIN {printf "%.2f", k / b}'; }
 report() { # what, suffix
-    local k b
+    local k b t
     k=$(median <"$work/korvan.$2")
     b=$(median <"$work/bare.$2")
-    echo "start-up $1, median of $runs: korvan $k ms, bare window $b ms," \
-        "ratio $(awk -v k="$k" -v b="$b" 'BEGIN {printf "%.2f", k / b}')"
+    t=$(median <"$work/text.$2")
+    echo "start-up $1, median of $runs: korvan $k ms, bare window $b ms, ratio $(ratio "$k" "$b")"
+    echo "  floor of a window with text: $t ms, $(ratio "$t" "$b") the bare window"
     echo "  korvan runs: $(tr '\n' ' ' <"$work/korvan.$2")"
     echo "  bare runs:   $(tr '\n' ' ' <"$work/bare.$2")"
+    echo "  text runs:   $(tr '\n' ' ' <"$work/text.$2")"
 }
 report "to the window shown with the lesson in its title" shown
 report "to first paint" paint

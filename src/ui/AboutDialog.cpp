@@ -122,7 +122,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
     setFont(DialogFont());
 
     QLabel* name = Text(this, "LName", QStringLiteral("Korvan"), Margin, 14, InnerWidth, 20);
-    QFont nameFont(QStringLiteral("Tahoma"));
+    QFont nameFont(InstalledFace(QStringLiteral("Tahoma")));
     nameFont.setPointSize(10);
     nameFont.setBold(true);
     name->setFont(nameFont);
@@ -194,11 +194,11 @@ void TFAbout::showEvent(QShowEvent* event)
         Measured = true;
         for (const TUnderline& u : Underlines) {
             const int textWidth = u.Label->fontMetrics().horizontalAdvance(u.Label->text()) + 8;
-            u.Line->setGeometry(Margin + textWidth, u.Line->y(), std::min(u.MaxWidth, InnerWidth - textWidth),
-                                u.Line->height());
+            u.Line->setGeometry(Margin + textWidth, u.Line->y(),
+                                std::min(u.MaxWidth, InnerWidth - textWidth), u.Line->height());
         }
-        LUserFolder->setText(
-            LUserFolder->fontMetrics().elidedText(LUserFolder->text(), Qt::ElideMiddle, InnerWidth));
+        LUserFolder->setText(LUserFolder->fontMetrics().elidedText(LUserFolder->text(),
+                                                                   Qt::ElideMiddle, InnerWidth));
     }
     QDialog::showEvent(event);
 }

@@ -116,7 +116,7 @@ QIcon MakeIcon(TIconKind kind, const QString& tag = {})
             break;
         }
         if (!tag.isEmpty()) {
-            QFont small(QStringLiteral("Tahoma"));
+            QFont small(InstalledFace(QStringLiteral("Tahoma")));
             small.setPixelSize(kind == TIconKind::Direction ? 11 : 10);
             small.setBold(true);
             p.setFont(small);

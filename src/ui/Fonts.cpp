@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 #include <fontconfig/fontconfig.h>
@@ -32,6 +33,24 @@ void InstallFontSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), tahomaLike);
 }
 
+QString InstalledFace(const QString& face)
+{
+    static QHash<QString, QString> known;
+    if (const auto found = known.constFind(face); found != known.cend())
+        return *found;
+    // The program's own faces are registered before the first call.
+    static const QStringList installed = QFontDatabase::families();
+    QString drawn = face;
+    if (!installed.contains(face, Qt::CaseInsensitive))
+        for (const QString& substitute : QFont::substitutes(face))
+            if (installed.contains(substitute, Qt::CaseInsensitive)) {
+                drawn = substitute;
+                break;
+            }
+    known.insert(face, drawn);
+    return drawn;
+}
+
 bool LoadPhoneticFont(const QString& programFolder)
 {
     const int id =
@@ -41,7 +60,7 @@ bool LoadPhoneticFont(const QString& programFolder)
 
 QFont DialogFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(InstalledFace(QStringLiteral("MS Sans Serif")));
     font.setPointSize(9);
     return font;
 }

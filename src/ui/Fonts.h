@@ -37,6 +37,12 @@ inline const QString PhoneticFamily = QStringLiteral("PhoneticTM");
 // Cyrillic. Call once after the application object exists.
 void InstallFontSubstitutes();
 
+// The face that draws `face`: itself when it is installed, else the first of
+// its substitutes that is. Qt would find the same, but only after searching
+// the fallbacks of a face that is not there, once per script, which costs more
+// than the rest of a font's loading. The settings keep the name they hold.
+QString InstalledFace(const QString& face);
+
 // Registers programFolder + "fonts/PhoneticTM.ttf". False when the file is
 // missing or unreadable; the transcription then shows the SAMPA characters as
 // they are.

@@ -23,6 +23,7 @@
 #include "Cp1251.h"
 #include "DerivedLessonSave.h"
 #include "DrawnIcon.h"
+#include "Fonts.h"
 #include "ImportDialog.h"
 #include "InputModeDialog.h"
 #include "LessonEditor.h"
@@ -168,7 +169,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
 {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(Utf8("Урок: (нет)"));
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(InstalledFace(QStringLiteral("MS Sans Serif")));
     font.setPixelSize(11);
     setFont(font);
     resize(DesignWidth, DesignHeight);

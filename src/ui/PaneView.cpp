@@ -31,7 +31,7 @@ constexpr int FrameHeight = 505;
 // The panes' design face; MHelpMsg keeps it whatever the appearance says.
 QFont DesignPaneFont()
 {
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font(InstalledFace(QStringLiteral("Tahoma")));
     font.setPixelSize(13);
     return font;
 }
@@ -132,7 +132,10 @@ void TPaneView::ApplyPaneFont(TPane pane, const TSkinCfg& cfg)
         edit->setFont(font);
         return;
     }
-    edit->setFont(SkinFont(cfg));
+    // Drawn by the face that stands for it (the settings keep its name).
+    QFont font = SkinFont(cfg);
+    font.setFamily(InstalledFace(font.family()));
+    edit->setFont(font);
 }
 
 void TPaneView::ApplyAppearance(const TSkinCfg& cfg)

@@ -24,6 +24,7 @@
 #include "Authoring.h"
 #include "BehaviorDialog.h"
 #include "DerivedLessonSave.h"
+#include "Fonts.h"
 #include "LessonEditor.h"
 #include "MainWindow.h"
 #include "MainWindowTestFolder.h"
@@ -446,9 +447,9 @@ private slots:
         if (lesson == QLatin1String("words.sl2"))
             QCOMPARE(Text("MTranscription"), QStringLiteral("['{pl]"));
         QCOMPARE(Pane("MTranscription")->font().family(), QStringLiteral("PhoneticTM"));
-        QCOMPARE(Pane("M2")->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(Pane("M2")->font().family(), InstalledFace(QStringLiteral("Courier New")));
         QCOMPARE(Pane("M2")->font().pointSize(), 16);
-        QCOMPARE(Pane("MHelpMsg")->font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(Pane("MHelpMsg")->font().family(), InstalledFace(QStringLiteral("Tahoma")));
         QCOMPARE(Pane("MHelpMsg")->font().pixelSize(), 13);
     }
 

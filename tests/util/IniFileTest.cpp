@@ -113,10 +113,14 @@ TEST(IniFile, WritingWhatStandsAlreadyLeavesTheFileAlone)
 {
     test::TTempDir dir;
     TIniFile ini(dir.Write("a.ini", "[S]\r\nk=1\r\n"));
-    struct stat before {};
+    struct stat before
+    {
+    };
     ASSERT_EQ(stat(dir.File("a.ini").c_str(), &before), 0);
     ini.WriteInteger("S", "k", 1);
-    struct stat after {};
+    struct stat after
+    {
+    };
     ASSERT_EQ(stat(dir.File("a.ini").c_str(), &after), 0);
     // Not replaced: the same file, not a renamed copy.
     EXPECT_EQ(after.st_ino, before.st_ino);
