@@ -87,7 +87,8 @@ const TSoundDevices& LoadDevices()
     const auto entry = reinterpret_cast<TSoundModuleEntry>(module.Symbol(SoundModuleEntry));
     if (const TSoundDevices* devices = entry != nullptr ? entry() : nullptr)
         return *devices;
-    MissingReason() = ToCp1251("звук недоступен: ") + PathToCp1251(module.Error());
+    MissingReason() = ToCp1251("звук недоступен, не загружается модуль звука (") +
+                      PathToCp1251(module.Error()) + ")";
     return SilentDevices();
 }
 
