@@ -125,7 +125,7 @@ void TDrill::WaitedSoundEnded(bool played)
 // ---------------------------------------------------------------------------
 // Opening and running a lesson
 
-void TDrill::OpenLesson(const std::string& path)
+void TDrill::PrepareForLesson()
 {
     // A new lesson ends whatever was going on, an awaited sound included
     // (ResetPanes stops it) and the input queued behind it.
@@ -143,11 +143,16 @@ void TDrill::OpenLesson(const std::string& path)
     FPorts.View.SetCounterLabel(TCounterLabel::SelQShowMoreTimes, t.SelQShowMoreNone);
     FPorts.View.LayoutPanes();
     FPorts.Sound.PlaceSoundButtons();
-
     FBook.Drop();
+}
+
+void TDrill::OpenLesson(const std::string& path)
+{
+    PrepareForLesson();
     FLesson.LoadFromFile(path); // a read failure leaves the lesson cleared and passes on
 
     if (!FLesson.Loaded) {
+        const TDrillTexts& t = DrillTexts();
         FPorts.Messages.ShowMsgBox(t.NotLessonBefore + PathToCp1251(path) + t.NotLessonAfter,
                                    TMsgButtons::Ok);
         FPorts.View.ShowInPane(TPane::MInfo, t.ChooseLesson);
@@ -155,10 +160,34 @@ void TDrill::OpenLesson(const std::string& path)
     }
     FCalculator.CalculateNorms(FLesson);
     FPorts.View.AddRecentLesson(path);
+    ShowOpenedLesson(path);
+}
+
+void TDrill::OpenGathered(TLesson lesson, const std::string& name)
+{
+    PrepareForLesson();
+    FLesson = std::move(lesson);
+    FLesson.FileName = name;
+    FLesson.Loaded = !FLesson.Questions.empty();
+    FLesson.Origins.resize(FLesson.Questions.size());
+    FLesson.RunState = 0;
+    FLesson.Current = nullptr;
+    FLesson.CurrentIndex = -1;
+    if (!FLesson.Loaded) {
+        FPorts.View.ShowInPane(TPane::MInfo, DrillTexts().ChooseLesson);
+        return;
+    }
+    FCalculator.CalculateNorms(FLesson);
+    ShowOpenedLesson(name);
+}
+
+void TDrill::ShowOpenedLesson(const std::string& name)
+{
+    const TDrillTexts& t = DrillTexts();
     FPorts.View.UpdateCaption();
     FPorts.View.SetCounterLabel(TCounterLabel::ShowMoreTotal,
                                 t.ShowMoreTotal + std::to_string(FLesson.QuestionCount()));
-    korvan::LogLessonOpened(FPorts.Log, path);
+    korvan::LogLessonOpened(FPorts.Log, name);
     const std::string& title = FLesson.Title.empty() ? t.NoTitle : FLesson.Title;
     const std::string info = t.LessonInfoTitle + title + "\r\n\r\n" + t.HowToStart;
     FPorts.View.ShowInPane(TPane::MInfo, info);
@@ -225,7 +254,11 @@ void TDrill::FinishLesson()
     FPorts.View.ShowInPane(TPane::MInfo, info);
     Say(info);
     korvan::WriteResultsToLog(FPorts.Log, FLesson, FCfg.TranslRE, grade.Name, results, time);
-    FPorts.View.OfferMistakesSave(FCfg);
+    if (FPorts.Verdicts != nullptr)
+        FPorts.Verdicts->RunEnded();
+    // A gathered lesson has no file of its own to derive a lesson from.
+    if (FLesson.Origins.empty())
+        FPorts.View.OfferMistakesSave(FCfg);
     ShowHelp(t.HelpEndOfRun);
 }
 

@@ -47,6 +47,8 @@ struct TDrillPorts
     IMessageBox& Messages;
     TLogWriter& Log;
     const IBehaviorSource& Behavior;
+    // Where verdicts are remembered; none in a drill that remembers nothing.
+    IVerdictSink* Verdicts = nullptr;
 };
 
 class TDrill
@@ -62,6 +64,10 @@ public:
     // not a lesson or holds no question is reported in a message box; a read
     // failure throws TIoError with the lesson left cleared.
     void OpenLesson(const std::string& path);
+    // Opens a lesson gathered in memory (its Origins set, one per question)
+    // under `name`, a UTF-8 text the log and the caption show in place of a
+    // path. It is never added to the recent lessons.
+    void OpenGathered(TLesson lesson, const std::string& name);
 
     // F4 and the button BLesson_Start: starts or restarts the run; nothing
     // without a loaded lesson.
@@ -114,6 +120,10 @@ private:
     void DrainQueue();
     bool HandleKey(TDrillKey key);
 
+    // Opening: the window made ready for a lesson, then the lesson shown.
+    void PrepareForLesson();
+    void ShowOpenedLesson(const std::string& name);
+
     // The run.
     void StartLessonNow();
     void NextQuestion();
@@ -130,7 +140,13 @@ private:
     void RightButton();
     void WrongButton();
     void JudgeRight();
-    void JudgeWrong();
+    void JudgeWrong(TVerdict verdict);
+    // The direction the current question is asked in.
+    bool AskRussian() const;
+    // Hands the verdict on the current question to the memory.
+    void Remember(TVerdict verdict);
+    // Whether the source sound of the current question is tried.
+    bool SourceSoundTried(bool ru) const;
 
     void ResetPanes();
     void UpdateKeyCaptions();
@@ -156,6 +172,8 @@ private:
     TWaitStep FWait = TWaitStep::None;
     bool FPresentFromTick = false; // the lead-in tick still owes its countdown
     std::string FSourceToSay;      // the source text as shown, announced after the signal
+    TDateTime FThinkStart = 0;     // when the current question's thinking began
+    std::int64_t FAnswerMs = 0;    // thinking start to the reveal
     std::deque<std::function<void()>> FQueue;
 };
 

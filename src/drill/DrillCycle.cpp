@@ -7,6 +7,7 @@
 
 #include "drill/Drill.h"
 #include "drill/DrillTexts.h"
+#include "drill/Grade.h"
 
 namespace korvan {
 
@@ -102,9 +103,8 @@ void TDrill::PresentQuestion(bool fromTick)
 
     // The source sound first, heard to its end; its text after it. A lesson
     // without recordings is voiced by the synthesizer when the run says so.
-    const bool ru = FCfg.TranslRE;
-    const bool tried = ru ? FCfg.UseRWav && (FLesson.HasRuAudio || FCfg.UseSpeech)
-                          : FCfg.UseEWav && (FLesson.HasEnAudio || FCfg.UseSpeech);
+    const bool ru = AskRussian();
+    const bool tried = SourceSoundTried(ru);
     if (tried && FPorts.Sound.PlaySound(ru ? TSoundKind::Russian : TSoundKind::English, true)) {
         FWait = TWaitStep::SourceSound;
         return;
@@ -115,7 +115,7 @@ void TDrill::PresentQuestion(bool fromTick)
 void TDrill::AfterSourceSound(bool tried, bool played)
 {
     const TQuestion& q = *FLesson.Current;
-    const bool ru = FCfg.TranslRE;
+    const bool ru = AskRussian();
     // A sentence whose sound was tried and did not play is shown in its place.
     if ((ru ? FCfg.ShowRText : FCfg.ShowEText) || (tried && !played)) {
         FPorts.View.ShowInPane(TPane::M2, ru ? q.RText : q.EText);
@@ -135,6 +135,7 @@ void TDrill::AfterSourceSound(bool tried, bool played)
 void TDrill::AfterStartSignal()
 {
     const TDrillTexts& t = DrillTexts();
+    FThinkStart = FPorts.Clock.Now();
     FPorts.Sound.StartAnswerRecording();
     ShowHelp(FCfg.UseTextInput ? t.HelpThinkingTyped : t.HelpThinkingSpoken);
     if (FCfg.UseTextInput)
@@ -204,6 +205,7 @@ void TDrill::RevealTranslation(bool timeUp)
     if (FPhase != TPhase::Thinking)
         return;
     FPhase = TPhase::Revealed;
+    FAnswerMs = ElapsedMilliseconds(FThinkStart, FPorts.Clock.Now());
     DisableTimer(TQuestionTimer::M1AndM2);
     FPorts.View.SetGaugePosition(0);
     FPorts.Sound.StopSound();
@@ -226,7 +228,7 @@ void TDrill::AfterRevealSignal()
     // The lesson's audio flag is not consulted here: a missing file simply
     // does not play, and the text stands in for it.
     const TQuestion& q = *FLesson.Current;
-    const bool ru = FCfg.TranslRE;
+    const bool ru = AskRussian();
     bool played = false;
     if (ru ? FCfg.UseEWav : FCfg.UseRWav)
         played = FPorts.Sound.PlaySound(ru ? TSoundKind::English : TSoundKind::Russian, false);
@@ -259,7 +261,7 @@ void TDrill::WrongButton()
 {
     if (FPhase == TPhase::Thinking)
         RevealTranslation(false); // never waits: no time-up signal
-    JudgeWrong();
+    JudgeWrong(TVerdict::Wrong);
 }
 
 void TDrill::JudgeRight()
@@ -267,22 +269,60 @@ void TDrill::JudgeRight()
     if (FPhase != TPhase::Judging)
         return;
     if (FThinkLeft <= 0) {
-        JudgeWrong(); // a right answer after the time ran out counts as wrong
+        JudgeWrong(TVerdict::Late); // a right answer after the time ran out counts as wrong
         return;
     }
+    Remember(TVerdict::Right);
     FBook.RecordRight();
     Say(DrillTexts().SayRight);
     NextQuestion();
 }
 
-void TDrill::JudgeWrong()
+void TDrill::JudgeWrong(TVerdict verdict)
 {
     if (FPhase != TPhase::Revealed && FPhase != TPhase::Judging)
         return;
     DisableTimer(TQuestionTimer::M3Pause);
+    Remember(verdict);
     FBook.RecordWrong();
     Say(DrillTexts().SayWrong);
     NextQuestion();
+}
+
+void TDrill::Remember(TVerdict verdict)
+{
+    if (FPorts.Verdicts == nullptr)
+        return;
+    const TQuestion& q = *FLesson.Current;
+    const bool gathered = !FLesson.Origins.empty();
+    const TQuestionOrigin* origin =
+        gathered ? &FLesson.Origins[static_cast<std::size_t>(FLesson.CurrentIndex)] : nullptr;
+    const TVerdictRecord record{q,
+                                gathered ? origin->LessonPath : FLesson.FileName,
+                                gathered ? origin->Number : q.Number,
+                                AskRussian(),
+                                verdict,
+                                FAnswerMs,
+                                std::int64_t{FGaugeMax} * 1000};
+    FPorts.Verdicts->VerdictGiven(record);
+}
+
+bool TDrill::AskRussian() const
+{
+    if (FLesson.Origins.empty() || FLesson.CurrentIndex < 0)
+        return FCfg.TranslRE;
+    return FLesson.Origins[static_cast<std::size_t>(FLesson.CurrentIndex)].AskRussian;
+}
+
+bool TDrill::SourceSoundTried(bool ru) const
+{
+    if (!(ru ? FCfg.UseRWav : FCfg.UseEWav))
+        return false;
+    if (FCfg.UseSpeech)
+        return true;
+    if (!FLesson.Origins.empty())
+        return FLesson.Origins[static_cast<std::size_t>(FLesson.CurrentIndex)].OwnRecordings;
+    return ru ? FLesson.HasRuAudio : FLesson.HasEnAudio;
 }
 
 } // namespace korvan

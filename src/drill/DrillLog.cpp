@@ -94,10 +94,13 @@ std::vector<std::string> ResultsLogLines(const TLesson& lesson, bool translRE,
     lines.push_back(t.MoreMistakes + std::to_string(more));
     if (more > 0) {
         lines.push_back(t.Difficult);
-        for (const TQuestion& q : lesson.Questions) {
+        for (std::size_t i = 0; i < lesson.Questions.size(); ++i) {
+            const TQuestion& q = lesson.Questions[i];
+            // A gathered lesson asks each question in its own direction.
+            const bool ru = lesson.Origins.empty() ? translRE : lesson.Origins[i].AskRussian;
             if (q.MistakeCount > 1)
                 lines.push_back("    " + PadLeft(std::to_string(q.MistakeCount), 3, ' ') +
-                                t.MistakesMark + (translRE ? q.RText : q.EText));
+                                t.MistakesMark + (ru ? q.RText : q.EText));
         }
     }
     return lines;

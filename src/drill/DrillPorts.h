@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "lesson/Lesson.h"
 #include "settings/BehaviorCfg.h"
 
 namespace korvan {
@@ -177,6 +178,37 @@ public:
     virtual ~IRandom() = default;
     // A uniform integer in 0..n-1, for n >= 1.
     virtual std::uint32_t Uniform(std::uint32_t n) = 0;
+};
+
+// A verdict the pupil gave, as the memory of what they know takes it.
+enum class TVerdict : std::uint8_t
+{
+    Right, // judged right within the thinking time
+    Wrong, // judged wrong
+    Late,  // judged right after the time ran out while the time counted
+};
+
+struct TVerdictRecord
+{
+    const TQuestion& Question;
+    // The lesson and number the question comes from (for a review, the
+    // lesson it was learnt in).
+    const std::string& LessonPath;
+    std::int32_t Number = 0;
+    bool AskedRussian = true; // the Russian sentence was asked
+    TVerdict Verdict = TVerdict::Right;
+    std::int64_t AnswerMs = 0; // from the start of thinking to the reveal
+    std::int64_t NormMs = 0;   // the thinking time the pupil had
+};
+
+class IVerdictSink
+{
+public:
+    virtual ~IVerdictSink() = default;
+    // Called the moment a verdict is given, the first showing and every repeat.
+    virtual void VerdictGiven(const TVerdictRecord& verdict) = 0;
+    // The run has ended (its results are shown).
+    virtual void RunEnded() = 0;
 };
 
 // The behaviour settings as the behaviour dialog holds them; read at F4 only.

@@ -47,8 +47,18 @@ std::string TSoundLogic::SoundPath(TSoundKind kind) const
     if (FLesson.Current == nullptr)
         return {};
     const bool russian = kind == TSoundKind::Russian || kind == TSoundKind::RussianRepeat;
-    const std::string name =
-        LessonSoundName(FLesson.Current->Number, russian ? TLanguage::Russian : TLanguage::English);
+    const TLanguage language = russian ? TLanguage::Russian : TLanguage::English;
+    if (!FLesson.Origins.empty()) {
+        // A gathered question sounds from the lesson it was learnt in, while
+        // that lesson still holds it; else it is spoken or shown.
+        const TQuestionOrigin& origin =
+            FLesson.Origins[static_cast<std::size_t>(FLesson.CurrentIndex)];
+        if (!origin.OwnRecordings)
+            return {};
+        return FindLessonSound(FolderOf(origin.LessonPath), LessonSoundName(origin.Number, language))
+            .value_or(std::string());
+    }
+    const std::string name = LessonSoundName(FLesson.Current->Number, language);
     return FindLessonSound(FolderOf(FLesson.FileName), name).value_or(std::string());
 }
 

@@ -196,6 +196,7 @@ void TLesson::Clear()
     // Gives the memory back: a large lesson should not stay resident behind a
     // small one opened after it.
     std::vector<TQuestion>().swap(Questions);
+    Origins.clear();
     RunState = 0;
     Current = nullptr;
     CurrentIndex = -1;

@@ -32,6 +32,16 @@ struct TQuestion
     std::int32_t MistakeCount = 0;
 };
 
+// Where a question of a lesson gathered from other lessons (the review of
+// what is due) comes from.
+struct TQuestionOrigin
+{
+    std::string LessonPath;      // the lesson it was learnt in (a path)
+    std::int32_t Number = 0;     // its number there
+    bool OwnRecordings = false;  // that lesson still holds it under that number
+    bool AskRussian = true;      // the direction it was learnt in
+};
+
 // Which questions the writer keeps.
 enum class TSelection
 {
@@ -92,6 +102,9 @@ public:
     bool HasRuAudio = false;
     bool HasEnAudio = false;
     std::vector<TQuestion> Questions;
+    // Empty for a lesson read from a file; one for each question of a
+    // gathered lesson, whose recordings and direction are each question's own.
+    std::vector<TQuestionOrigin> Origins;
 
     std::uint8_t RunState = 0; // 0 no run, 1 running, 2 finished
     TQuestion* Current = nullptr;

@@ -5,6 +5,7 @@
 #include "lessontool/LessonCheck.h"
 #include "lessontool/LessonDump.h"
 #include "lessontool/LessonImport.h"
+#include "lessontool/LessonMemory.h"
 #include "lessontool/LessonVoice.h"
 
 namespace korvan {
@@ -21,7 +22,8 @@ const std::string Usage =
     "  korvan-lesson voice LESSON [--ru] [--en] [--force] [--voice NAME]\n"
     "      the missing recordings (NNNR.WAV, NNNE.WAV) spoken by the synthesizer, both\n"
     "      sides unless one is named; marks the lesson as having them. --force\n"
-    "      replaces existing recordings; --voice names an eSpeak NG voice for the side\n";
+    "      replaces existing recordings; --voice names an eSpeak NG voice for the side\n" +
+    MemoryUsage;
 
 } // namespace
 
@@ -42,6 +44,8 @@ int RunLessonTool(const std::vector<std::string>& args, const std::string& progr
         return RunImport(rest, out, err);
     if (command == "voice")
         return RunVoice(rest, out, err);
+    if (command == "memory")
+        return RunMemory(rest, out, err);
     err << "korvan-lesson: unknown command \"" << command << "\"\n" << Usage;
     return 2;
 }

@@ -11,6 +11,8 @@
 namespace korvan {
 
 // A field quoted when it holds a comma, a quote or a line break; quotes doubled.
+// A text a spreadsheet would take for a formula (beginning with "=", "+", "-",
+// "@", a tab or a carriage return) gets a leading apostrophe first.
 std::string CsvField(std::string_view utf8);
 
 std::string CsvReport(const TReportData& data);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "report/MemoryReport.h"
 #include "report/ReportCharts.h"
 #include "report/ReportText.h"
 
@@ -72,6 +73,7 @@ struct TPupilView
     std::vector<TChartPoint> Points; // finished runs with points, in log order
     int Finished = 0;
     std::int64_t Seconds = 0;
+    const TPupilMemory* Memory = nullptr; // the pupil's history, when found
 };
 
 std::string Trend(const std::vector<TChartPoint>& points)
@@ -129,7 +131,7 @@ private:
             int& index = slot[static_cast<std::size_t>(run.Pupil)];
             if (index < 0) {
                 index = static_cast<int>(Pupils.size());
-                Pupils.push_back({run.Pupil, PupilName(run.Pupil), {}, {}, 0, 0});
+                Pupils.push_back({run.Pupil, PupilName(run.Pupil), {}, {}, 0, 0, nullptr});
             }
             TPupilView& pupil = Pupils[static_cast<std::size_t>(index)];
             pupil.Runs.push_back(&run);
@@ -151,6 +153,24 @@ private:
             std::stable_sort(
                 pupil.Points.begin(), pupil.Points.end(),
                 [](const TChartPoint& a, const TChartPoint& b) { return a.When < b.When; });
+        AttachMemories();
+    }
+
+    // A history whose pupil has no runs in these logs stands as a pupil of
+    // its own.
+    void AttachMemories()
+    {
+        for (const TPupilMemory& memory : Data.Memories) {
+            auto it = std::find_if(Pupils.begin(), Pupils.end(), [&](const TPupilView& p) {
+                return p.Memory == nullptr && !Data.Pupils.Name(p.Pupil).empty() &&
+                       ReportUtf8(Data.Pupils.Name(p.Pupil)) == memory.Pupil;
+            });
+            if (it == Pupils.end()) {
+                Pupils.push_back({-1, HtmlEscape(memory.Pupil), {}, {}, 0, 0, nullptr});
+                it = Pupils.end() - 1;
+            }
+            it->Memory = &memory;
+        }
     }
 
     std::string PupilName(int pupil) const
@@ -192,8 +212,15 @@ private:
     void Overview()
     {
         Out += "<h2>Класс</h2>\n<table class=\"overview\">";
-        Out += HeaderRow({"Ученик", "Завершено", "Не завершено", "Время завершённых",
-                          "Последний балл", "Лучший балл", "Тенденция"});
+        // The memory's columns only when some pupil's history was found.
+        if (Data.Memories.empty())
+            Out += HeaderRow({"Ученик", "Завершено", "Не завершено", "Время завершённых",
+                              "Последний балл", "Лучший балл", "Тенденция"});
+        else
+            Out += HeaderRow({"Ученик", "Завершено", "Не завершено", "Время завершённых",
+                              "Последний балл", "Лучший балл", "Тенденция", "Карточек в памяти",
+                              "К повторению сегодня", "Из них просрочено",
+                              "Припоминание RU → EN", "Припоминание EN → RU"});
         Out += "<tbody>\n";
         for (std::size_t i = 0; i < Pupils.size(); ++i) {
             const TPupilView& p = Pupils[i];
@@ -205,6 +232,8 @@ private:
             Out += CountCell(p.Points.empty() ? -1 : p.Points.back().Points);
             Out += CountCell(BestPoints(p.Points));
             Out += "<td class=\"trend\">" + Sparkline(p.Points) + " " + Trend(p.Points) + "</td>";
+            if (!Data.Memories.empty())
+                Out += MemoryCells(p.Memory);
             Out += "</tr>\n";
         }
         Out += "</tbody></table>\n";
@@ -228,7 +257,44 @@ private:
         Out += "</tbody></table>\n";
         PupilLessons(pupil);
         PupilTroubles(pupil);
+        if (pupil.Memory != nullptr)
+            Out += MemorySection(*pupil.Memory);
         Out += "</section>\n";
+    }
+
+    static std::string Recall(const TPupilMemory& m, int side)
+    {
+        if (m.RecallReviews[side] == 0)
+            return Cell("");
+        const long percent = std::lround(100.0 * m.Recalled[side] / m.RecallReviews[side]);
+        return Cell(std::to_string(percent) + " % из " + std::to_string(m.RecallReviews[side]),
+                    true);
+    }
+
+    static std::string MemoryCells(const TPupilMemory* m)
+    {
+        if (m == nullptr)
+            return "<td></td><td></td><td></td><td></td><td></td>";
+        return CountCell(m->Cards) + CountCell(m->Due) + CountCell(m->Overdue) + Recall(*m, 0) +
+               Recall(*m, 1);
+    }
+
+    std::string MemorySection(const TPupilMemory& m) const
+    {
+        std::string html = "<h3>Память</h3>\n<p class=\"note\">Карточек в памяти: " +
+                           std::to_string(m.Cards) + ", к повторению сегодня: " +
+                           std::to_string(m.Due) + " (из них просрочено " +
+                           std::to_string(m.Overdue) + ").";
+        if (m.UnreadableLines > 0)
+            html += " Нечитаемых строк в истории: " + std::to_string(m.UnreadableLines) + ".";
+        html += "</p>\n<table class=\"memory\">";
+        html += HeaderRow({"Направление", "Первых ответов дня за 30 дней", "Вспомнил"});
+        html += "<tbody>\n";
+        for (int side = 0; side < 2; ++side)
+            html += "<tr>" + Cell(side == 0 ? "RU → EN" : "EN → RU") +
+                    CountCell(m.RecallReviews[side]) + Recall(m, side) + "</tr>\n";
+        html += "</tbody></table>\n<h3>Повторения в ближайшие 14 дней</h3>\n";
+        return html + DueAheadChart(m) + "\n";
     }
 
     void RunRow(const TRun& run)

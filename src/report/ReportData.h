@@ -75,6 +75,40 @@ struct TTrouble
 // (pupil, lesson, sentence) -> the sum; ordered, so a pupil's sentences lie together.
 using TTroubleKey = std::tuple<int, int, int>;
 
+// One card of a pupil's memory, for the memory table.
+struct TMemoryRow
+{
+    std::string Card;
+    std::string Direction; // "ru-en", "en-ru", or "" for a card never described
+    std::string Ru, En;    // UTF-8
+    int Reviews = 0;
+    int Lapses = 0;
+    double Stability = 0;
+    double Difficulty = 0;
+    std::string LastReview; // RFC 3339
+    int IntervalDays = 0;
+    std::string Due; // YYYY-MM-DD
+    double Retrievability = 0;
+};
+
+// What a pupil's history says on the report's day.
+struct TPupilMemory
+{
+    std::string Pupil;  // UTF-8, the name of the pupil's history folder
+    std::string Folder; // where it was read
+    int Cards = 0;
+    int Due = 0;     // due today, the overdue included
+    int Overdue = 0; // due before today
+    // The first reviews of a day over the last 30 days, and how many of them
+    // were recalled (graded 2 or more): [0] Russian asked, [1] English asked.
+    int RecallReviews[2] = {0, 0};
+    int Recalled[2] = {0, 0};
+    // Cards falling due on each of the next 14 days (tomorrow first).
+    int DueAhead[14] = {};
+    std::int64_t UnreadableLines = 0;
+    std::vector<TMemoryRow> Rows; // card by card, when asked for
+};
+
 struct TReportData
 {
     std::vector<std::string> Logs;
@@ -85,6 +119,7 @@ struct TReportData
     TNameTable Sentences; // of the difficulty lists
     std::vector<TRun> Runs;
     std::map<TTroubleKey, TTrouble> Troubles;
+    std::vector<TPupilMemory> Memories; // the pupils' histories found
 
     // Lines not understood: how many, and where the first of them are.
     std::int64_t SkippedLines = 0;

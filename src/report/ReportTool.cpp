@@ -8,6 +8,7 @@
 #include "report/CsvReport.h"
 #include "report/HtmlReport.h"
 #include "report/LogReader.h"
+#include "report/MemoryReport.h"
 #include "util/AtomicFile.h"
 #include "util/Errors.h"
 
@@ -17,9 +18,14 @@ namespace {
 
 constexpr const char* Usage =
     "Usage: korvan-report LOG_OR_FOLDER... [--html FILE] [--csv FILE|-]\n"
-    "  LOG_OR_FOLDER  a drill log, or a folder searched for files named Log.txt\n"
+    "                     [--memory-csv FILE|-] [--at TIME]\n"
+    "  LOG_OR_FOLDER  a drill log, or a folder searched for files named Log.txt;\n"
+    "                 the pupils' history folders beside the logs are read too, and\n"
+    "                 a history folder (or one pupil's) may be named directly\n"
     "  --html FILE    the teacher's report as a page\n"
-    "  --csv FILE|-   one row per run, UTF-8 (\"-\": standard output)\n";
+    "  --csv FILE|-   one row per run, UTF-8 (\"-\": standard output)\n"
+    "  --memory-csv FILE|-  one row per pupil and card of their memory\n"
+    "  --at TIME      the day the memory is reported on (RFC 3339; now by default)\n";
 
 bool IsLogName(const std::filesystem::path& path)
 {
@@ -34,6 +40,8 @@ struct TOptions
     std::vector<std::string> Inputs;
     std::string Html;
     std::string Csv;
+    std::string MemoryCsv;
+    TZonedTime At = SystemZonedNow();
 };
 
 // False with a message on `err` for a usage error.
@@ -41,12 +49,21 @@ bool ParseArgs(const std::vector<std::string>& args, TOptions& options, std::ost
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--html" || arg == "--csv") {
+        if (arg == "--html" || arg == "--csv" || arg == "--memory-csv") {
             if (i + 1 == args.size()) {
                 err << "korvan-report: " << arg << " needs a file name\n";
                 return false;
             }
-            (arg == "--html" ? options.Html : options.Csv) = args[++i];
+            (arg == "--html"  ? options.Html
+             : arg == "--csv" ? options.Csv
+                              : options.MemoryCsv) = args[++i];
+        } else if (arg == "--at") {
+            const auto at = i + 1 < args.size() ? ParseRfc3339(args[++i]) : std::nullopt;
+            if (!at) {
+                err << "korvan-report: --at takes a time such as 2026-12-09T19:53:07+03:00\n";
+                return false;
+            }
+            options.At = *at;
         } else if (arg.starts_with("--")) {
             err << "korvan-report: unknown option \"" << arg << "\"\n";
             return false;
@@ -54,7 +71,8 @@ bool ParseArgs(const std::vector<std::string>& args, TOptions& options, std::ost
             options.Inputs.push_back(arg);
         }
     }
-    if (options.Inputs.empty() || (options.Html.empty() && options.Csv.empty())) {
+    if (options.Inputs.empty() ||
+        (options.Html.empty() && options.Csv.empty() && options.MemoryCsv.empty())) {
         err << "korvan-report: name at least one log and one output\n";
         return false;
     }
@@ -106,8 +124,11 @@ int RunReportTool(const std::vector<std::string>& args, std::ostream& out, std::
     try {
         TReportData data;
         TLogReader reader(data);
-        for (const std::string& log : FindLogs(options.Inputs))
+        const std::vector<std::string> logs = FindLogs(options.Inputs);
+        for (const std::string& log : logs)
             reader.ReadFile(log);
+        for (const THistoryPlace& place : FindHistoryPlaces(options.Inputs, logs))
+            data.Memories.push_back(SummarizeMemory(place, options.At, !options.MemoryCsv.empty()));
         if (data.SkippedLines > 0) {
             err << "korvan-report: " << data.SkippedLines << " line(s) not understood, skipped;"
                 << " first at";
@@ -121,6 +142,10 @@ int RunReportTool(const std::vector<std::string>& args, std::ostream& out, std::
             out << CsvReport(data);
         else if (!options.Csv.empty())
             WriteFileAtomically(options.Csv, CsvReport(data));
+        if (options.MemoryCsv == "-")
+            out << MemoryCsv(data.Memories);
+        else if (!options.MemoryCsv.empty())
+            WriteFileAtomically(options.MemoryCsv, MemoryCsv(data.Memories));
     } catch (const TIoError& e) {
         err << "korvan-report: " << e.what() << '\n';
         return 1;

@@ -216,6 +216,29 @@ public:
     TTrace& Trace;
 };
 
+// The verdicts handed to the memory, in order.
+class TFakeVerdicts : public IVerdictSink
+{
+public:
+    struct TGiven
+    {
+        std::string RText; // UTF-8
+        std::int32_t Number;
+        bool AskedRussian;
+        TVerdict Verdict;
+        std::int64_t AnswerMs;
+        std::int64_t NormMs;
+    };
+    void VerdictGiven(const TVerdictRecord& v) override
+    {
+        Given.push_back({Cp1251ToUtf8(v.Question.RText), v.Number, v.AskedRussian, v.Verdict,
+                         v.AnswerMs, v.NormMs});
+    }
+    void RunEnded() override { ++RunsEnded; }
+    std::vector<TGiven> Given;
+    int RunsEnded = 0;
+};
+
 class TFakeBehavior : public IBehaviorSource
 {
 public:
@@ -281,7 +304,7 @@ public:
         Log.Open(logPath.empty() ? Dir.File("Log.txt") : logPath);
         Drill = std::make_unique<TDrill>(
             Lesson, *Calculator,
-            TDrillPorts{View, Sound, Timers, Random, Clock, Messages, Log, Behavior});
+            TDrillPorts{View, Sound, Timers, Random, Clock, Messages, Log, Behavior, &Verdicts});
     }
 
     // Writes the lesson and opens it; clears the trace.
@@ -380,6 +403,7 @@ public:
     TFakeClock Clock;
     TFakeMessages Messages{Trace};
     TFakeBehavior Behavior;
+    TFakeVerdicts Verdicts;
     TStdRandom Random;
     TLogWriter Log;
     TLesson Lesson;
