@@ -76,6 +76,8 @@ public:
 
 private:
     TFsrsParameters P;
+    double Factor;   // of the forgetting curve: R(S) = 0.9
+    double Modifier; // interval / stability for the desired retention
 };
 
 // A fuzz factor in [0, 1) from a 64-bit hash (its top 53 bits).
