@@ -68,8 +68,10 @@ public:
     // The unfuzzed interval at which retrievability falls to the desired
     // retention, in [1, MaximumInterval].
     int Interval(double stability) const;
-    // Where the fuzz may move `interval` (days, unrounded) when the previous
-    // review was `elapsedDays` ago. Intervals under 2.5 days are not fuzzed.
+    // Where the fuzz may move `interval` (whole days, as Interval gives them)
+    // when the previous review was `elapsedDays` ago; a fuzzed interval is
+    // Min + floor(factor * (Max - Min + 1)). Intervals of 1 or 2 days are not
+    // fuzzed.
     TFuzzRange FuzzRange(double interval, int elapsedDays) const;
 
     const TFsrsParameters& Parameters() const { return P; }
