@@ -78,6 +78,7 @@ int main(int argc, char** argv)
     const auto start = Clock::now();
     korvan::THistory history;
     history.ReadFolder(argv[1]);
+    const double readMs = Ms(start);
     const korvan::TMemoryModel model;
     const std::vector<korvan::TCardMemory> cards = model.Replay(history);
     const double replayMs = Ms(start);
@@ -91,9 +92,9 @@ int main(int argc, char** argv)
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("reviews %zu, cards %zu, unreadable %lld: read and replay %.1f ms, due list "
-                "(%zu of %zu) %.2f ms, peak RSS %.1f MB\n",
+                "(%zu of %zu) %.2f ms, peak RSS %.1f MB (read %.1f ms)\n",
                 history.Reviews.size(), cards.size(),
                 static_cast<long long>(history.UnreadableLines), replayMs, due, allDue, dueMs,
-                static_cast<double>(usage.ru_maxrss) / 1024);
+                static_cast<double>(usage.ru_maxrss) / 1024, readMs);
     return 0;
 }

@@ -34,21 +34,22 @@ double InitDifficulty(const TWeights& w, int grade)
 }
 
 // A step toward 10 shrinks as difficulty nears it; then a pull toward the
-// first difficulty of an easy grade (unclamped, it may be below 1).
-double NextDifficulty(const TWeights& w, double d, int grade)
+// first difficulty of an easy grade (`easyStart`, unclamped: it may be below 1).
+double NextDifficulty(const TWeights& w, double easyStart, double d, int grade)
 {
     const double step = -w[6] * (grade - 3);
     const double damped = d + Round8(step * (10 - d) / 9);
-    return std::clamp(Round8(w[7] * InitDifficulty(w, 4) + (1 - w[7]) * damped), 1.0, 10.0);
+    return std::clamp(Round8(w[7] * easyStart + (1 - w[7]) * damped), 1.0, 10.0);
 }
 
-double RecallStability(const TWeights& w, double d, double s, double r, int grade)
+// `growth` is the part shared by the three recall grades,
+// e^w8 · (11 − D) · S^−w9 · (e^((1−R)·w10) − 1), multiplied in that order.
+double RecallStability(const TWeights& w, double growth, double s, int grade)
 {
     const double hardPenalty = grade == 2 ? w[15] : 1;
     const double easyBonus = grade == 4 ? w[16] : 1;
-    const double growth = std::exp(w[8]) * (11 - d) * std::pow(s, -w[9]) *
-                          (std::exp((1 - r) * w[10]) - 1) * hardPenalty * easyBonus;
-    return Round8(std::clamp(s * (1 + growth), MinStability, MaxStability));
+    return Round8(std::clamp(s * (1 + growth * hardPenalty * easyBonus), MinStability,
+                             MaxStability));
 }
 
 // After a lapse stability never grows.
@@ -84,6 +85,8 @@ TFsrs::TFsrs(const TFsrsParameters& parameters) : P(parameters)
     const double decay = -P.W[20];
     Factor = Round8(std::exp(1 / decay * std::log(0.9)) - 1);
     Modifier = Round8((std::pow(P.DesiredRetention, 1 / decay) - 1) / Factor);
+    EasyStart = InitDifficulty(P.W, 4);
+    ExpW8 = std::exp(P.W[8]);
 }
 
 double TFsrs::Retrievability(const TMemoryState& state, double elapsedDays) const
@@ -117,13 +120,21 @@ TFuzzRange TFsrs::FuzzRange(double interval, int elapsedDays) const
 
 namespace {
 
-// The four grades' states and intervals of one review, `grade` picked.
+// The grades whose intervals decide the interval of `grade`: the ordering
+// reaches each grade from those below it, and "again" from "hard".
+int GradesNeeded(int grade)
+{
+    return std::max(grade, 2);
+}
+
+// The grades' states and intervals of one review, `grade` picked; only the
+// first GradesNeeded(grade) stabilities are read, and the picked difficulty.
 TReviewOutcome Pick(const TFsrs& model, const TFour& states, int elapsedDays, int grade,
                     double fuzzFactor)
 {
-    std::array<int, 4> plain;
-    std::array<int, 4> fuzzed;
-    for (int g = 0; g < 4; ++g) {
+    std::array<int, 4> plain{};
+    std::array<int, 4> fuzzed{};
+    for (int g = 0; g < GradesNeeded(grade); ++g) {
         plain[g] = model.Interval(states[g].Stability);
         fuzzed[g] = plain[g];
         if (plain[g] >= 3) {
@@ -141,10 +152,14 @@ TReviewOutcome Pick(const TFsrs& model, const TFour& states, int elapsedDays, in
 
 TReviewOutcome TFsrs::First(int grade, double fuzzFactor) const
 {
+    grade = std::clamp(grade, 1, 4);
+    // The other grades' stabilities order the intervals; only the grade
+    // given needs its difficulty.
     TFour states;
-    for (int g = 1; g <= 4; ++g)
-        states[g - 1] = {std::max(P.W[g - 1], 0.1), std::clamp(InitDifficulty(P.W, g), 1.0, 10.0)};
-    return Pick(*this, states, 0, std::clamp(grade, 1, 4), FuzzFactor(fuzzFactor));
+    for (int g = 1; g <= GradesNeeded(grade); ++g)
+        states[g - 1].Stability = std::max(P.W[g - 1], 0.1);
+    states[grade - 1].Difficulty = std::clamp(InitDifficulty(P.W, grade), 1.0, 10.0);
+    return Pick(*this, states, 0, grade, FuzzFactor(fuzzFactor));
 }
 
 TReviewOutcome TFsrs::Next(const TMemoryState& before, int elapsedDays, int grade,
@@ -154,11 +169,17 @@ TReviewOutcome TFsrs::Next(const TMemoryState& before, int elapsedDays, int grad
     const double d = std::clamp(before.Difficulty, 1.0, 10.0);
     const int t = std::max(elapsedDays, 0);
     const double r = Retrievability({s, d}, t);
+    // A replay of years of reviews runs through here a million times: what the
+    // grades share is computed once.
+    const double growth =
+        ExpW8 * (11 - d) * std::pow(s, -P.W[9]) * (std::exp((1 - r) * P.W[10]) - 1);
+    grade = std::clamp(grade, 1, 4);
     TFour states;
-    states[0] = {LapseStability(P.W, d, s, r), NextDifficulty(P.W, d, 1)};
-    for (int g = 2; g <= 4; ++g)
-        states[g - 1] = {RecallStability(P.W, d, s, r, g), NextDifficulty(P.W, d, g)};
-    return Pick(*this, states, t, std::clamp(grade, 1, 4), FuzzFactor(fuzzFactor));
+    states[0].Stability = LapseStability(P.W, d, s, r);
+    for (int g = 2; g <= GradesNeeded(grade); ++g)
+        states[g - 1].Stability = RecallStability(P.W, growth, s, g);
+    states[grade - 1].Difficulty = NextDifficulty(P.W, EasyStart, d, grade);
+    return Pick(*this, states, t, grade, FuzzFactor(fuzzFactor));
 }
 
 double FuzzFactorFromHash(std::uint64_t hash)

@@ -101,6 +101,14 @@ void THistory::ReadFile(const std::string& path)
     std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throw TIoError(Failure("Cannot open", path, errno));
+    // Room for the reviews a file of this size holds (our lines are about 160
+    // bytes, 20 of them the id), so that a big history is not copied as it grows.
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error) {
+        Reviews.reserve(Reviews.size() + size / 160);
+        Ids.reserve(Ids.size() + size / 8);
+    }
     // Lines are taken from a buffer read in chunks, so a big file never sits
     // in memory whole; a line longer than the buffer grows it.
     std::vector<char> buffer(ChunkSize + 1);

@@ -1,6 +1,7 @@
 #include "memory/MemoryModel.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace korvan {
 
@@ -64,51 +65,78 @@ std::vector<TCardMemory> TMemoryModel::Replay(THistory& history) const
         reviews.swap(grouped);
     }
 
+    // Cards are independent: a long history is replayed on two threads, each
+    // taking half of the cards.
+    const auto cardCount = static_cast<std::uint32_t>(history.Cards.size());
     std::vector<TCardMemory> cards;
-    std::size_t kept = 0;
-    for (std::uint32_t card = 0; card + 1 < start.size(); ++card) {
-        const auto first = reviews.begin() + static_cast<std::ptrdiff_t>(start[card]);
-        const auto last = reviews.begin() + static_cast<std::ptrdiff_t>(start[card + 1]);
+    if (reviews.size() < 100000 || std::thread::hardware_concurrency() < 2) {
+        cards = ReplayCards(history, start, 0, cardCount);
+    } else {
+        std::vector<TCardMemory> second;
+        std::thread helper(
+            [&] { second = ReplayCards(history, start, cardCount / 2, cardCount); });
+        cards = ReplayCards(history, start, 0, cardCount / 2);
+        helper.join();
+        cards.insert(cards.end(), second.begin(), second.end());
+    }
+    // The copies marked are dropped.
+    reviews.erase(std::remove_if(reviews.begin(), reviews.end(),
+                                 [](const THistoryReview& r) { return r.Grade == 0; }),
+                  reviews.end());
+    return cards;
+}
+
+std::vector<TCardMemory> TMemoryModel::ReplayCards(THistory& history,
+                                                   const std::vector<std::size_t>& start,
+                                                   std::uint32_t from, std::uint32_t to) const
+{
+    std::vector<TCardMemory> cards;
+    for (std::uint32_t card = from; card < to; ++card) {
+        const auto first = history.Reviews.begin() + static_cast<std::ptrdiff_t>(start[card]);
+        const auto last = history.Reviews.begin() + static_cast<std::ptrdiff_t>(start[card + 1]);
         std::sort(first, last, [&](const THistoryReview& a, const THistoryReview& b) {
             return a.Utc != b.Utc ? a.Utc < b.Utc : history.Id(a) < history.Id(b);
         });
         TCardMemory memory;
         memory.Card = card;
         const std::uint64_t cardHash = KeyHash(history.Cards[card].Key);
-        const std::size_t groupStart = kept;
+        const THistoryReview* previous = nullptr;
         for (auto it = first; it != last; ++it) {
-            THistoryReview r = *it;
-            // Copies of one review lie side by side now (same card, time, id).
-            if (kept > groupStart && reviews[kept - 1].Utc == r.Utc &&
-                history.Id(reviews[kept - 1]) == history.Id(r))
+            THistoryReview& r = *it;
+            // Copies of one review lie side by side now (same card, time, id):
+            // marked with grade 0 and dropped after the replay.
+            if (previous != nullptr && previous->Utc == r.Utc &&
+                history.Id(*previous) == history.Id(r)) {
+                r.Grade = 0;
                 continue;
+            }
+            previous = &r;
             const std::int64_t day = PupilDay({r.Utc, r.Offset}, Opts.DayStartsAt);
             // Only the first review of a pupil day counts; one that falls on an
             // earlier day than the last counted (a clock or zone moved back)
             // changes nothing either.
             r.Entered = memory.Reviews == 0 || day > memory.LastDay;
-            if (r.Entered) {
-                const TReviewOutcome outcome =
-                    memory.Reviews == 0
-                        ? Fsrs.First(r.Grade, FuzzFor(cardHash, 0, day))
-                        : Fsrs.Next(memory.State, static_cast<int>(std::min<std::int64_t>(
-                                                      day - memory.LastDay, INT32_MAX)),
-                                    r.Grade, FuzzFor(cardHash, memory.Reviews, day));
-                if (memory.Reviews > 0 && r.Grade == 1)
-                    ++memory.Lapses;
-                ++memory.Reviews;
-                memory.State = outcome.State;
-                memory.IntervalDays = outcome.IntervalDays;
-                memory.DueDay = day + outcome.FuzzedIntervalDays;
-                memory.LastDay = day;
-                memory.LastReview = {r.Utc, r.Offset};
-            }
-            reviews[kept++] = r;
+            if (!r.Entered)
+                continue;
+            const TReviewOutcome outcome =
+                memory.Reviews == 0
+                    ? Fsrs.First(r.Grade, FuzzFor(cardHash, 0, day))
+                    : Fsrs.Next(memory.State,
+                                static_cast<int>(std::min<std::int64_t>(day - memory.LastDay,
+                                                                        INT32_MAX)),
+                                r.Grade, FuzzFor(cardHash, memory.Reviews, day));
+            if (memory.Reviews > 0 && r.Grade == 1)
+                ++memory.Lapses;
+            ++memory.Reviews;
+            memory.State = outcome.State;
+            memory.IntervalDays = outcome.IntervalDays;
+            memory.DueDay = day + outcome.FuzzedIntervalDays;
+            memory.LastDay = day;
+            memory.LastReview = {r.Utc, r.Offset};
         }
         if (memory.Reviews > 0)
             cards.push_back(memory);
     }
-    reviews.resize(kept);
     return cards;
 }
 

@@ -55,6 +55,11 @@ public:
     const TMemoryOptions& Options() const { return Opts; }
 
 private:
+    // The cards from..to-1, whose reviews lie in history.Reviews from
+    // start[card] to start[card + 1].
+    std::vector<TCardMemory> ReplayCards(THistory& history, const std::vector<std::size_t>& start,
+                                         std::uint32_t from, std::uint32_t to) const;
+
     TMemoryOptions Opts;
     TFsrs Fsrs;
 };
