@@ -11,6 +11,7 @@
 #include <string>
 
 #include "drill/DrillPorts.h"
+#include "memory/HistoryPlaces.h"
 #include "memory/HistoryWriter.h"
 #include "memory/ZonedTime.h"
 

@@ -19,17 +19,6 @@ std::string Failure(const std::string& what, const std::string& path, int error)
     return what + " \"" + path + "\": " + std::strerror(error);
 }
 
-std::string Safe(std::string text)
-{
-    for (char& c : text) {
-        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                        c == '-' || c == '_' || c == '.';
-        if (!ok)
-            c = '_';
-    }
-    return text;
-}
-
 // Makes the folder and any missing parent; with `mode` 0700 each one made
 // here is private.
 void MakeFolders(const std::filesystem::path& folder, mode_t mode)
@@ -67,32 +56,6 @@ void ScanCardKeys(int fd, std::unordered_set<std::string>& keys)
 }
 
 } // namespace
-
-std::string OwnHistoryFileName()
-{
-    char host[256] = {};
-    if (::gethostname(host, sizeof host - 1) != 0 || host[0] == '\0')
-        std::strcpy(host, "host");
-    const char* user = std::getenv("USER");
-    const std::string account =
-        user != nullptr && *user != '\0' ? std::string(user) : std::to_string(::getuid());
-    return Safe(host) + "-" + Safe(account) + ".jsonl";
-}
-
-std::string PupilHistoryFolder(const std::string& historyFolder, const std::string& pupilUtf8)
-{
-    std::string name = pupilUtf8;
-    for (char& c : name)
-        if (c == '/' || c == '\0')
-            c = '_';
-    // Never ".", ".." or a hidden folder.
-    if (name.empty() || name.front() == '.')
-        name.insert(name.begin(), '_');
-    std::string folder = historyFolder;
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-    return folder + name + "/";
-}
 
 THistoryWriter::THistoryWriter(std::string folder, std::string fileName, bool privateFiles)
     : Folder(std::move(folder)), Private(privateFiles)

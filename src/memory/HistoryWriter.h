@@ -13,14 +13,6 @@
 
 namespace korvan {
 
-// "HOST-ACCOUNT.jsonl", with characters other than letters, digits, "-", "_"
-// and "." made "_".
-std::string OwnHistoryFileName();
-
-// The folder of a pupil's history within the history folder (which ends in
-// "/"): the pupil's name in UTF-8, a "/" in it and a leading "." made "_".
-std::string PupilHistoryFolder(const std::string& historyFolder, const std::string& pupilUtf8);
-
 class THistoryWriter
 {
 public:

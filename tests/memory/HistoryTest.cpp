@@ -10,6 +10,7 @@
 #include "TestFiles.h"
 #include "memory/History.h"
 #include "memory/HistoryFormat.h"
+#include "memory/HistoryPlaces.h"
 #include "memory/HistoryWriter.h"
 #include "memory/MemoryModel.h"
 #include "util/Errors.h"
@@ -240,6 +241,30 @@ TEST(HistoryWrite, WholeLinesAfterATornOneAndEachCardDescribedOncePerFile)
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     ASSERT_EQ(::stat(dir.File("history").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
+}
+
+TEST(HistoryPlaces, ARenamedPupilTakesTheHistoryAlong)
+{
+    TTempDir dir;
+    const std::string root = dir.File("history/");
+    std::filesystem::create_directories(root + "Аня");
+    dir.Write("history/Аня/home-u.jsonl", "a\n");
+    CarryPupilHistory(root, "Аня", "Анна");
+    EXPECT_FALSE(std::filesystem::exists(root + "Аня"));
+    EXPECT_EQ(ReadFileBytes(root + "Анна/home-u.jsonl"), "a\n");
+
+    // Into a name that has a history already: the files join it.
+    std::filesystem::create_directories(root + "Боря");
+    dir.Write("history/Боря/home-u.jsonl", "b\n");
+    CarryPupilHistory(root, "Боря", "Анна");
+    EXPECT_EQ(ReadFileBytes(root + "Анна/home-u.jsonl"), "a\n");
+    EXPECT_EQ(ReadFileBytes(root + "Анна/home-u-2.jsonl"), "b\n");
+    EXPECT_FALSE(std::filesystem::exists(root + "Боря"));
+
+    CarryPupilHistory(root, "Никто", "Анна"); // no history: nothing to do
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root + "Анна"),
+                            std::filesystem::directory_iterator()),
+              2);
 }
 
 TEST(HistoryWrite, AFolderThatCannotBeMadeFailsWithItsReason)
