@@ -8,6 +8,7 @@
 
 #include "../TestFiles.h"
 #include "../drill/DrillWorld.h"
+#include "drill/MistakesOffer.h"
 #include "lesson/DerivedLessons.h"
 #include "util/Errors.h"
 #include "util/Paths.h"

@@ -7,9 +7,9 @@
 #include <exception>
 #include <utility>
 
+#include "drill/MistakesOffer.h"
 #include "lesson/Lesson.h"
 #include "lesson/LessonSounds.h"
-#include "settings/BehaviorCfg.h"
 #include "ui/platform/Cp1251.h"
 #include "ui/platform/UiHelpers.h"
 #include "util/Messages.h"
