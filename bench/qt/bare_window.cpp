@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "AppStartupProbe.h"
+#include "ui/AppStartupProbe.h"
 
 int main(int argc, char* argv[])
 {

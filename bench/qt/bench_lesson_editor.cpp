@@ -21,11 +21,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "LessonEditor.h"
-#include "LessonTableModel.h"
 #include "SampleLesson.h"
 #include "lesson/Lesson.h"
 #include "timing/TimeCalculator.h"
+#include "ui/editor/EditorWindow.h"
+#include "ui/editor/LessonTableModel.h"
 
 namespace {
 

@@ -26,8 +26,8 @@
 #include <memory>
 
 #include "PrivateSoundServer.h"
-#include "SoundModule.h"
-#include "SoundService.h"
+#include "ui/platform/SoundModuleLoader.h"
+#include "ui/platform/SoundService.h"
 #include "util/Mp3File.h"
 #include "util/Text.h"
 

@@ -9,7 +9,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "AppStartupProbe.h"
+#include "ui/AppStartupProbe.h"
 
 int main(int argc, char* argv[])
 {

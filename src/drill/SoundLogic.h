@@ -5,7 +5,7 @@
 // failure says, when a waited sound counts as ended, what the sound buttons do and
 // show, and the bookkeeping of the pupil's recorded answer. The players, the
 // widgets and the event loop are behind the small interfaces below, so all of
-// it runs in tests with fakes; the Qt side (ui/SoundService.h) only wires it.
+// it runs in tests with fakes; the Qt side (ui/platform/SoundService.h) only wires it.
 
 #include <cstdint>
 #include <functional>

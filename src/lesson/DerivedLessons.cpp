@@ -197,16 +197,16 @@ std::optional<std::string> SaveRestOrWithMistakesAs(const TLesson& lesson,
     return SaveChosen(lesson, proposed, std::string(), TSelection::RestOrWithMistakes, 0, dialog);
 }
 
-std::optional<std::string> OfferMistakesSave(const TLesson& lesson, const TBehaviorCfg& cfg,
-                                             const std::string& pupil1251,
-                                             ISaveLessonDialog& dialog)
+std::optional<std::string> SaveWithMistakesAs(const TLesson& lesson, int diffNum,
+                                              const std::string& pupil1251,
+                                              ISaveLessonDialog& dialog)
 {
-    if (!cfg.SaveDiff || CountWithMistakes(lesson, cfg.DiffNum) == 0)
+    if (CountWithMistakes(lesson, diffNum) == 0)
         return std::nullopt;
     const std::string proposed = ProposedWriteFolder(FolderOf(lesson.FileName)) +
                                  MistakesFileName(lesson.FileName, pupil1251);
     return SaveChosen(lesson, proposed, ToCp1251("Сохранить урок для работы над ошибками как"),
-                      TSelection::WithMistakes, cfg.DiffNum, dialog);
+                      TSelection::WithMistakes, diffNum, dialog);
 }
 
 } // namespace korvan

@@ -13,7 +13,6 @@
 #include <string_view>
 
 #include "lesson/Lesson.h"
-#include "settings/BehaviorCfg.h"
 
 namespace korvan {
 
@@ -82,13 +81,13 @@ std::optional<std::string> SaveRestOrWithMistakesAs(const TLesson& lesson,
                                                     const std::string& pupil1251,
                                                     ISaveLessonDialog& dialog);
 
-// The end-of-run offer: with cfg.SaveDiff on and at least one question with
-// cfg.DiffNum mistakes or more, proposes MistakesFileName beside the lesson
-// (or, as above, among the user's lessons) and writes those questions to the
-// chosen file. Returns the path written, nothing when nothing was written.
-// Throws TIoError.
-std::optional<std::string> OfferMistakesSave(const TLesson& lesson, const TBehaviorCfg& cfg,
-                                             const std::string& pupil1251,
-                                             ISaveLessonDialog& dialog);
+// The save of the end-of-run offer: with at least one question with `diffNum`
+// mistakes or more, proposes MistakesFileName beside the lesson (or, as above,
+// among the user's lessons) and writes those questions to the chosen file.
+// Returns the path written, nothing when nothing was written. Throws TIoError.
+// Whether the offer is made at all is the drill's (drill/MistakesOffer.h).
+std::optional<std::string> SaveWithMistakesAs(const TLesson& lesson, int diffNum,
+                                              const std::string& pupil1251,
+                                              ISaveLessonDialog& dialog);
 
 } // namespace korvan

@@ -1,4 +1,4 @@
-#include "App.h"
+#include "ui/App.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "AboutDialog.h"
-#include "BehaviorDialog.h"
-#include "Fonts.h"
-#include "InputModeDialog.h"
-#include "LessonEditor.h"
-#include "MainWindow.h"
-#include "PupilsDialog.h"
-#include "SingleInstance.h"
-#include "SkinDialog.h"
-#include "UiHelpers.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/BehaviorDialog.h"
+#include "ui/dialogs/InputModeDialog.h"
+#include "ui/dialogs/PupilsDialog.h"
+#include "ui/dialogs/SkinDialog.h"
+#include "ui/drill/MainWindow.h"
+#include "ui/editor/EditorLaunch.h"
+#include "ui/platform/Fonts.h"
+#include "ui/platform/SingleInstance.h"
+#include "ui/platform/UiHelpers.h"
 #include "util/Paths.h"
 
 namespace korvan {

@@ -1,5 +1,7 @@
 #pragma once
 
+// Room ui: the trainer's start and end, above every other room of the window layer.
+//
 // The program's start and end: fixed number and date formats, the
 // single-instance marker, the windows in their order of creation, the event
 // loop, and the windows destroyed in reverse so that each settings owner writes

@@ -1,5 +1,5 @@
-#include "App.h"
-#include "AppStartupProbe.h"
+#include "ui/App.h"
+#include "ui/AppStartupProbe.h"
 
 int main(int argc, char* argv[])
 {

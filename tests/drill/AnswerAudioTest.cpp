@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "../TestNames.h"
 #include "drill/AnswerAudio.h"
 
 namespace korvan {
@@ -37,7 +38,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, RecordedLengthTest,
                                          TLengthCase{100, 1334.4, 1234}, // rounded down
                                          TLengthCase{100, 1334.6, 1235}, // rounded up
                                          TLengthCase{500, 500, 0},       // stopped at once
-                                         TLengthCase{500, 200, 0}));     // clock set back
+                                         TLengthCase{500, 200, 0}),
+                         [](const auto& info) {
+                             return test::JoinedName("From", info.param.StartMs, "To",
+                                                     info.param.StopMs);
+                         }); // clock set back
 
 TEST(AnswerAudio, WaitBoundLeavesAMarginOverTheSound)
 {

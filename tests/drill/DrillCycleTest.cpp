@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../TestNames.h"
 #include "DrillWorld.h"
 
 namespace korvan::test {
@@ -405,8 +406,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TBudgetCase{1, 5, false, 1},
                       // hand-edited: a negative norm acts as 0, a huge one is capped
                       TBudgetCase{-6, 5, false, 0}, TBudgetCase{-6, 5, true, 0},
-                      TBudgetCase{7, -20, false, 0},
-                      TBudgetCase{2000000000, 20, true, 2147483647}));
+                      TBudgetCase{7, -20, false, 0}, TBudgetCase{2000000000, 20, true, 2147483647}),
+    [](const auto& info) {
+        const TBudgetCase& c = info.param;
+        return test::JoinedName("Norm", c.Norm, "Speed", c.Speed, c.Typed ? "Typed" : "Spoken");
+    });
 
 TEST(DrillCycle, BudgetReachesTheGaugeThroughTheTimeTable)
 {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../TestNames.h"
 #include "DrillWorld.h"
 #include "drill/DrillLog.h"
 #include "drill/Grade.h"
@@ -44,7 +45,11 @@ INSTANTIATE_TEST_SUITE_P(
         TGradeCase{4, 1, -1, 75, "Pass."}, TGradeCase{100, 26, -1, 74, "Narrow fail."},
         TGradeCase{100, 31, -1, 69, "Ungraded."}, TGradeCase{100, 7, -1, 93, "Silver grade."},
         TGradeCase{100, 3, -1, 97, "Silver grade."},
-        TGradeCase{100, 15, -1, 85, "Pass with merit."}, TGradeCase{100, 16, -1, 84, "Pass."}));
+        TGradeCase{100, 15, -1, 85, "Pass with merit."}, TGradeCase{100, 16, -1, 84, "Pass."}),
+    [](const auto& info) {
+        const TGradeCase& c = info.param;
+        return test::JoinedName("N", c.N, "M", c.M, "Change", c.MistakeChange);
+    });
 
 TEST(Grade, RoundHalfEven)
 {

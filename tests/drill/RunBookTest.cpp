@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../TestNames.h"
 #include "DrillWorld.h"
 #include "drill/RunBook.h"
 #include "drill/WeightTree.h"
@@ -349,7 +350,12 @@ INSTANTIATE_TEST_SUITE_P(Values, RunCfg,
                                            TNormalCase{1, 40, -1, 1, 40, -1},
                                            TNormalCase{7, 0, -3, 2, 1, -1},
                                            TNormalCase{-1, -5, 4, 2, 1, 1},
-                                           TNormalCase{2, 100, 1, 2, 100, 1}));
+                                           TNormalCase{2, 100, 1, 2, 100, 1}),
+                         [](const auto& info) {
+                             const TNormalCase& c = info.param;
+                             return test::JoinedName("Order", c.OrderKind, "AtOnce", c.UseAtOnce,
+                                                     "Change", c.MistakeChange);
+                         });
 
 TEST(RunBook, UseAtOnceZeroStillDrills)
 {

@@ -1,4 +1,5 @@
 #include "import/AnkiNotes.h"
+#include "../TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
         TFieldRow{"[sound:Tom&amp;Jerry.mp3]", false, "", {"Tom&amp;Jerry.mp3"}},
         TFieldRow{"<b>a</b> &lt;b&gt;", false, "<b>a</b> &lt;b&gt;", {}},
         TFieldRow{"[sound:]empty, [sound:unclosed", true, "empty, [sound:unclosed", {}},
-        TFieldRow{"<img src=\"x.jpg\">Кот", true, "Кот", {}}));
+        TFieldRow{"<img src=\"x.jpg\">Кот", true, "Кот", {}}),
+    [](const auto& info) { return test::RowName(info.index, info.param.Raw); });
 
 TEST(AnkiFields, Cloze)
 {

@@ -1,4 +1,5 @@
 #include "import/AnkiNotesText.h"
+#include "../TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TSeparatorRow{"#separator:Pipe\nа|b|c\n", {"а", "b", "c"}},
                       // Without "#html:true" markup and references are text as they stand.
                       TSeparatorRow{"#html:false\n<b>a</b>&amp;\tb\n", {"<b>a</b>&amp;", "b"}},
-                      TSeparatorRow{"#separator:tab\n#html:true\n<b>a</b>&amp;\tb", {"a&", "b"}}));
+                      TSeparatorRow{"#separator:tab\n#html:true\n<b>a</b>&amp;\tb", {"a&", "b"}}),
+    [](const auto& info) { return test::RowName(info.index, info.param.Text); });
 
 TEST(AnkiNotesText, ColumnNamesAndAGlobalDeck)
 {

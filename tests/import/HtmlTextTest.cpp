@@ -1,4 +1,5 @@
 #include "import/HtmlText.h"
+#include "../TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
         THtmlRow{"<img src=\"a.jpg\">picture", "picture"},
         THtmlRow{"<a href='x>y'>link</a>", "link"},
         THtmlRow{"broken \xFF byte", "broken \xEF\xBF\xBD byte"}, THtmlRow{"nul\0inside", "nul"},
-        THtmlRow{"<unclosed", ""}, THtmlRow{"", ""}));
+        THtmlRow{"<unclosed", ""}, THtmlRow{"", ""}),
+    [](const auto& info) { return test::RowName(info.index, info.param.Html); });
 
 TEST(HtmlToText, NulAndControlsAreBlanksNotTheEnd)
 {

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "../TestFiles.h"
+#include "../TestNames.h"
 #include "../drill/DrillWorld.h"
+#include "drill/MistakesOffer.h"
 #include "lesson/DerivedLessons.h"
 #include "util/Errors.h"
 #include "util/Paths.h"
@@ -66,7 +68,12 @@ INSTANTIATE_TEST_SUITE_P(Table, ProposedNames,
                          ::testing::Combine(::testing::ValuesIn(NameRows),
                                             ::testing::Values("/home/u/",
                                                               "/home/u/Ошибки в уроках/",
-                                                              "/home/u/ОСТАНОВИЛСЯ В /", "")));
+                                                              "/home/u/ОСТАНОВИЛСЯ В /", "")),
+                         [](const auto& info) {
+                             return test::RowName(info.index,
+                                                  std::string(std::get<0>(info.param).Lesson) +
+                                                      " in " + std::get<1>(info.param));
+                         });
 
 TEST(ProposedNamesOf, APupilNameCannotLeadIntoAnotherFolder)
 {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../TestNames.h"
 #include "lesson/Lesson.h"
 #include "lesson/LessonSounds.h"
 #include "util/WavFile.h"
@@ -40,7 +41,8 @@ TEST_P(ShippedSoundsTest, EverySentenceIsRecordedInBothLanguages)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lessons, ShippedSoundsTest,
-                         testing::Values("everyday/everyday.sl2", "words/words.sl2"));
+                         testing::Values("everyday/everyday.sl2", "words/words.sl2"),
+                         [](const auto& info) { return test::CaseName(info.param); });
 
 TEST(ShippedSignals, AreShortSixteenKilohertzMonoSounds)
 {

@@ -1,4 +1,5 @@
 #include "settings/BehaviorSettings.h"
+#include "../TestNames.h"
 
 #include <chrono>
 #include <filesystem>
@@ -132,7 +133,10 @@ INSTANTIATE_TEST_SUITE_P(Table, CfgMode,
                                            TCfgModeRow{"4", 0}, TCfgModeRow{"0", 0},
                                            TCfgModeRow{"-1", 0}, TCfgModeRow{"-2147483648", 0},
                                            TCfgModeRow{"2147483647", 0}, TCfgModeRow{"0x3", 2},
-                                           TCfgModeRow{"three", 1})); // the default 2
+                                           TCfgModeRow{"three", 1}),
+                         [](const auto& info) {
+                             return test::RowName(info.index, info.param.CfgMode);
+                         }); // the default 2
 
 TEST_F(BehaviorSettings, CurrentConfigurationComesFromMain)
 {

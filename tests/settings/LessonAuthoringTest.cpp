@@ -1,4 +1,5 @@
 #include "settings/LessonAuthoring.h"
+#include "../TestNames.h"
 
 #include <string>
 
@@ -35,7 +36,10 @@ INSTANTIATE_TEST_SUITE_P(Names, WordDocumentNameTest,
                                            TNameCase{"/w/a.doc.txt", "/w/a.doc.txt.doc"},
                                            // Only the file name's extension counts, not a folder's.
                                            TNameCase{"/w/x.doc/lesson", "/w/x.doc/lesson.doc"},
-                                           TNameCase{"/w/lesson1.", "/w/lesson1..doc"}));
+                                           TNameCase{"/w/lesson1.", "/w/lesson1..doc"}),
+                         [](const auto& info) {
+                             return test::RowName(info.index, info.param.Chosen);
+                         });
 
 TEST(CutShellTarget, KeepsShortTargets)
 {

@@ -21,8 +21,8 @@
 #include <string>
 #include <vector>
 
-#include "App.h"
-#include "MainWindow.h"
+#include "ui/App.h"
+#include "ui/drill/MainWindow.h"
 #include "util/ProgramFolder.h"
 #include "util/Text.h"
 

@@ -9,13 +9,13 @@
 #include <clocale>
 #include <memory>
 
-#include "App.h"
-#include "BehaviorDialog.h"
-#include "MainWindow.h"
 #include "MainWindowTestFolder.h"
-#include "UiHelpers.h"
 #include "drill/Drill.h"
 #include "settings/BehaviorSettings.h"
+#include "ui/App.h"
+#include "ui/dialogs/BehaviorDialog.h"
+#include "ui/drill/MainWindow.h"
+#include "ui/platform/UiHelpers.h"
 #include "util/Paths.h"
 
 using namespace korvan;

@@ -23,16 +23,16 @@
 #include <memory>
 #include <optional>
 
-#include "App.h"
-#include "BehaviorDialog.h"
-#include "Cp1251.h"
-#include "Fonts.h"
-#include "InputModeDialog.h"
-#include "MainWindow.h"
 #include "MainWindowTestFolder.h"
-#include "UiHelpers.h"
 #include "drill/Drill.h"
 #include "drill/DrillTexts.h"
+#include "ui/App.h"
+#include "ui/dialogs/BehaviorDialog.h"
+#include "ui/dialogs/InputModeDialog.h"
+#include "ui/drill/MainWindow.h"
+#include "ui/platform/Cp1251.h"
+#include "ui/platform/Fonts.h"
+#include "ui/platform/UiHelpers.h"
 
 using namespace korvan;
 

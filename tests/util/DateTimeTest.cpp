@@ -1,4 +1,5 @@
 #include "util/DateTime.h"
+#include "../TestNames.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -59,7 +60,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TDateRow{Civil(9999, 12, 31), 2958465.0},
                       TDateRow{Civil(1899, 12, 30, 12), 0.5},
                       TDateRow{Civil(2000, 1, 1, 18), 36526.75},
-                      TDateRow{Civil(1899, 12, 29, 6), -1.25}));
+                      TDateRow{Civil(1899, 12, 29, 6), -1.25}),
+    [](const auto& info) {
+        const TCivilTime& t = info.param.Time;
+        return test::JoinedName(t.Year, t.Month, t.Day, t.Hour);
+    });
 
 TEST(DateTime, EveryDayFrom1900To9999RoundTrips)
 {
@@ -131,7 +136,10 @@ INSTANTIATE_TEST_SUITE_P(
         TFormatRow{EncodeDateTime(Civil(2024, 11, 30, 23, 59, 59, 999)), "30/11/2024", "23:59:59"},
         TFormatRow{0.99999999, "30/12/1899", "23:59:59"},
         // A duration: the whole days are dropped.
-        TFormatRow{1.5, "31/12/1899", "12:00:00"}));
+        TFormatRow{1.5, "31/12/1899", "12:00:00"}),
+    [](const auto& info) {
+        return test::RowName(info.index, std::string(info.param.Date) + " " + info.param.Time);
+    });
 
 TEST(DateTime, DurationFromTwoStampsKeepsItsSeconds)
 {

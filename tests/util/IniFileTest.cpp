@@ -1,4 +1,5 @@
 #include "util/IniFile.h"
+#include "../TestNames.h"
 
 #include <climits>
 #include <csignal>
@@ -160,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TIntRow{"0x100000000", -999}, TIntRow{"0x", -999}, TIntRow{"0xG", -999},
                       TIntRow{"-0x1", -999}, TIntRow{"12abc", -999}, TIntRow{"abc", -999},
                       TIntRow{"", -999}, TIntRow{"1.5", -999}, TIntRow{"- 5", -999},
-                      TIntRow{"1 2", -999}, TIntRow{"+", -999}, TIntRow{"-", -999}));
+                      TIntRow{"1 2", -999}, TIntRow{"+", -999}, TIntRow{"-", -999}),
+    [](const auto& info) { return test::RowName(info.index, info.param.Value); });
 
 TEST(IniFile, BooleansAreIntegers)
 {

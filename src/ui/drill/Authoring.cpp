@@ -1,0 +1,172 @@
+#include "ui/drill/Authoring.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+
+#include <exception>
+#include <filesystem>
+#include <system_error>
+
+#include "settings/LessonAuthoring.h"
+#include "ui/platform/ShellOpen.h"
+#include "ui/platform/UiHelpers.h"
+#include "util/FileCopy.h"
+#include "util/Messages.h"
+#include "util/Paths.h"
+
+namespace korvan {
+
+namespace {
+
+QString Utf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+const QString WordFilter = QString::fromUtf8("Файлы MS Word (*.doc)");
+
+} // namespace
+
+TAuthoring::TAuthoring(QWidget* window, std::string programFolder, std::string createFolder)
+    : ChooseNewDocument([this](const QString& folder, const QString& proposed) {
+          return RunSaveWordDialog(folder, proposed);
+      }),
+      ChooseExistingDocument([this](const QString& folder) { return RunOpenWordDialog(folder); }),
+      Window(window), ProgramFolder(std::move(programFolder)),
+      FCreateFolder(std::move(createFolder))
+{
+    const std::string docs = ProgramFolder + "docs/korvan/";
+    ALessonCreate_Word_Ordinary = MakeAction(
+        "ALessonCreate_Word_Ordinary", "Создать обычный урок с помощью MS Word ...",
+        [this] { CreateLessonFromTemplate(ProgramFolder + "macros/pattern_ordinary.doc"); });
+    ALessonCreate_Word_Words = MakeAction(
+        "ALessonCreate_Word_Words", "Создать урок для изучения слов с помощью MS Word ...",
+        [this] { CreateLessonFromTemplate(ProgramFolder + "macros/pattern_words.doc"); });
+    ALessonEdit_Word =
+        MakeAction("ALessonEdit_Word", "Продолжить редактирование урока в MS Word ...",
+                   [this] { EditLessonInWordProcessor(); });
+    AHelpUserGuide = MakeAction("AHelpUserGuide", "Описание работы с программой",
+                                [docs] { ShellOpen(docs + "user_guide.htm"); });
+    AHelpLessonCrt = MakeAction("AHelpLessonCrt", "Создание собственных уроков для программы",
+                                [docs] { ShellOpen(docs + "lesson_crt.htm"); });
+    AWebKorvanHome =
+        MakeAction("AWebKorvanHome", "Сайт программы", [] { ShellOpen(KorvanWebPage); });
+    AEmailMe = MakeAction("AEmailMe", "Написать мне письмо",
+                          [] { ShellOpen(std::string("mailto:") + AuthorEmail); });
+}
+
+TAuthoring::~TAuthoring()
+{
+    for (const QPointer<QObject>& object : Owned)
+        delete object.data();
+}
+
+QAction* TAuthoring::MakeAction(const char* name, const char* caption, std::function<void()> work)
+{
+    auto* action = new QAction(Utf8(caption), Window);
+    action->setObjectName(QString::fromLatin1(name));
+    Owned << action;
+    QObject::connect(action, &QAction::triggered, Window, [this, work = std::move(work)] {
+        // A failed copy is shown as the program shows any failure of a
+        // command, and the program goes on.
+        try {
+            work();
+        } catch (const TSilentAbort&) {
+        } catch (const std::exception& e) {
+            ShowMsgBox(Window, QString::fromUtf8(e.what()), false);
+        }
+    });
+    return action;
+}
+
+QMenu* TAuthoring::AddLessonCreateMenu(QMenu* pmLesson)
+{
+    QMenu* menu = pmLesson->addMenu(Utf8("Создать / редактировать урок"));
+    menu->setObjectName(QStringLiteral("MILessonCreate"));
+    menu->addAction(AHelpLessonCrt);
+    menu->addSeparator();
+    menu->addAction(ALessonCreate_Word_Ordinary);
+    menu->addAction(ALessonCreate_Word_Words);
+    menu->addAction(ALessonEdit_Word);
+    return menu;
+}
+
+void TAuthoring::FillHelpMenu(QMenu* pmHelp, QAction* about)
+{
+    pmHelp->addAction(AHelpUserGuide);
+    pmHelp->addAction(AHelpLessonCrt);
+    pmHelp->addSeparator();
+    pmHelp->addAction(AWebKorvanHome);
+    pmHelp->addAction(AEmailMe);
+    pmHelp->addSeparator();
+    if (about != nullptr)
+        pmHelp->addAction(about);
+}
+
+void TAuthoring::CreateLessonFromTemplate(const std::string& templatePath)
+{
+    // A bundled lesson's folder is proposed as the user's own lessons instead.
+    const QString folder = PathText(ProposedWriteFolder(FCreateFolder));
+    const QString chosen = ChooseNewDocument(folder, folder + Utf8("Новый урок.doc"));
+    if (chosen.isEmpty())
+        return;
+    std::error_code error;
+    std::string chosenPath = PathOf(chosen);
+    const std::filesystem::path absolute = std::filesystem::absolute(chosenPath, error);
+    if (!error)
+        chosenPath = absolute.string();
+    const std::string name = WordDocumentName(chosenPath);
+    // The dialog asked about the name it was given; a document that the added
+    // ".doc" would replace has not been asked about yet.
+    if (name != chosenPath && std::filesystem::exists(name, error) &&
+        !ShowMsgBox(Window,
+                    Utf8("Файл \"") + PathText(name) + Utf8("\" уже существует. Заменить его?"),
+                    true))
+        return;
+    CopyFileToPath(templatePath, name);
+    ShellOpen(name);
+}
+
+void TAuthoring::EditLessonInWordProcessor()
+{
+    const QString chosen = ChooseExistingDocument(PathText(FCreateFolder));
+    if (!chosen.isEmpty())
+        ShellOpen(PathOf(chosen));
+}
+
+QString TAuthoring::RunSaveWordDialog(const QString& folder, const QString& proposed)
+{
+    if (SaveWordDialog == nullptr) {
+        SaveWordDialog = new QFileDialog(Window, Utf8("Создать урок в файле"));
+        SaveWordDialog->setObjectName(QStringLiteral("SaveWordDialog"));
+        Owned << SaveWordDialog;
+        SaveWordDialog->setAcceptMode(QFileDialog::AcceptSave);
+        SaveWordDialog->setFileMode(QFileDialog::AnyFile);
+        SaveWordDialog->setNameFilter(WordFilter);
+    }
+    SaveWordDialog->setDirectory(folder);
+    SaveWordDialog->selectFile(proposed);
+    if (SaveWordDialog->exec() != QDialog::Accepted || SaveWordDialog->selectedFiles().isEmpty())
+        return {};
+    return SaveWordDialog->selectedFiles().constFirst();
+}
+
+QString TAuthoring::RunOpenWordDialog(const QString& folder)
+{
+    if (OpenWordDialog == nullptr) {
+        OpenWordDialog = new QFileDialog(Window, Utf8("Редактировать урок находящийся в файле"));
+        OpenWordDialog->setObjectName(QStringLiteral("OpenWordDialog"));
+        Owned << OpenWordDialog;
+        OpenWordDialog->setAcceptMode(QFileDialog::AcceptOpen);
+        OpenWordDialog->setFileMode(QFileDialog::ExistingFile);
+        OpenWordDialog->setNameFilter(WordFilter);
+    }
+    OpenWordDialog->setDirectory(folder);
+    if (OpenWordDialog->exec() != QDialog::Accepted || OpenWordDialog->selectedFiles().isEmpty())
+        return {};
+    return OpenWordDialog->selectedFiles().constFirst();
+}
+
+} // namespace korvan

@@ -1,0 +1,217 @@
+#include "ui/drill/LessonMenu.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QUrl>
+#include <QWidget>
+
+#include <exception>
+
+#include "lesson/Lesson.h"
+#include "settings/RecentLessons.h"
+#include "ui/dialogs/DerivedLessonSave.h"
+#include "ui/platform/UiHelpers.h"
+#include "util/Messages.h"
+#include "util/Paths.h"
+
+namespace korvan {
+
+namespace {
+
+QString Utf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+QAction* MakeAction(QMenu* menu, const char* name, const char* caption)
+{
+    QAction* action = menu->addAction(Utf8(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QMenu* MakeSubmenu(QMenu* parent, const char* name, const char* caption)
+{
+    QMenu* menu = parent->addMenu(Utf8(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+} // namespace
+
+QString RecentItemCaption(int index, const std::string& path)
+{
+    // A menu caption takes "&" for a mnemonic.
+    QString shown = QFile::decodeName(path.c_str());
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return QString::number(index + 1) + QStringLiteral("  ") + shown;
+}
+
+TLessonMenu::TLessonMenu(QWidget* window, const TLesson& lesson, const TRecentLessons& recent,
+                         TLessonMenuHandlers handlers)
+    : Window(window), Lesson(lesson), Recent(recent), Handlers(std::move(handlers))
+{
+    PMLesson = new QMenu(window);
+    PMLesson->setObjectName(QStringLiteral("PMLesson"));
+
+    ALessonOpen = MakeAction(PMLesson, "ALessonOpen", "Открыть урок ...");
+    QObject::connect(ALessonOpen, &QAction::triggered, PMLesson,
+                     [this] { Guarded([this] { ALessonOpenExecute(); }); });
+    MIOpenRecent = MakeSubmenu(PMLesson, "MIOpenRecent", "Открыть недавний урок");
+    AImportLesson = MakeAction(PMLesson, "AImportLesson", "Импорт урока ...");
+    QObject::connect(AImportLesson, &QAction::triggered, PMLesson, [this] {
+        Guarded([this] {
+            if (Handlers.ImportLesson)
+                Handlers.ImportLesson();
+        });
+    });
+    PMLesson->addSeparator();
+
+    ALessonNew = MakeAction(PMLesson, "ALessonNew", "Новый урок ...");
+    QObject::connect(ALessonNew, &QAction::triggered, PMLesson, [this] {
+        Guarded([this] {
+            if (Handlers.NewLesson)
+                Handlers.NewLesson();
+        });
+    });
+    ALessonEdit = MakeAction(PMLesson, "ALessonEdit", "Редактировать урок ...");
+    QObject::connect(ALessonEdit, &QAction::triggered, PMLesson,
+                     [this] { Guarded([this] { ALessonEditExecute(); }); });
+    PMLesson->addSeparator();
+
+    MILessonSave = MakeSubmenu(PMLesson, "MILessonSave", "Сохранить урок");
+    ALessonSave_WhatRestOrWithMistakes =
+        MakeAction(MILessonSave, "ALessonSave_WhatRestOrWithMistakes",
+                   "Текущий урок, кроме предложений отвеченных без ошибок");
+    QObject::connect(ALessonSave_WhatRestOrWithMistakes, &QAction::triggered, PMLesson, [this] {
+        Guarded([this] {
+            if (Handlers.SaveRestOrWithMistakes)
+                Handlers.SaveRestOrWithMistakes();
+        });
+    });
+    PMLesson->addSeparator();
+
+    MILessonCreate = MakeSubmenu(PMLesson, "MILessonCreate", "Создать / редактировать урок");
+    AHelpLessonCrt =
+        MakeAction(MILessonCreate, "AHelpLessonCrt", "Создание собственных уроков для программы");
+    MILessonCreate->addSeparator();
+    ALessonCreate_Word_Ordinary = MakeAction(MILessonCreate, "ALessonCreate_Word_Ordinary",
+                                             "Создать обычный урок с помощью MS Word ...");
+    ALessonCreate_Word_Words = MakeAction(MILessonCreate, "ALessonCreate_Word_Words",
+                                          "Создать урок для изучения слов с помощью MS Word ...");
+    ALessonEdit_Word = MakeAction(MILessonCreate, "ALessonEdit_Word",
+                                  "Продолжить редактирование урока в MS Word ...");
+    for (QAction* a :
+         {AHelpLessonCrt, ALessonCreate_Word_Ordinary, ALessonCreate_Word_Words, ALessonEdit_Word})
+        a->setEnabled(false);
+
+    Prepare();
+}
+
+void TLessonMenu::UseLessonCreateMenu(const std::function<QMenu*(QMenu* pmLesson)>& add)
+{
+    // The placeholder is the last item, so the real submenu takes its place.
+    PMLesson->removeAction(MILessonCreate->menuAction());
+    delete MILessonCreate;
+    AHelpLessonCrt = ALessonCreate_Word_Ordinary = ALessonCreate_Word_Words = ALessonEdit_Word =
+        nullptr;
+    MILessonCreate = add(PMLesson);
+}
+
+void TLessonMenu::Prepare()
+{
+    MIOpenRecent->clear();
+    MIOpenRecent->setEnabled(!Recent.Entries().empty());
+    const auto& entries = Recent.Entries();
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+        QAction* item =
+            MIOpenRecent->addAction(RecentItemCaption(i, entries[static_cast<std::size_t>(i)]));
+        item->setData(i);
+        QObject::connect(item, &QAction::triggered, PMLesson,
+                         [this, i] { Guarded([this, i] { AOpenRecentExecute(i); }); });
+    }
+    ALessonSave_WhatRestOrWithMistakes->setEnabled(Lesson.Loaded);
+}
+
+void TLessonMenu::BLessonClick(QAbstractButton* bLesson)
+{
+    Prepare();
+    PopupUnderButton(bLesson, PMLesson);
+}
+
+QFileDialog* TLessonMenu::OpenLessonDialog()
+{
+    if (OpenDialog == nullptr) {
+        OpenDialog = new QFileDialog(Window);
+        OpenDialog->setObjectName(QStringLiteral("OpenLessonDialog"));
+        OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
+        OpenDialog->setFileMode(QFileDialog::ExistingFile);
+        OpenDialog->setNameFilter(Utf8("Файлы уроков (*.sl2)"));
+        OpenDialog->setSizeGripEnabled(true);
+        // Installed, the bundled lessons and the user's own lie apart, the
+        // latter in a hidden folder of the home.
+        if (const TFileLocations& places = FileLocations(); places.Installed)
+            OpenDialog->setSidebarUrls(
+                {QUrl::fromLocalFile(QFile::decodeName((places.Shipped + "lessons").c_str())),
+                 QUrl::fromLocalFile(QFile::decodeName(UserLessonsFolder().c_str())),
+                 QUrl::fromLocalFile(QDir::homePath())});
+    }
+    return OpenDialog;
+}
+
+void TLessonMenu::ALessonOpenExecute()
+{
+    QFileDialog* dialog = OpenLessonDialog();
+    dialog->setDirectory(QFile::decodeName(Recent.OpenFolder().c_str()));
+    const QString chosen = ExecFileDialog(*dialog);
+    if (!chosen.isEmpty() && Handlers.OpenLesson)
+        Handlers.OpenLesson(QFile::encodeName(chosen).toStdString());
+}
+
+void TLessonMenu::ALessonEditExecute()
+{
+    QFileDialog dialog(Window, Utf8("Редактировать урок"));
+    dialog.setObjectName(QStringLiteral("EditLessonDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({Utf8("Файлы уроков (*.sl2)"), Utf8("Все файлы (*)")});
+    QString proposed;
+    if (Lesson.Loaded) {
+        const QFileInfo open(QFile::decodeName(Lesson.FileName.c_str()));
+        dialog.setDirectory(open.absolutePath());
+        proposed = open.fileName();
+        dialog.selectFile(proposed);
+    } else {
+        dialog.setDirectory(QFile::decodeName(Recent.OpenFolder().c_str()));
+    }
+    const QString chosen = ExecFileDialog(dialog, proposed);
+    if (!chosen.isEmpty() && Handlers.EditLesson)
+        Handlers.EditLesson(QFile::encodeName(chosen).toStdString());
+}
+
+void TLessonMenu::AOpenRecentExecute(int tag)
+{
+    const auto& entries = Recent.Entries();
+    if (tag < 0 || tag >= static_cast<int>(entries.size()) || !Handlers.OpenLesson)
+        return;
+    // A copy: a successful open reorders the list.
+    const std::string path = entries[static_cast<std::size_t>(tag)];
+    Handlers.OpenLesson(path);
+}
+
+void TLessonMenu::Guarded(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const TSilentAbort&) {
+    } catch (const std::exception& e) {
+        ShowMsgBox(Window, QString::fromUtf8(e.what()), false);
+    }
+}
+
+} // namespace korvan

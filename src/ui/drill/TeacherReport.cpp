@@ -1,0 +1,70 @@
+#include "ui/drill/TeacherReport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include <unistd.h>
+
+#include <exception>
+#include <filesystem>
+
+#include "report/HtmlReport.h"
+#include "report/LogReader.h"
+#include "ui/platform/ShellOpen.h"
+#include "ui/platform/UiHelpers.h"
+#include "util/AtomicFile.h"
+#include "util/Errors.h"
+
+namespace korvan {
+
+namespace {
+
+// A class's years of runs take a moment to read.
+class TWaitCursor
+{
+public:
+    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+};
+
+std::string WritePage(const std::string& logPath, const std::string& html)
+{
+    const std::string beside =
+        (std::filesystem::path(logPath).parent_path() / "Report.html").string();
+    try {
+        WriteFileAtomically(beside, html);
+        return beside;
+    } catch (const TIoError&) {
+        // One page per user in the shared temporary folder.
+        const std::string temporary = QFile::encodeName(QDir::tempPath()).toStdString() +
+                                      "/korvan-report-" + std::to_string(getuid()) + ".html";
+        WriteFileAtomically(temporary, html);
+        return temporary;
+    }
+}
+
+} // namespace
+
+QString OpenTeacherReport(QWidget* parent, const std::string& logPath)
+{
+    std::string page;
+    try {
+        const TWaitCursor wait;
+        TReportData data;
+        TLogReader(data).ReadFile(logPath);
+        page = WritePage(logPath, HtmlReport(data));
+    } catch (const std::exception& e) {
+        ShowMsgBox(parent,
+                   QString::fromUtf8("Не удалось построить отчёт для учителя.\n") +
+                       QString::fromUtf8(e.what()),
+                   false);
+        return {};
+    }
+    ShellOpen(page);
+    return QFile::decodeName(QByteArray::fromStdString(page));
+}
+
+} // namespace korvan
