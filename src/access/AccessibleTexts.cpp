@@ -86,6 +86,20 @@ TTable ImportTexts()
     };
 }
 
+TTable ReviewTexts()
+{
+    return {
+        {"EHistoryFolder", "Папка истории",
+         "Пусто: папка history в папке пользователя"},
+        {"BHistoryFolder", "Выбрать папку истории", ""},
+        {"SERetention", "Желаемое припоминание, процентов", "От 70 до 97"},
+        {"SEDayStartsAt", "День ученика начинается в, часов", "От 0 до 23"},
+        {"SEReviewLimit", "Не больше карточек за одно повторение", ""},
+        {"BOk", "", "Клавиша Enter: принять установки"},
+        {"BCancel", "", "Клавиша Esc: закрыть без изменений"},
+    };
+}
+
 TTable SkinTexts()
 {
     // The control names end in the row's part; the captions name the panes.
@@ -167,6 +181,7 @@ const std::vector<TAccessibleText>& AccessibleTexts(std::string_view window)
         {"FInpMode", InputModeTexts()},
         {"FAbout", AboutTexts()},
         {"FImportLesson", ImportTexts()},
+        {"FReview", ReviewTexts()},
     };
     static const TTable none;
     const auto it = tables.find(window);

@@ -21,7 +21,8 @@ struct TAccessibleText
 };
 
 // The controls of one window ("FMain", "FBehavior", "FSkin", "FPupils",
-// "FPupils_e", "FInpMode", "FAbout", "FImportLesson"); empty for any other name.
+// "FPupils_e", "FInpMode", "FAbout", "FImportLesson", "FReview"); empty for
+// any other name.
 const std::vector<TAccessibleText>& AccessibleTexts(std::string_view window);
 
 // What a sighted user reads beside a track bar of the behaviour dialog at a

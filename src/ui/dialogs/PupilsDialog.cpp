@@ -1,5 +1,7 @@
 #include "ui/dialogs/PupilsDialog.h"
 
+#include <utility>
+
 #include <QCheckBox>
 #include <QCollator>
 #include <QKeyEvent>
@@ -252,6 +254,7 @@ void TFPupils::CreateControls()
 bool TFPupils::Execute()
 {
     Confirmed = false;
+    PendingRenames.clear();
     CBShowPupilsAtStartup->setChecked(Pupils.ShowPupilsAtStartup);
     Edit = Pupils.Names;
     ShowNames(Pupils.SelectedPupilIndex);
@@ -261,8 +264,14 @@ bool TFPupils::Execute()
         Pupils.ShowPupilsAtStartup = CBShowPupilsAtStartup->isChecked();
         Pupils.Names = Edit;
         Pupils.SelectedPupilIndex = SelectedRow();
+        Renames.insert(Renames.end(), PendingRenames.begin(), PendingRenames.end());
     }
     return Confirmed;
+}
+
+std::vector<std::pair<std::string, std::string>> TFPupils::TakeRenames()
+{
+    return std::exchange(Renames, {});
 }
 
 bool TFPupils::ExecuteAtStartup()
@@ -311,9 +320,12 @@ void TFPupils::BEditClick()
     QString name = FromCp1251(Edit.Name(row));
     if (!NameEditor().Execute(name))
         return;
+    const std::string before = Edit.Name(row);
     const TPupilEditResult result = Edit.Rename(row, ToCp1251Text(name));
     if (result.Outcome == TPupilEdit::Unchanged)
         return;
+    if (result.Outcome == TPupilEdit::Done)
+        PendingRenames.emplace_back(before, Edit.Name(result.Select));
     if (result.Outcome == TPupilEdit::Duplicate)
         ShowMsgBox(this, Utf8("Ученик с таким именем уже есть."), false);
     ShowNames(result.Select);

@@ -9,6 +9,8 @@
 #include <QString>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "settings/Pupils.h"
 
@@ -65,6 +67,9 @@ public:
     // The chosen pupil's name, 1251.
     const std::string& CurrentPupil() const { return Pupils.CurrentPupil(); }
     bool ShowPupilsAtStartup() const { return Pupils.ShowPupilsAtStartup; }
+    // The renames confirmed since the last call, in the order made (old and
+    // new 1251 names): whoever keeps things by a pupil's name follows them.
+    std::vector<std::pair<std::string, std::string>> TakeRenames();
 
     // The actions of the keys Insert, F2 and Delete and of the three buttons.
     void BInsertClick();
@@ -88,6 +93,8 @@ private:
     // What the list box shows while the dialog is open.
     TPupilList Edit;
     bool Confirmed = false;
+    std::vector<std::pair<std::string, std::string>> Renames;        // confirmed
+    std::vector<std::pair<std::string, std::string>> PendingRenames; // this showing's
     QPointer<TFPupils_e> Editor;
 
     QToolButton* BInsert = nullptr;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QMenu>
 #include <QUrl>
 #include <QWidget>
@@ -63,6 +64,18 @@ TLessonMenu::TLessonMenu(QWidget* window, const TLesson& lesson, const TRecentLe
     QObject::connect(ALessonOpen, &QAction::triggered, PMLesson,
                      [this] { Guarded([this] { ALessonOpenExecute(); }); });
     MIOpenRecent = MakeSubmenu(PMLesson, "MIOpenRecent", "Открыть недавний урок");
+    AReviewToday = MakeAction(PMLesson, "AReviewToday", "Повторение на сегодня ...");
+    // A pupil who reviews every day starts it with one key, menu closed.
+    AReviewToday->setShortcut(QKeySequence(Qt::Key_F6));
+    AReviewToday->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(AReviewToday);
+    QObject::connect(AReviewToday, &QAction::triggered, PMLesson, [this] {
+        Guarded([this] {
+            if (Handlers.ReviewToday)
+                Handlers.ReviewToday();
+        });
+    });
+    SetReviewCount(-1);
     AImportLesson = MakeAction(PMLesson, "AImportLesson", "Импорт урока ...");
     QObject::connect(AImportLesson, &QAction::triggered, PMLesson, [this] {
         Guarded([this] {
@@ -121,6 +134,13 @@ void TLessonMenu::UseLessonCreateMenu(const std::function<QMenu*(QMenu* pmLesson
     AHelpLessonCrt = ALessonCreate_Word_Ordinary = ALessonCreate_Word_Words = ALessonEdit_Word =
         nullptr;
     MILessonCreate = add(PMLesson);
+}
+
+void TLessonMenu::SetReviewCount(int due)
+{
+    AReviewToday->setText(due > 0 ? Utf8("Повторение на сегодня (%1) ...").arg(due)
+                                  : Utf8("Повторение на сегодня ..."));
+    AReviewToday->setEnabled(due > 0);
 }
 
 void TLessonMenu::Prepare()

@@ -31,6 +31,8 @@ struct TLessonMenuHandlers
     // The lesson editor: on a new lesson, or on the chosen file.
     std::function<void()> NewLesson;
     std::function<void(const std::string& path)> EditLesson;
+    // AReviewToday: the review of the cards due today.
+    std::function<void()> ReviewToday;
 };
 
 class TLessonMenu
@@ -47,6 +49,10 @@ public:
     // depend on the state: the recent submenu when the list is not empty, the
     // manual save when a lesson is loaded.
     void Prepare();
+
+    // The number of cards due today in AReviewToday's caption, which is
+    // disabled when none is due (or the count is not known yet: below 0).
+    void SetReviewCount(int due);
 
     // "Открыть урок ...": the open dialog in the open folder, then OpenLesson.
     void ALessonOpenExecute();
@@ -70,6 +76,7 @@ public:
     QMenu* MILessonCreate = nullptr; // "Создать / редактировать урок"
     QAction* ALessonOpen = nullptr;
     QAction* AImportLesson = nullptr;
+    QAction* AReviewToday = nullptr; // "Повторение на сегодня (N) ...", F6
     QAction* ALessonSave_WhatRestOrWithMistakes = nullptr;
     QAction* ALessonNew = nullptr;  // "Новый урок ..."
     QAction* ALessonEdit = nullptr; // "Редактировать урок ..."

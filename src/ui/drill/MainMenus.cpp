@@ -38,7 +38,8 @@ TMainMenus::TMainMenus(QWidget* window, TMenuHandlers handlers, TAuthoring& auth
     // Beside the pupils, where a teacher manages the class.
     ATeacherReport = MakeAction(PMCustomize, "ATeacherReport", "Отчёт для учителя ...",
                                 std::move(handlers.Report));
-    PMCustomize->addActions({APupil, ATeacherReport, ABehavior, ASkin});
+    AReview = MakeAction(PMCustomize, "AReview", "Повторение ...", std::move(handlers.Review));
+    PMCustomize->addActions({APupil, ATeacherReport, ABehavior, ASkin, AReview});
 
     PMHelp = MakeMenu(window, "PMHelp");
     AAbout = MakeAction(PMHelp, "AAbout", "О программе ...", std::move(handlers.About));

@@ -20,6 +20,7 @@ struct TMenuHandlers
     std::function<void()> Report;   // ATeacherReport
     std::function<void()> Behavior; // ABehavior
     std::function<void()> Skin;     // ASkin
+    std::function<void()> Review;   // AReview
     std::function<void()> About;    // AAbout
 };
 
@@ -39,6 +40,7 @@ public:
     QAction* ATeacherReport = nullptr;
     QAction* ABehavior = nullptr;
     QAction* ASkin = nullptr;
+    QAction* AReview = nullptr; // "Повторение ...": the review settings
     QAction* AAbout = nullptr;
 };
 

@@ -35,6 +35,7 @@
 #include "ui/drill/DrillButtons.h"
 #include "ui/drill/LessonMenu.h"
 #include "ui/drill/MainMenus.h"
+#include "ui/drill/MemoryService.h"
 #include "ui/drill/PaneView.h"
 #include "ui/drill/TeacherReport.h"
 #include "ui/editor/EditorWindow.h"
@@ -132,9 +133,20 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
     Calculator = std::make_unique<TTimeCalculator>(
         AdaptableFile("Time.ini"),
         [this](const std::string& message) { Messages->ShowMsgBox(message, TMsgButtons::Ok); });
-    FDrill = std::make_unique<TDrill>(
-        FLesson, *Calculator,
-        TDrillPorts{*this, *Sound, *Timers, Random, Clock, *Messages, ProgramLog(), Behavior});
+    FMemory = std::make_unique<TMemoryService>(
+        this, UserFile("Korvan.ini"), FileLocations().User, [this](const std::string& failure) {
+            // Said after the verdict's own handling, once a pupil.
+            QTimer::singleShot(0, this, [this, failure] {
+                ShowMsgBox(this,
+                           Utf8("История ученика не сохраняется.\n") +
+                               QString::fromUtf8(failure),
+                           false);
+            });
+        });
+    FDrill = std::make_unique<TDrill>(FLesson, *Calculator,
+                                      TDrillPorts{*this, *Sound, *Timers, Random, Clock,
+                                                  *Messages, ProgramLog(), Behavior,
+                                                  FMemory.get()});
     // A click on a sound button during a waited sound acts after it, like a key.
     Sound->Connect(
         TSoundHooks{[this] { return FDrill->Phase(); },
@@ -148,7 +160,9 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
         TLessonMenuHandlers{[this](const std::string& path) { OpenLessonOrConvert(path); },
                             [this] { DerivedSave->SaveRestOrWithMistakes(FLesson, PupilName); },
                             [this] { AImportLessonExecute(); }, [this] { EditLesson({}); },
-                            [this](const std::string& path) { EditLesson(path); }});
+                            [this](const std::string& path) { EditLesson(path); },
+                            [this] { AReviewTodayExecute(); }});
+    FMemory->DueChanged = [this] { LessonMenu->SetReviewCount(FMemory->DueCount()); };
     LessonMenu->UseLessonCreateMenu(
         [this](QMenu* pmLesson) { return Authoring->AddLessonCreateMenu(pmLesson); });
     Menus = std::make_unique<TMainMenus>(
@@ -157,7 +171,8 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
                       [this] { OpenTeacherReport(this, DrillLogPath()); },
                       [this] { Guard([this] { ABehaviorExecute(); }); },
                       [this] { Guard([this] { ASkinExecute(); }); },
-                      [this] { Guard([this] { AAboutExecute(); }); }},
+                      [this] { Guard([this] { AAboutExecute(); }); },
+                      [this] { Guard([this] { AReviewExecute(); }); }},
         *Authoring);
     Announcer = new TAnnouncer(this);
     ApplyAccessibleTexts(this);

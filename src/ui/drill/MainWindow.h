@@ -38,6 +38,8 @@ class TDrill;
 class TLessonMenu;
 class TFLessonEditor;
 class TMainMenus;
+class TMemoryService;
+class TFReview;
 class TPaneView;
 class TProgressView;
 class TQtMessageBox;
@@ -99,10 +101,15 @@ public:
     void APupilExecute();
     void ABehaviorExecute();
     void AAboutExecute();
+    // "Повторение на сегодня": the cards due, gathered, opened as a lesson.
+    void AReviewTodayExecute();
+    // "Повторение ...": the review settings.
+    void AReviewExecute();
 
     TDrill& Drill() { return *FDrill; }
     const TLesson& Lesson() const { return FLesson; }
     const TRecentLessons& RecentLessons() const { return Recent; }
+    TMemoryService& Memory() { return *FMemory; }
 
     // IDrillView
     void ShowInPane(TPane pane, const std::string& text) override;
@@ -158,6 +165,8 @@ private:
     std::unique_ptr<TQtQuestionTimers> Timers;
     std::unique_ptr<TSoundService> Sound;
     std::unique_ptr<TTimeCalculator> Calculator;
+    // Before the drill, which hands it every verdict.
+    std::unique_ptr<TMemoryService> FMemory;
     std::unique_ptr<TDrill> FDrill;
     TRecentLessons Recent;
     std::unique_ptr<TDerivedLessonSave> DerivedSave;
@@ -167,6 +176,7 @@ private:
     std::unique_ptr<TProgressView> Progress;
     std::unique_ptr<TLessonMenu> LessonMenu;
     std::unique_ptr<TFLessonEditor> LessonEditor; // made on first use
+    QPointer<TFReview> ReviewDialog;              // made on first use
     std::unique_ptr<TMainMenus> Menus;
     std::vector<TAnchored> Anchors;
     QPushButton* BLesson = nullptr;

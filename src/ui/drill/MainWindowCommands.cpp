@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "drill/Drill.h"
+#include "memory/ReviewLesson.h"
+#include "settings/MemorySettings.h"
 #include "settings/BehaviorSettings.h"
 #include "settings/SkinCfg.h"
 #include "ui/dialogs/AboutDialog.h"
@@ -13,7 +15,9 @@
 #include "ui/dialogs/ImportDialog.h"
 #include "ui/dialogs/InputModeDialog.h"
 #include "ui/dialogs/PupilsDialog.h"
+#include "ui/dialogs/ReviewDialog.h"
 #include "ui/dialogs/SkinDialog.h"
+#include "ui/drill/MemoryService.h"
 #include "ui/editor/EditorLaunch.h"
 #include "ui/platform/Cp1251.h"
 #include "ui/platform/QtPorts.h"
@@ -68,10 +72,15 @@ void TFMain::StartUp()
 
 void TFMain::PupilChanged()
 {
-    if (PupilsDialog)
+    if (PupilsDialog) {
+        // A pupil renamed keeps their history.
+        for (const auto& [from, to] : PupilsDialog->TakeRenames())
+            FMemory->CarryHistory(from, to);
         PupilName = PupilsDialog->CurrentPupil();
+    }
     UpdateCaption();
     FDrill->LogPupil(PupilName);
+    FMemory->SetPupil(PupilName);
 }
 
 void TFMain::WarnSettingsApplyLater()
@@ -174,6 +183,24 @@ void TFMain::AAboutExecute()
 {
     if (AboutDialog)
         AboutDialog->Execute();
+}
+
+void TFMain::AReviewTodayExecute()
+{
+    // The review gathered with the latest count: the cards due at that count.
+    const TLesson& review = FMemory->Review();
+    if (review.Questions.empty())
+        return;
+    FDrill->OpenGathered(review, ReviewLessonName);
+}
+
+void TFMain::AReviewExecute()
+{
+    if (!ReviewDialog)
+        ReviewDialog = new TFReview(this, UserFile("Korvan.ini"),
+                                    HistoryRoot({}, FileLocations().User));
+    if (ReviewDialog->Execute())
+        FMemory->ReloadSettings();
 }
 
 void TFMain::EditLesson(const std::string& path)

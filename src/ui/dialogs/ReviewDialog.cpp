@@ -1,0 +1,192 @@
+#include "ui/dialogs/ReviewDialog.h"
+
+#include "ui/platform/Accessibility.h"
+#include "ui/platform/Fonts.h"
+#include "ui/platform/UiHelpers.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <cstdlib>
+#include <cerrno>
+#include <filesystem>
+#include <optional>
+#include <unistd.h>
+
+#include "settings/MemorySettings.h"
+#include "util/Errors.h"
+#include "util/Paths.h"
+
+namespace korvan {
+
+namespace {
+
+std::optional<QString> NextFolder;
+
+QString Utf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+template <typename W> W* Named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QSpinBox* SpinBox(QWidget* parent, const char* name, int low, int high, const char* suffix)
+{
+    auto* box = Named(new QSpinBox(parent), name);
+    box->setRange(low, high);
+    box->setSuffix(Utf8(suffix));
+    return box;
+}
+
+} // namespace
+
+TFReview::TFReview(QWidget* parent, std::string korvanIni, std::string defaultFolder)
+    : QDialog(parent), KorvanIni(std::move(korvanIni)), DefaultFolder(std::move(defaultFolder))
+{
+    setObjectName(QStringLiteral("FReview"));
+    setWindowTitle(Utf8("Повторение"));
+    setFont(DialogFont());
+
+    EHistoryFolder = Named(new QLineEdit(this), "EHistoryFolder");
+    EHistoryFolder->setPlaceholderText(PathText(DefaultFolder));
+    EHistoryFolder->setMinimumWidth(320);
+    BHistoryFolder = Named(new QPushButton(Utf8("Обзор ..."), this), "BHistoryFolder");
+    BHistoryFolder->setAutoDefault(false);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(EHistoryFolder, 1);
+    folderRow->addWidget(BHistoryFolder);
+
+    SERetention = SpinBox(this, "SERetention", static_cast<int>(MinDesiredRetention * 100 + 0.5),
+                          static_cast<int>(MaxDesiredRetention * 100 + 0.5), " %");
+    SEDayStartsAt = SpinBox(this, "SEDayStartsAt", 0, 23, ":00");
+    SEReviewLimit = SpinBox(this, "SEReviewLimit", 1, MaxReviewLimit, "");
+
+    auto* form = new QFormLayout;
+    form->addRow(Utf8("&Папка истории:"), folderRow);
+    form->addRow(Utf8("Желаемое &припоминание:"), SERetention);
+    form->addRow(Utf8("&День ученика начинается в:"), SEDayStartsAt);
+    form->addRow(Utf8("&Не больше карточек за одно повторение:"), SEReviewLimit);
+    auto* note = new QLabel(Utf8("Пустое поле папки: папка history в папке пользователя. "
+                                 "Общая папка (например, синхронизируемая) даёт ученику "
+                                 "одну историю на всех компьютерах."),
+                            this);
+    note->setObjectName(QStringLiteral("LNote"));
+    note->setWordWrap(true);
+
+    auto* buttons = new QDialogButtonBox(this);
+    BOk = Named(buttons->addButton(Utf8("ОК"), QDialogButtonBox::AcceptRole), "BOk");
+    BCancel = Named(buttons->addButton(Utf8("Отмена"), QDialogButtonBox::RejectRole), "BCancel");
+    BOk->setDefault(true);
+    connect(BOk, &QPushButton::clicked, this, [this] { BOkClick(); });
+    connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BHistoryFolder, &QPushButton::clicked, this, [this] { BHistoryFolderClick(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(note);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ApplyAccessibleTexts(this);
+}
+
+void TFReview::SetNextFolder(const QString& folder)
+{
+    NextFolder = folder;
+}
+
+bool TFReview::Execute()
+{
+    const TMemorySettings s = LoadMemorySettings(KorvanIni);
+    EHistoryFolder->setText(PathText(s.HistoryFolder));
+    SERetention->setValue(static_cast<int>(std::lround(s.DesiredRetention * 100)));
+    SEDayStartsAt->setValue(s.DayStartsAt);
+    SEReviewLimit->setValue(s.ReviewLimit);
+    Saved = false;
+    EHistoryFolder->setFocus(Qt::OtherFocusReason);
+    exec();
+    return Saved;
+}
+
+QString TFReview::WriteProblem(const std::string& folder)
+{
+    // Tried, not guessed from the permissions: a network or synced folder
+    // may refuse what its mode bits allow.
+    // A folder typed in that is not there yet is made.
+    std::error_code made;
+    std::filesystem::create_directories(folder, made);
+    std::string probe = folder + (folder.back() == '/' ? "" : "/") + ".korvan-write-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0)
+        return QString::fromStdString(FolderErrorText(errno));
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return {};
+}
+
+void TFReview::BHistoryFolderClick()
+{
+    QString chosen;
+    if (NextFolder) {
+        chosen = *NextFolder;
+        NextFolder.reset();
+    } else {
+        const QString start = EHistoryFolder->text().isEmpty() ? PathText(DefaultFolder)
+                                                                : EHistoryFolder->text();
+        chosen = QFileDialog::getExistingDirectory(this, Utf8("Папка истории"), start);
+    }
+    if (chosen.isEmpty())
+        return;
+    const QString problem = WriteProblem(PathOf(chosen));
+    if (!problem.isEmpty()) {
+        ShowMsgBox(this,
+                   Utf8("В папку \"%1\" нельзя записывать: %2.\nВыберите другую папку.")
+                       .arg(chosen, problem),
+                   false);
+        return;
+    }
+    EHistoryFolder->setText(chosen);
+}
+
+void TFReview::BOkClick()
+{
+    TMemorySettings s;
+    s.HistoryFolder = PathOf(EHistoryFolder->text().trimmed());
+    // A folder typed in is checked as one chosen would be.
+    if (!s.HistoryFolder.empty()) {
+        const QString problem = WriteProblem(s.HistoryFolder);
+        if (!problem.isEmpty()) {
+            ShowMsgBox(this,
+                       Utf8("В папку \"%1\" нельзя записывать: %2.\nВыберите другую папку.")
+                           .arg(PathText(s.HistoryFolder), problem),
+                       false);
+            EHistoryFolder->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    s.DesiredRetention = SERetention->value() / 100.0;
+    s.DayStartsAt = SEDayStartsAt->value();
+    s.ReviewLimit = SEReviewLimit->value();
+    try {
+        SaveMemorySettings(KorvanIni, s);
+    } catch (const TIoError& e) {
+        ShowMsgBox(this, QString::fromUtf8(e.what()), false);
+        return;
+    }
+    Saved = true;
+    accept();
+}
+
+} // namespace korvan
