@@ -11,6 +11,7 @@
 
 #include "report/HtmlReport.h"
 #include "report/LogReader.h"
+#include "report/MemoryReport.h"
 #include "ui/platform/ShellOpen.h"
 #include "ui/platform/UiHelpers.h"
 #include "util/AtomicFile.h"
@@ -55,6 +56,9 @@ QString OpenTeacherReport(QWidget* parent, const std::string& logPath)
         const TWaitCursor wait;
         TReportData data;
         TLogReader(data).ReadFile(logPath);
+        // The pupils' histories beside the log, as the report tool finds them.
+        for (const THistoryPlace& place : FindHistoryPlaces({}, {logPath}))
+            data.Memories.push_back(SummarizeMemory(place, SystemZonedNow(), false));
         page = WritePage(logPath, HtmlReport(data));
     } catch (const std::exception& e) {
         ShowMsgBox(parent,

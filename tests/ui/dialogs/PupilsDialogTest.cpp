@@ -275,6 +275,10 @@ private slots:
             QTest::mouseClick(Find<QPushButton>(dialog, "BOk"), Qt::LeftButton);
         }));
         QCOMPARE(dialog.CurrentPupil(), ToCp1251("Яна"));
+        // The one rename made, for the pupil's history to follow.
+        using TRenames = std::vector<std::pair<std::string, std::string>>;
+        QVERIFY(dialog.TakeRenames() == TRenames({{ToCp1251("Анна"), ToCp1251("Яна")}}));
+        QVERIFY(dialog.TakeRenames().empty());
     }
 
     void aNameOfBlanksIsRefusedInTheEditor()
@@ -379,11 +383,14 @@ private slots:
         QVERIFY(!ExecuteWith(dialog, [&] {
             AnswerEditor(U("Борис"));
             Key(dialog, Qt::Key_Insert);
+            AnswerEditor(U("Вика"));
+            Key(dialog, Qt::Key_F2);
             Find<QCheckBox>(dialog, "CBShowPupilsAtStartup")->setChecked(true);
             QTest::mouseClick(Find<QPushButton>(dialog, "BCancel"), Qt::LeftButton);
         }));
         QCOMPARE(dialog.Settings().Names.Count(), 1);
         QVERIFY(!dialog.ShowPupilsAtStartup());
+        QVERIFY(dialog.TakeRenames().empty()); // a rename cancelled is none
         // Opened again, the dialog shows the kept state, not the discarded one.
         QVERIFY(!ExecuteWith(dialog, [&] {
             QCOMPARE(Entries(dialog), QStringList{U("Анна")});

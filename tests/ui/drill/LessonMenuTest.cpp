@@ -51,6 +51,7 @@ private:
     std::vector<std::string> Opened;
     int Saves = 0;
     int Imports = 0;
+    int Reviews = 0;
 
     std::unique_ptr<TLessonMenu> MakeMenu()
     {
@@ -65,7 +66,8 @@ private:
                                                                  [this] { ++Saves; },
                                                                  [this] { ++Imports; },
                                                                  {},
-                                                                 {}});
+                                                                 {},
+                                                                 [this] { ++Reviews; }});
     }
 
     std::string WriteLesson(const QString& relative)
@@ -91,6 +93,7 @@ private slots:
         Opened.clear();
         Saves = 0;
         Imports = 0;
+        Reviews = 0;
         TakeShownMessages();
         TakeFileDialogRequests();
     }
@@ -101,8 +104,9 @@ private slots:
         QCOMPARE(menu->PMLesson->objectName(), QStringLiteral("PMLesson"));
         QCOMPARE(
             Captions(menu->PMLesson),
-            QStringList({U("Открыть урок ..."), U("Открыть недавний урок"), U("Импорт урока ..."),
-                         "-", U("Новый урок ..."), U("Редактировать урок ..."), "-",
+            QStringList({U("Открыть урок ..."), U("Открыть недавний урок"),
+                         U("Повторение на сегодня ..."), U("Импорт урока ..."), "-",
+                         U("Новый урок ..."), U("Редактировать урок ..."), "-",
                          U("Сохранить урок"), "-", U("Создать / редактировать урок")}));
         QCOMPARE(menu->PMLesson->actions()[0], menu->ALessonOpen);
         QCOMPARE(menu->PMLesson->actions()[1], menu->MIOpenRecent->menuAction());
@@ -117,6 +121,22 @@ private slots:
         for (QAction* a : menu->MILessonCreate->actions())
             QVERIFY(a->isSeparator() || !a->isEnabled());
         QCOMPARE(menu->ALessonEdit_Word->objectName(), QStringLiteral("ALessonEdit_Word"));
+    }
+
+    void theReviewEntryCarriesTheCountAndF6()
+    {
+        auto menu = MakeMenu();
+        QVERIFY(!menu->AReviewToday->isEnabled()); // not counted yet
+        menu->SetReviewCount(37);
+        QCOMPARE(menu->AReviewToday->text(), U("Повторение на сегодня (37) ..."));
+        QVERIFY(menu->AReviewToday->isEnabled());
+        QCOMPARE(menu->AReviewToday->shortcut(), QKeySequence(Qt::Key_F6));
+        QVERIFY(Window.actions().contains(menu->AReviewToday));
+        menu->AReviewToday->trigger();
+        QCOMPARE(Reviews, 1);
+        menu->SetReviewCount(0);
+        QCOMPARE(menu->AReviewToday->text(), U("Повторение на сегодня ..."));
+        QVERIFY(!menu->AReviewToday->isEnabled());
     }
 
     void withoutSettingsNoRecentAndNoSave()
@@ -249,7 +269,8 @@ private slots:
                                 {},
                                 {},
                                 [&] { ++news; },
-                                [&](const std::string& path) { edited.push_back(path); }});
+                                [&](const std::string& path) { edited.push_back(path); },
+                                {}});
         menu.ALessonNew->trigger();
         QCOMPARE(news, 1);
         TakeFileDialogRequests();
