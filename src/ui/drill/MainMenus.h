@@ -20,8 +20,8 @@ struct TMenuHandlers
     std::function<void()> Report;   // ATeacherReport
     std::function<void()> Behavior; // ABehavior
     std::function<void()> Skin;     // ASkin
-    std::function<void()> Review;   // AReview
     std::function<void()> About;    // AAbout
+    std::function<void()> Review;   // AReview
 };
 
 class TAuthoring;

@@ -64,10 +64,10 @@ private slots:
             QCOMPARE(dialog.SEDayStartsAt->value(), 3);
             QCOMPARE(dialog.SEReviewLimit->value(), 50);
             QVERIFY(dialog.EHistoryFolder->text().isEmpty());
-            QVERIFY(dialog.EHistoryFolder->hasFocus());
+            QCOMPARE(dialog.focusWidget(), dialog.EHistoryFolder);
             // Tab from field to field, values typed, Enter takes them.
             QTest::keyClick(dialog.EHistoryFolder, Qt::Key_Tab);
-            QVERIFY(dialog.BHistoryFolder->hasFocus());
+            QCOMPARE(dialog.focusWidget(), dialog.BHistoryFolder);
             Retype(dialog.SERetention, "93");
             Retype(dialog.SEDayStartsAt, "0");
             Retype(dialog.SEReviewLimit, "20");

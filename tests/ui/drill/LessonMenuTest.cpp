@@ -294,7 +294,7 @@ private slots:
             return real;
         });
         QCOMPARE(menu->MILessonCreate, real);
-        QCOMPARE(menu->PMLesson->actions().size(), 10);
+        QCOMPARE(menu->PMLesson->actions().size(), 11);
         QCOMPARE(menu->PMLesson->actions().last(), real->menuAction());
         QVERIFY(menu->AHelpLessonCrt == nullptr);
     }

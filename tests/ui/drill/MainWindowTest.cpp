@@ -818,7 +818,8 @@ private slots:
         Start();
         QCOMPARE(Captions(MenuOf("BLesson", "PMLesson")),
                  (QStringList{Utf8("Открыть урок ..."), Utf8("Открыть недавний урок"),
-                              Utf8("Импорт урока ..."), "-", Utf8("Новый урок ..."),
+                              Utf8("Повторение на сегодня ..."), Utf8("Импорт урока ..."), "-",
+                              Utf8("Новый урок ..."),
                               Utf8("Редактировать урок ..."), "-", Utf8("Сохранить урок"), "-",
                               Utf8("Создать / редактировать урок")}));
         auto* create = Find<QMenu>("MILessonCreate");

@@ -97,8 +97,10 @@ private slots:
         int reports = 0;
         TMainMenus menus(&window, TMenuHandlers{{}, [&] { ++reports; }, {}, {}, {}, {}}, authoring);
         const QList<QAction*> actions = menus.PMCustomize->actions();
-        QCOMPARE(actions.size(), 4);
+        QCOMPARE(actions.size(), 5);
         QCOMPARE(actions[1]->objectName(), QStringLiteral("ATeacherReport"));
+        // The review settings come last.
+        QCOMPARE(actions[4]->text(), QString::fromUtf8("Повторение ..."));
         QCOMPARE(actions[1]->text(), QString::fromUtf8("Отчёт для учителя ..."));
         actions[1]->trigger();
         QCOMPARE(reports, 1);
