@@ -52,8 +52,8 @@ void Generate(long reviews, long cards, const std::string& folder)
             review.Pupil = "Аня";
             review.Time = {t, 3 * 3600};
             review.Grade = random() % 10 == 0 ? 1 : 3;
-            review.Verdict = review.Grade == 3 ? korvan::TVerdictKind::Right
-                                               : korvan::TVerdictKind::Wrong;
+            review.Verdict =
+                review.Grade == 3 ? korvan::TVerdictKind::Right : korvan::TVerdictKind::Wrong;
             review.AnswerMs = static_cast<std::int64_t>(random() % 9000);
             review.NormMs = 9000;
             (random() % 2 ? school : home) << korvan::FormatReviewRecord(review) << "\n";

@@ -89,8 +89,7 @@ TTable ImportTexts()
 TTable ReviewTexts()
 {
     return {
-        {"EHistoryFolder", "Папка истории",
-         "Пусто: папка history в папке пользователя"},
+        {"EHistoryFolder", "Папка истории", "Пусто: папка history в папке пользователя"},
         {"BHistoryFolder", "Выбрать папку истории", ""},
         {"SERetention", "Желаемое припоминание, процентов", "От 70 до 97"},
         {"SEDayStartsAt", "День ученика начинается в, часов", "От 0 до 23"},

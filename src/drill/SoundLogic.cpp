@@ -55,7 +55,8 @@ std::string TSoundLogic::SoundPath(TSoundKind kind) const
             FLesson.Origins[static_cast<std::size_t>(FLesson.CurrentIndex)];
         if (!origin.OwnRecordings)
             return {};
-        return FindLessonSound(FolderOf(origin.LessonPath), LessonSoundName(origin.Number, language))
+        return FindLessonSound(FolderOf(origin.LessonPath),
+                               LessonSoundName(origin.Number, language))
             .value_or(std::string());
     }
     const std::string name = LessonSoundName(FLesson.Current->Number, language);

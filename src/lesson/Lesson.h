@@ -36,10 +36,10 @@ struct TQuestion
 // what is due) comes from.
 struct TQuestionOrigin
 {
-    std::string LessonPath;      // the lesson it was learnt in (a path)
-    std::int32_t Number = 0;     // its number there
-    bool OwnRecordings = false;  // that lesson still holds it under that number
-    bool AskRussian = true;      // the direction it was learnt in
+    std::string LessonPath;     // the lesson it was learnt in (a path)
+    std::int32_t Number = 0;    // its number there
+    bool OwnRecordings = false; // that lesson still holds it under that number
+    bool AskRussian = true;     // the direction it was learnt in
 };
 
 // Which questions the writer keeps.

@@ -48,8 +48,8 @@ double RecallStability(const TWeights& w, double growth, double s, int grade)
 {
     const double hardPenalty = grade == 2 ? w[15] : 1;
     const double easyBonus = grade == 4 ? w[16] : 1;
-    return Round8(std::clamp(s * (1 + growth * hardPenalty * easyBonus), MinStability,
-                             MaxStability));
+    return Round8(
+        std::clamp(s * (1 + growth * hardPenalty * easyBonus), MinStability, MaxStability));
 }
 
 // After a lapse stability never grows.

@@ -78,8 +78,8 @@ public:
 
 private:
     TFsrsParameters P;
-    double Factor;   // of the forgetting curve: R(S) = 0.9
-    double Modifier; // interval / stability for the desired retention
+    double Factor;    // of the forgetting curve: R(S) = 0.9
+    double Modifier;  // interval / stability for the desired retention
     double EasyStart; // the first difficulty of an easy grade, unclamped
     double ExpW8;     // e^w8, a factor of every recall's growth
 };

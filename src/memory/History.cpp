@@ -116,8 +116,8 @@ void THistory::ReadFile(const std::string& path)
     for (;;) {
         if (filled == buffer.size() - 1)
             buffer.resize(buffer.size() * 2);
-        const std::size_t got = std::fread(buffer.data() + filled, 1, buffer.size() - 1 - filled,
-                                           file.get());
+        const std::size_t got =
+            std::fread(buffer.data() + filled, 1, buffer.size() - 1 - filled, file.get());
         if (got == 0) {
             if (std::ferror(file.get()))
                 throw TIoError(Failure("Cannot read", path, errno));
@@ -126,7 +126,8 @@ void THistory::ReadFile(const std::string& path)
         filled += got;
         std::size_t start = 0;
         for (;;) {
-            char* feed = static_cast<char*>(std::memchr(buffer.data() + start, '\n', filled - start));
+            char* feed =
+                static_cast<char*>(std::memchr(buffer.data() + start, '\n', filled - start));
             if (feed == nullptr)
                 break;
             const std::size_t end = static_cast<std::size_t>(feed - buffer.data());

@@ -343,7 +343,7 @@ THistoryLine ParseHistoryLine(char* line, std::size_t length)
     // A zero byte inside the line ends the parse early and so leaves it
     // incomplete: the line is unreadable.
     if (!reader.Parse<rapidjson::kParseInsituFlag | rapidjson::kParseStopWhenDoneFlag>(stream,
-                                                                                      handler))
+                                                                                       handler))
         return out;
     // Nothing but blanks may follow the object; a zero byte in the line ends
     // the parse early and is no blank.
@@ -372,8 +372,8 @@ THistoryLine ParseHistoryLine(char* line, std::size_t length)
     } else if (type == "review") {
         out.Id = text(K::Id);
         const auto time = ParseRfc3339(text(K::Time));
-        if (out.Card.empty() || out.Id.empty() || !time || !handler.HasGrade ||
-            handler.Grade < 1 || handler.Grade > 4)
+        if (out.Card.empty() || out.Id.empty() || !time || !handler.HasGrade || handler.Grade < 1 ||
+            handler.Grade > 4)
             return out;
         out.Time = *time;
         out.Grade = static_cast<int>(handler.Grade);

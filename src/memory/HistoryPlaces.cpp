@@ -18,8 +18,8 @@ namespace fs = std::filesystem;
 std::string Safe(std::string text)
 {
     for (char& c : text) {
-        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                        c == '-' || c == '_' || c == '.';
+        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                        (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.';
         if (!ok)
             c = '_';
     }
@@ -80,8 +80,8 @@ void CarryPupilHistory(const std::string& historyFolder, const std::string& from
     for (const fs::path& file : files) {
         fs::path target = to / file.filename();
         for (int n = 2; fs::exists(target); ++n)
-            target = to / (file.stem().string() + "-" + std::to_string(n) +
-                           file.extension().string());
+            target =
+                to / (file.stem().string() + "-" + std::to_string(n) + file.extension().string());
         fs::rename(file, target, error);
         if (error)
             fail(error);

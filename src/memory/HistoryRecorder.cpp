@@ -76,10 +76,9 @@ void THistoryRecorder::VerdictGiven(const TVerdictRecord& verdict)
     // any current folder.
     std::error_code error;
     const std::filesystem::path lesson = std::filesystem::absolute(verdict.LessonPath, error);
-    const TCardRecord card =
-        CardOfQuestion(verdict.Question, verdict.AskedRussian,
-                       error ? verdict.LessonPath : lesson.lexically_normal().string(),
-                       verdict.Number);
+    const TCardRecord card = CardOfQuestion(
+        verdict.Question, verdict.AskedRussian,
+        error ? verdict.LessonPath : lesson.lexically_normal().string(), verdict.Number);
     TReviewRecord review;
     review.Id = NewId();
     review.Card = card.Card;

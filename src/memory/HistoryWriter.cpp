@@ -43,7 +43,8 @@ void ScanCardKeys(int fd, std::unordered_set<std::string>& keys)
             break;
         carry.append(buffer, static_cast<std::size_t>(got));
         std::size_t start = 0;
-        for (std::size_t end; (end = carry.find('\n', start)) != std::string::npos; start = end + 1) {
+        for (std::size_t end; (end = carry.find('\n', start)) != std::string::npos;
+             start = end + 1) {
             const std::string_view line(carry.data() + start, end - start);
             if (line.substr(0, Prefix.size()) != Prefix)
                 continue;
@@ -75,8 +76,8 @@ void THistoryWriter::Open()
 {
     const mode_t folderMode = Private ? 0700 : 0777;
     MakeFolders(std::filesystem::path(Folder).parent_path(), folderMode);
-    const int fd = ::open(FilePath.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC,
-                          Private ? 0600 : 0666);
+    const int fd =
+        ::open(FilePath.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, Private ? 0600 : 0666);
     if (fd < 0)
         throw TIoError(Failure("Cannot open", FilePath, errno));
     ScanCardKeys(fd, KnownCards);

@@ -37,8 +37,8 @@ std::uint64_t KeyHash(std::string_view key)
 // the day, so every machine draws the same.
 double FuzzFor(std::uint64_t cardHash, int reviews, std::int64_t day)
 {
-    return FuzzFactorFromHash(
-        Mix(cardHash ^ Mix(static_cast<std::uint64_t>(reviews) ^ Mix(static_cast<std::uint64_t>(day)))));
+    return FuzzFactorFromHash(Mix(cardHash ^ Mix(static_cast<std::uint64_t>(reviews) ^
+                                                 Mix(static_cast<std::uint64_t>(day)))));
 }
 
 } // namespace
@@ -73,8 +73,7 @@ std::vector<TCardMemory> TMemoryModel::Replay(THistory& history) const
         cards = ReplayCards(history, start, 0, cardCount);
     } else {
         std::vector<TCardMemory> second;
-        std::thread helper(
-            [&] { second = ReplayCards(history, start, cardCount / 2, cardCount); });
+        std::thread helper([&] { second = ReplayCards(history, start, cardCount / 2, cardCount); });
         cards = ReplayCards(history, start, 0, cardCount / 2);
         helper.join();
         cards.insert(cards.end(), second.begin(), second.end());
@@ -121,10 +120,10 @@ std::vector<TCardMemory> TMemoryModel::ReplayCards(THistory& history,
             const TReviewOutcome outcome =
                 memory.Reviews == 0
                     ? Fsrs.First(r.Grade, FuzzFor(cardHash, 0, day))
-                    : Fsrs.Next(memory.State,
-                                static_cast<int>(std::min<std::int64_t>(day - memory.LastDay,
-                                                                        INT32_MAX)),
-                                r.Grade, FuzzFor(cardHash, memory.Reviews, day));
+                    : Fsrs.Next(
+                          memory.State,
+                          static_cast<int>(std::min<std::int64_t>(day - memory.LastDay, INT32_MAX)),
+                          r.Grade, FuzzFor(cardHash, memory.Reviews, day));
             if (memory.Reviews > 0 && r.Grade == 1)
                 ++memory.Lapses;
             ++memory.Reviews;
@@ -142,12 +141,13 @@ std::vector<TCardMemory> TMemoryModel::ReplayCards(THistory& history,
 
 double TMemoryModel::Retrievability(const TCardMemory& card, std::int64_t day) const
 {
-    return Fsrs.Retrievability(card.State, static_cast<double>(std::max<std::int64_t>(0, day - card.LastDay)));
+    return Fsrs.Retrievability(card.State,
+                               static_cast<double>(std::max<std::int64_t>(0, day - card.LastDay)));
 }
 
 std::vector<std::size_t> TMemoryModel::Due(const THistory& history,
-                                           const std::vector<TCardMemory>& cards,
-                                           std::int64_t day, int limit, bool describedOnly) const
+                                           const std::vector<TCardMemory>& cards, std::int64_t day,
+                                           int limit, bool describedOnly) const
 {
     struct TDue
     {

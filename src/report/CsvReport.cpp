@@ -22,8 +22,8 @@ std::string CsvField(std::string_view utf8)
 {
     // A cell a spreadsheet would run as a formula is made plain text: pupils
     // type their own names on shared machines.
-    const bool formula = !utf8.empty() && std::string_view("=+-@\t\r").find(utf8.front()) !=
-                                              std::string_view::npos;
+    const bool formula =
+        !utf8.empty() && std::string_view("=+-@\t\r").find(utf8.front()) != std::string_view::npos;
     const std::string text = formula ? "'" + std::string(utf8) : std::string(utf8);
     if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;

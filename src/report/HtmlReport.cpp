@@ -219,8 +219,8 @@ private:
         else
             Out += HeaderRow({"Ученик", "Завершено", "Не завершено", "Время завершённых",
                               "Последний балл", "Лучший балл", "Тенденция", "Карточек в памяти",
-                              "К повторению сегодня", "Из них просрочено",
-                              "Припоминание RU → EN", "Припоминание EN → RU"});
+                              "К повторению сегодня", "Из них просрочено", "Припоминание RU → EN",
+                              "Припоминание EN → RU"});
         Out += "<tbody>\n";
         for (std::size_t i = 0; i < Pupils.size(); ++i) {
             const TPupilView& p = Pupils[i];
@@ -281,10 +281,10 @@ private:
 
     std::string MemorySection(const TPupilMemory& m) const
     {
-        std::string html = "<h3>Память</h3>\n<p class=\"note\">Карточек в памяти: " +
-                           std::to_string(m.Cards) + ", к повторению сегодня: " +
-                           std::to_string(m.Due) + " (из них просрочено " +
-                           std::to_string(m.Overdue) + ").";
+        std::string html =
+            "<h3>Память</h3>\n<p class=\"note\">Карточек в памяти: " + std::to_string(m.Cards) +
+            ", к повторению сегодня: " + std::to_string(m.Due) + " (из них просрочено " +
+            std::to_string(m.Overdue) + ").";
         if (m.UnreadableLines > 0)
             html += " Нечитаемых строк в истории: " + std::to_string(m.UnreadableLines) + ".";
         html += "</p>\n<table class=\"memory\">";

@@ -118,9 +118,8 @@ TPupilMemory SummarizeMemory(const THistoryPlace& place, TZonedTime at, bool row
         const THistoryCard& c = history.Cards[card.Card];
         m.Rows.push_back({c.Key, c.Described ? std::string(DirectionName(c.Direction)) : "", c.Ru,
                           c.En, card.Reviews, card.Lapses, card.State.Stability,
-                          card.State.Difficulty, FormatRfc3339(card.LastReview),
-                          card.IntervalDays, FormatDay(card.DueDay),
-                          model.Retrievability(card, today)});
+                          card.State.Difficulty, FormatRfc3339(card.LastReview), card.IntervalDays,
+                          FormatDay(card.DueDay), model.Retrievability(card, today)});
     }
     for (const THistoryReview& r : history.Reviews) {
         const THistoryCard& c = history.Cards[r.Card];
@@ -144,8 +143,8 @@ std::string MemoryCsv(const std::vector<TPupilMemory>& memories)
                    CsvField(r.Ru) + ',' + CsvField(r.En) + ',' + std::to_string(r.Reviews) + ',' +
                    std::to_string(r.Lapses) + ',' + Fixed(r.Stability, 4) + ',' +
                    Fixed(r.Difficulty, 4) + ',' + r.LastReview + ',' +
-                   std::to_string(r.IntervalDays) + ',' + r.Due + ',' +
-                   Fixed(r.Retrievability, 4) + "\r\n";
+                   std::to_string(r.IntervalDays) + ',' + r.Due + ',' + Fixed(r.Retrievability, 4) +
+                   "\r\n";
     return csv;
 }
 
@@ -154,13 +153,12 @@ std::string DueAheadChart(const TPupilMemory& memory)
     constexpr double Width = 760, Height = 180, Left = 40, Top = 10, Bottom = 30;
     constexpr double PlotHeight = Height - Top - Bottom;
     constexpr double Slot = (Width - Left - 20) / 14;
-    const int most = std::max(1, *std::max_element(std::begin(memory.DueAhead),
-                                                   std::end(memory.DueAhead)));
+    const int most =
+        std::max(1, *std::max_element(std::begin(memory.DueAhead), std::end(memory.DueAhead)));
     std::string svg = "<svg class=\"due-chart\" viewBox=\"0 0 760 180\" role=\"img\" "
                       "aria-label=\"Карточек к повторению в ближайшие 14 дней\">";
     svg += "<line x1=\"" + Fixed(Left, 1) + "\" y1=\"" + Fixed(Top + PlotHeight, 1) + "\" x2=\"" +
-           Fixed(Width - 20, 1) + "\" y2=\"" + Fixed(Top + PlotHeight, 1) +
-           "\" stroke=\"#888\"/>";
+           Fixed(Width - 20, 1) + "\" y2=\"" + Fixed(Top + PlotHeight, 1) + "\" stroke=\"#888\"/>";
     svg += "<text x=\"" + Fixed(Left - 6, 1) + "\" y=\"" + Fixed(Top + 10, 1) +
            "\" font-size=\"11\" text-anchor=\"end\">" + std::to_string(most) + "</text>";
     for (int day = 0; day < 14; ++day) {
@@ -171,8 +169,7 @@ std::string DueAheadChart(const TPupilMemory& memory)
                "\" width=\"" + Fixed(Slot * 0.7, 1) + "\" height=\"" + Fixed(h, 1) +
                "\" fill=\"#1a56db\"><title>" + std::to_string(count) + "</title></rect>";
         svg += "<text x=\"" + Fixed(x + Slot * 0.35, 1) + "\" y=\"" + Fixed(Height - 12, 1) +
-               "\" font-size=\"11\" text-anchor=\"middle\">+" + std::to_string(day + 1) +
-               "</text>";
+               "\" font-size=\"11\" text-anchor=\"middle\">+" + std::to_string(day + 1) + "</text>";
     }
     return svg + "</svg>";
 }

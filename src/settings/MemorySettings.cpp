@@ -29,11 +29,11 @@ TMemorySettings LoadMemorySettings(const std::string& korvanIni)
     const TIniData ini = TIniFile(korvanIni).ReadAll();
     TMemorySettings s;
     s.HistoryFolder = ini.ReadString(Section, "HistoryFolder", "");
-    s.DesiredRetention = ParseRetention(ini.ReadString(Section, "DesiredRetention", ""),
-                                        s.DesiredRetention);
+    s.DesiredRetention =
+        ParseRetention(ini.ReadString(Section, "DesiredRetention", ""), s.DesiredRetention);
     s.DayStartsAt = std::clamp(ini.ReadInteger(Section, "DayStartsAt", s.DayStartsAt), 0, 23);
-    s.ReviewLimit = std::clamp(ini.ReadInteger(Section, "ReviewLimit", s.ReviewLimit), 1,
-                               MaxReviewLimit);
+    s.ReviewLimit =
+        std::clamp(ini.ReadInteger(Section, "ReviewLimit", s.ReviewLimit), 1, MaxReviewLimit);
     return s;
 }
 
@@ -54,7 +54,8 @@ void SaveMemorySettings(const std::string& korvanIni, const TMemorySettings& set
 
 std::string HistoryRoot(const TMemorySettings& settings, const std::string& userFolder)
 {
-    std::string root = settings.HistoryFolder.empty() ? userFolder + "history/" : settings.HistoryFolder;
+    std::string root =
+        settings.HistoryFolder.empty() ? userFolder + "history/" : settings.HistoryFolder;
     if (root.back() != '/')
         root += '/';
     return root;

@@ -36,8 +36,8 @@ TEST(LessonToolMemory, EachCardAndTheCountDueAtAGivenTime)
     dir.Write("a.jsonl", lines);
 
     // A new card graded Good is due in 3 days and one graded Again tomorrow.
-    for (const auto& [at, due] : {std::pair{"2026-12-10T12:00:00+03:00", 1},
-                                  std::pair{"2026-12-13T05:00:00+03:00", 2}}) {
+    for (const auto& [at, due] :
+         {std::pair{"2026-12-10T12:00:00+03:00", 1}, std::pair{"2026-12-13T05:00:00+03:00", 2}}) {
         const test::TRun run = Memory({dir.Path(), "--at", at, "--json"});
         ASSERT_EQ(run.Code, 0) << run.Err;
         rapidjson::Document json;

@@ -46,28 +46,29 @@ TEST_P(PupilDays, FromTheRecordsOwnLocalTime)
 
 INSTANTIATE_TEST_SUITE_P(
     Times, PupilDays,
-    testing::Values(
-        TDayCase{"MoscowEvening", "2026-12-09T19:53:07+03:00", 4, "2026-12-09"},
-        TDayCase{"BeforeFourBelongsToYesterday", "2026-12-10T03:59:59+03:00", 4, "2026-12-09"},
-        TDayCase{"AtFourANewDay", "2026-12-10T04:00:00+03:00", 4, "2026-12-10"},
-        TDayCase{"MidnightStart", "2026-12-10T00:00:00+03:00", 0, "2026-12-10"},
-        // The same instant lived in New York is the evening before.
-        TDayCase{"SameInstantWestOfUtc", "2026-12-09T21:00:00-05:00", 4, "2026-12-09"},
-        TDayCase{"UtcWithZ", "2026-12-10T05:00:00Z", 4, "2026-12-10"},
-        TDayCase{"FractionDropped", "2026-12-10T05:00:00.987+01:00", 4, "2026-12-10"},
-        // Both sides of a clock change count by their own offsets.
-        TDayCase{"BeforeSpringForward", "2026-03-29T01:30:00+01:00", 4, "2026-03-28"},
-        TDayCase{"AfterSpringForward", "2026-03-29T04:30:00+02:00", 4, "2026-03-29"},
-        TDayCase{"AutumnRepeatedHour", "2026-10-25T02:30:00+01:00", 4, "2026-10-24"},
-        TDayCase{"LeapDay", "2028-02-29T12:00:00+00:00", 23, "2028-02-28"},
-        TDayCase{"HalfHourZone", "2026-12-09T04:15:00+05:30", 4, "2026-12-09"}),
+    testing::Values(TDayCase{"MoscowEvening", "2026-12-09T19:53:07+03:00", 4, "2026-12-09"},
+                    TDayCase{"BeforeFourBelongsToYesterday", "2026-12-10T03:59:59+03:00", 4,
+                             "2026-12-09"},
+                    TDayCase{"AtFourANewDay", "2026-12-10T04:00:00+03:00", 4, "2026-12-10"},
+                    TDayCase{"MidnightStart", "2026-12-10T00:00:00+03:00", 0, "2026-12-10"},
+                    // The same instant lived in New York is the evening before.
+                    TDayCase{"SameInstantWestOfUtc", "2026-12-09T21:00:00-05:00", 4, "2026-12-09"},
+                    TDayCase{"UtcWithZ", "2026-12-10T05:00:00Z", 4, "2026-12-10"},
+                    TDayCase{"FractionDropped", "2026-12-10T05:00:00.987+01:00", 4, "2026-12-10"},
+                    // Both sides of a clock change count by their own offsets.
+                    TDayCase{"BeforeSpringForward", "2026-03-29T01:30:00+01:00", 4, "2026-03-28"},
+                    TDayCase{"AfterSpringForward", "2026-03-29T04:30:00+02:00", 4, "2026-03-29"},
+                    TDayCase{"AutumnRepeatedHour", "2026-10-25T02:30:00+01:00", 4, "2026-10-24"},
+                    TDayCase{"LeapDay", "2028-02-29T12:00:00+00:00", 23, "2028-02-28"},
+                    TDayCase{"HalfHourZone", "2026-12-09T04:15:00+05:30", 4, "2026-12-09"}),
     [](const testing::TestParamInfo<TDayCase>& info) { return info.param.Name; });
 
 TEST(ZonedTime, TextsThatAreNoTime)
 {
-    for (const char* text : {"", "2026-12-09", "2026-12-09T19:53:07", "2026-13-09T19:53:07Z",
-                             "2026-02-29T10:00:00Z", "2026-12-09T24:00:00Z", "2026-12-09T19:53:07+3:00",
-                             "2026-12-09T19:53:07+03:00x", "2026-12-09T19:53:07.Z", "x026-12-09T19:53:07Z"})
+    for (const char* text :
+         {"", "2026-12-09", "2026-12-09T19:53:07", "2026-13-09T19:53:07Z", "2026-02-29T10:00:00Z",
+          "2026-12-09T24:00:00Z", "2026-12-09T19:53:07+3:00", "2026-12-09T19:53:07+03:00x",
+          "2026-12-09T19:53:07.Z", "x026-12-09T19:53:07Z"})
         EXPECT_FALSE(ParseRfc3339(text)) << text;
 }
 
@@ -130,27 +131,28 @@ TEST(CardKeys, DirectionAndTextsAloneMakeTheKey)
 TEST(HistoryRead, LinesOfEveryKind)
 {
     THistory h;
-    h.ReadText(Card("k1") +
-               // Fields and types we do not know pass by, nested ones too.
-               R"({"type":"review","id":"x","card":"k1","time":"2026-12-01T10:00:00+03:00","grade":3,"extra":{"a":[1,{"b":2}]},"device":"phone"})"
-               "\n"
-               R"({"type":"tag","card":"k1","tag":"verbs"})"
-               "\n\n   \n"
-               // Unreadable: not JSON, not an object, a grade out of range,
-               // no id, a broken time, a card record without a direction.
-               "garbage\n[1,2]\n" +
-               R"({"type":"review","id":"y","card":"k1","time":"2026-12-02T10:00:00+03:00","grade":5})"
-               "\n"
-               R"({"type":"review","card":"k1","time":"2026-12-02T10:00:00+03:00","grade":3})"
-               "\n"
-               R"({"type":"review","id":"z","card":"k1","time":"yesterday","grade":3})"
-               "\n"
-               R"({"type":"card","card":"k2","ru":"a","en":"b"})"
-               "\n"
-               // A grade written 2.0 is 2; a torn last line is unreadable.
-               R"({"type":"review","id":"w","card":"k1","time":"2026-12-03T10:00:00+03:00","grade":2.0})"
-               "\n"
-               R"({"type":"review","id":"v","card":"k1","ti)");
+    h.ReadText(
+        Card("k1") +
+        // Fields and types we do not know pass by, nested ones too.
+        R"({"type":"review","id":"x","card":"k1","time":"2026-12-01T10:00:00+03:00","grade":3,"extra":{"a":[1,{"b":2}]},"device":"phone"})"
+        "\n"
+        R"({"type":"tag","card":"k1","tag":"verbs"})"
+        "\n\n   \n"
+        // Unreadable: not JSON, not an object, a grade out of range,
+        // no id, a broken time, a card record without a direction.
+        "garbage\n[1,2]\n" +
+        R"({"type":"review","id":"y","card":"k1","time":"2026-12-02T10:00:00+03:00","grade":5})"
+        "\n"
+        R"({"type":"review","card":"k1","time":"2026-12-02T10:00:00+03:00","grade":3})"
+        "\n"
+        R"({"type":"review","id":"z","card":"k1","time":"yesterday","grade":3})"
+        "\n"
+        R"({"type":"card","card":"k2","ru":"a","en":"b"})"
+        "\n"
+        // A grade written 2.0 is 2; a torn last line is unreadable.
+        R"({"type":"review","id":"w","card":"k1","time":"2026-12-03T10:00:00+03:00","grade":2.0})"
+        "\n"
+        R"({"type":"review","id":"v","card":"k1","ti)");
     EXPECT_EQ(h.UnreadableLines, 7);
     ASSERT_EQ(h.Reviews.size(), 2u);
     EXPECT_EQ(h.Id(h.Reviews[0]), "x");
@@ -236,7 +238,9 @@ TEST(HistoryWrite, WholeLinesAfterATornOneAndEachCardDescribedOncePerFile)
     EXPECT_EQ(after.find(R"("type":"card")"), after.rfind(R"("type":"card")"));
     EXPECT_EQ(after.back(), '\n');
 
-    struct stat st{};
+    struct stat st
+    {
+    };
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     ASSERT_EQ(::stat(dir.File("history").c_str(), &st), 0);

@@ -10,7 +10,8 @@ namespace korvan {
 namespace {
 
 // One history line a review: (card, id, time, grade); cards k1..k9 described.
-std::string Lines(std::initializer_list<std::tuple<const char*, const char*, const char*, int>> reviews)
+std::string
+Lines(std::initializer_list<std::tuple<const char*, const char*, const char*, int>> reviews)
 {
     std::string text;
     for (const char* key : {"k1", "k2", "k3"}) {
@@ -123,7 +124,7 @@ TEST(MemoryDue, LowestRecallFirstWithinTheLimitAndOnlyCardsWithTexts)
     const auto key = [&](std::size_t i) { return h.Cards[cards[i].Card].Key; };
 
     const auto all = model.Due(h, cards, today, -1, false);
-    ASSERT_EQ(all.size(), 3u); // k3 was seen yesterday and is not due
+    ASSERT_EQ(all.size(), 3u);    // k3 was seen yesterday and is not due
     EXPECT_EQ(key(all[0]), "k9"); // forgotten longest ago
     EXPECT_EQ(key(all[1]), "k2");
     EXPECT_EQ(key(all[2]), "k1");

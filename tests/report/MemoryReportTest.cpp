@@ -17,11 +17,15 @@ namespace {
 TEST(CsvCells, FormulasAreDefused)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"=SUM(A1:A9)", "'=SUM(A1:A9)"}, {"+79001234567", "'+79001234567"},
-        {"-2", "'-2"},                   {"@cmd", "'@cmd"},
-        {"\tx", "'\tx"},                 {"\rx", "\"'\rx\""},
+        {"=SUM(A1:A9)", "'=SUM(A1:A9)"},
+        {"+79001234567", "'+79001234567"},
+        {"-2", "'-2"},
+        {"@cmd", "'@cmd"},
+        {"\tx", "'\tx"},
+        {"\rx", "\"'\rx\""},
         {"=HYPERLINK(\"a\",b)", "\"'=HYPERLINK(\"\"a\"\",b)\""},
-        {"a=b", "a=b"},                  {"Аня", "Аня"},
+        {"a=b", "a=b"},
+        {"Аня", "Аня"},
         {"", ""}};
     for (const auto& [text, cell] : cases)
         EXPECT_EQ(CsvField(text), cell) << text;
@@ -55,19 +59,19 @@ TEST(MemoryReport, HistoriesBesideTheLogsAndNamedDirectly)
     namespace fs = std::filesystem;
     fs::create_directories(w.Dir.File("history/Аня"));
     // Anna: one card overdue, one due tomorrow, one recalled wrongly today.
-    w.Dir.Write("history/Аня/home.jsonl",
-                History("k1", {{"2026-11-01T10:00:00+03:00", 3}}) +
-                    History("k2", {{"2026-12-08T10:00:00+03:00", 1}}, TCardDirection::EnRu) +
-                    History("k3", {{"2026-12-01T10:00:00+03:00", 3},
-                                   {"2026-12-09T09:00:00+03:00", 1}}));
+    w.Dir.Write(
+        "history/Аня/home.jsonl",
+        History("k1", {{"2026-11-01T10:00:00+03:00", 3}}) +
+            History("k2", {{"2026-12-08T10:00:00+03:00", 1}}, TCardDirection::EnRu) +
+            History("k3", {{"2026-12-01T10:00:00+03:00", 3}, {"2026-12-09T09:00:00+03:00", 1}}));
     // A pupil who has a history but no run in these logs, named directly.
     fs::create_directories(w.Dir.File("other/=cmd"));
     w.Dir.Write("other/=cmd/a.jsonl", History("k9", {{"2026-12-01T10:00:00+03:00", 3}}));
 
     const std::string page = w.Dir.File("report.html");
     std::ostringstream out, err;
-    const int code = RunReportTool({log, w.Dir.File("other/=cmd"), "--html", page,
-                                    "--memory-csv", "-", "--at", "2026-12-09T12:00:00+03:00"},
+    const int code = RunReportTool({log, w.Dir.File("other/=cmd"), "--html", page, "--memory-csv",
+                                    "-", "--at", "2026-12-09T12:00:00+03:00"},
                                    out, err);
     ASSERT_EQ(code, 0) << err.str();
     const std::string csv = out.str();

@@ -15,9 +15,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <unistd.h>
@@ -143,8 +143,8 @@ void TFReview::BHistoryFolderClick()
         chosen = *NextFolder;
         NextFolder.reset();
     } else {
-        const QString start = EHistoryFolder->text().isEmpty() ? PathText(DefaultFolder)
-                                                                : EHistoryFolder->text();
+        const QString start =
+            EHistoryFolder->text().isEmpty() ? PathText(DefaultFolder) : EHistoryFolder->text();
         chosen = QFileDialog::getExistingDirectory(this, Utf8("Папка истории"), start);
     }
     if (chosen.isEmpty())

@@ -138,15 +138,13 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
             // Said after the verdict's own handling, once a pupil.
             QTimer::singleShot(0, this, [this, failure] {
                 ShowMsgBox(this,
-                           Utf8("История ученика не сохраняется.\n") +
-                               QString::fromUtf8(failure),
+                           Utf8("История ученика не сохраняется.\n") + QString::fromUtf8(failure),
                            false);
             });
         });
     FDrill = std::make_unique<TDrill>(FLesson, *Calculator,
-                                      TDrillPorts{*this, *Sound, *Timers, Random, Clock,
-                                                  *Messages, ProgramLog(), Behavior,
-                                                  FMemory.get()});
+                                      TDrillPorts{*this, *Sound, *Timers, Random, Clock, *Messages,
+                                                  ProgramLog(), Behavior, FMemory.get()});
     // A click on a sound button during a waited sound acts after it, like a key.
     Sound->Connect(
         TSoundHooks{[this] { return FDrill->Phase(); },

@@ -7,8 +7,8 @@
 
 #include "drill/Drill.h"
 #include "memory/ReviewLesson.h"
-#include "settings/MemorySettings.h"
 #include "settings/BehaviorSettings.h"
+#include "settings/MemorySettings.h"
 #include "settings/SkinCfg.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/BehaviorDialog.h"
@@ -197,8 +197,8 @@ void TFMain::AReviewTodayExecute()
 void TFMain::AReviewExecute()
 {
     if (!ReviewDialog)
-        ReviewDialog = new TFReview(this, UserFile("Korvan.ini"),
-                                    HistoryRoot({}, FileLocations().User));
+        ReviewDialog =
+            new TFReview(this, UserFile("Korvan.ini"), HistoryRoot({}, FileLocations().User));
     if (ReviewDialog->Execute())
         FMemory->ReloadSettings();
 }

@@ -5,8 +5,8 @@
 // history on disk) and the review of what is due, gathered with the count.
 
 #include <QObject>
-#include <QWidget>
 #include <QThreadPool>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -67,10 +67,10 @@ private:
     int Due = -1;
     std::shared_ptr<const TLesson> Gathered = std::make_shared<TLesson>();
     QWidget* Window;
-    bool Painted = false;      // the window's first paint is over
-    bool CountWanted = false;  // asked for before it
-    unsigned Generation = 0; // of the latest count asked for
-    QThreadPool Pool;        // one count at a time
+    bool Painted = false;     // the window's first paint is over
+    bool CountWanted = false; // asked for before it
+    unsigned Generation = 0;  // of the latest count asked for
+    QThreadPool Pool;         // one count at a time
 };
 
 } // namespace korvan

@@ -56,8 +56,8 @@ private slots:
     void byKeysTheSettingsAreShownAndSaved()
     {
         test::TTempDir dir;
-        const std::string ini =
-            dir.Write("Korvan.ini", "[Main]\r\nSpeed=7\r\nDesiredRetention=0.85\r\nDayStartsAt=3\r\n");
+        const std::string ini = dir.Write(
+            "Korvan.ini", "[Main]\r\nSpeed=7\r\nDesiredRetention=0.85\r\nDayStartsAt=3\r\n");
         TFReview dialog(nullptr, ini, dir.File("history/"));
         QVERIFY(ExecuteWith(dialog, [&] {
             QCOMPARE(dialog.SERetention->value(), 85);

@@ -102,12 +102,11 @@ private slots:
     {
         auto menu = MakeMenu();
         QCOMPARE(menu->PMLesson->objectName(), QStringLiteral("PMLesson"));
-        QCOMPARE(
-            Captions(menu->PMLesson),
-            QStringList({U("Открыть урок ..."), U("Открыть недавний урок"),
-                         U("Повторение на сегодня ..."), U("Импорт урока ..."), "-",
-                         U("Новый урок ..."), U("Редактировать урок ..."), "-",
-                         U("Сохранить урок"), "-", U("Создать / редактировать урок")}));
+        QCOMPARE(Captions(menu->PMLesson),
+                 QStringList({U("Открыть урок ..."), U("Открыть недавний урок"),
+                              U("Повторение на сегодня ..."), U("Импорт урока ..."), "-",
+                              U("Новый урок ..."), U("Редактировать урок ..."), "-",
+                              U("Сохранить урок"), "-", U("Создать / редактировать урок")}));
         QCOMPARE(menu->PMLesson->actions()[0], menu->ALessonOpen);
         QCOMPARE(menu->PMLesson->actions()[1], menu->MIOpenRecent->menuAction());
         QCOMPARE(Captions(menu->MILessonSave),
