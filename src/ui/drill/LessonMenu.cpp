@@ -155,7 +155,8 @@ void TLessonMenu::Prepare()
         QObject::connect(item, &QAction::triggered, PMLesson,
                          [this, i] { Guarded([this, i] { AOpenRecentExecute(i); }); });
     }
-    ALessonSave_WhatRestOrWithMistakes->setEnabled(Lesson.Loaded);
+    // A gathered lesson (the review) has no file of its own to save beside.
+    ALessonSave_WhatRestOrWithMistakes->setEnabled(Lesson.Loaded && Lesson.Origins.empty());
 }
 
 void TLessonMenu::BLessonClick(QAbstractButton* bLesson)

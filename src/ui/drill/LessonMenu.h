@@ -47,7 +47,7 @@ public:
     void BLessonClick(QAbstractButton* bLesson);
     // Refills MIOpenRecent from the recent list and enables the items that
     // depend on the state: the recent submenu when the list is not empty, the
-    // manual save when a lesson is loaded.
+    // manual save when a lesson read from a file is loaded.
     void Prepare();
 
     // The number of cards due today in AReviewToday's caption, which is

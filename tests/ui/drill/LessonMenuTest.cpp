@@ -136,6 +136,12 @@ private slots:
         menu->SetReviewCount(0);
         QCOMPARE(menu->AReviewToday->text(), U("Повторение на сегодня ..."));
         QVERIFY(!menu->AReviewToday->isEnabled());
+        // The review open: it has no file to save a derived lesson beside.
+        Lesson.Loaded = true;
+        Lesson.Questions.resize(1);
+        Lesson.Origins.resize(1);
+        menu->Prepare();
+        QVERIFY(!menu->ALessonSave_WhatRestOrWithMistakes->isEnabled());
     }
 
     void withoutSettingsNoRecentAndNoSave()
