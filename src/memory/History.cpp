@@ -4,8 +4,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 #include "memory/HistoryFormat.h"
 #include "util/Errors.h"
@@ -162,8 +164,76 @@ void THistory::ReadFolder(const std::string& folder)
             names.push_back(path.string());
     }
     std::sort(names.begin(), names.end());
-    for (const std::string& name : names)
-        ReadFile(name);
+    ReadFiles(names);
+}
+
+void THistory::ReadFiles(const std::vector<std::string>& paths)
+{
+    // Split where the sizes before and after are nearest alike; the order of
+    // the files is kept, so the later description of a card still wins.
+    std::vector<std::uintmax_t> sizes;
+    std::uintmax_t total = 0;
+    for (const std::string& path : paths) {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(path, error);
+        sizes.push_back(error ? 0 : size);
+        total += sizes.back();
+    }
+    constexpr std::uintmax_t WorthAThread = 16 << 20;
+    if (paths.size() < 2 || total < WorthAThread || std::thread::hardware_concurrency() < 2) {
+        for (const std::string& path : paths)
+            ReadFile(path);
+        return;
+    }
+    std::size_t split = 1;
+    std::uintmax_t before = sizes[0];
+    while (split + 1 < paths.size() && before + sizes[split] <= total / 2)
+        before += sizes[split++];
+
+    THistory later;
+    std::exception_ptr failure;
+    std::thread reader([&] {
+        try {
+            for (std::size_t i = split; i < paths.size(); ++i)
+                later.ReadFile(paths[i]);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    try {
+        for (std::size_t i = 0; i < split; ++i)
+            ReadFile(paths[i]);
+    } catch (...) {
+        reader.join();
+        throw;
+    }
+    reader.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    Merge(std::move(later));
+}
+
+void THistory::Merge(THistory&& other)
+{
+    std::vector<std::uint32_t> cardOf(other.Cards.size());
+    for (std::size_t i = 0; i < other.Cards.size(); ++i) {
+        THistoryCard& card = other.Cards[i];
+        cardOf[i] = CardIndex(card.Key);
+        if (card.Described)
+            Cards[cardOf[i]] = std::move(card);
+    }
+    if (Ids.size() + other.Ids.size() > UINT32_MAX)
+        throw TIoError("The history is too large: its ids pass 4 GB");
+    const auto idBase = static_cast<std::uint32_t>(Ids.size());
+    Reviews.reserve(Reviews.size() + other.Reviews.size());
+    for (THistoryReview review : other.Reviews) {
+        review.Card = cardOf[review.Card];
+        review.IdAt += idBase;
+        Reviews.push_back(review);
+    }
+    Ids += other.Ids;
+    UnreadableLines += other.UnreadableLines;
+    Files.insert(Files.end(), other.Files.begin(), other.Files.end());
 }
 
 } // namespace korvan

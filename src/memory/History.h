@@ -44,8 +44,13 @@ public:
     // sync tools make on a conflict included. A missing folder is an empty
     // history; one that cannot be listed throws TIoError.
     void ReadFolder(const std::string& folder);
+    // Reads the files in order, as ReadFile each; a long history's files are
+    // read on two threads, the result the same.
+    void ReadFiles(const std::vector<std::string>& paths);
     // Reads `text` as the lines of one file.
     void ReadText(std::string text);
+    // Takes in what `other` read after what this one read.
+    void Merge(THistory&& other);
 
     // The card with this key, made (undescribed) when it is new.
     std::uint32_t CardIndex(std::string_view key);

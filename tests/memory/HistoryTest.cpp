@@ -198,6 +198,19 @@ TEST(HistoryRead, SeveralMachinesAndConflictCopiesMergeByUnion)
     EXPECT_EQ(cards[0].State.Difficulty, expected[0].State.Difficulty);
     EXPECT_EQ(cards[0].DueDay, expected[0].DueDay);
 
+    // Read in two parts and merged, as two threads read a long history: the same.
+    THistory first, second;
+    first.ReadFile(dir.File("home-pupil.jsonl"));
+    second.ReadFile(dir.File("school-pupil.jsonl"));
+    second.ReadFile(dir.File("school-pupil.sync-conflict-20261205-101010.jsonl"));
+    first.Merge(std::move(second));
+    const auto parts = model.Replay(first);
+    ASSERT_EQ(parts.size(), 1u);
+    EXPECT_EQ(first.Reviews.size(), 4u);
+    EXPECT_EQ(first.Files, merged.Files);
+    EXPECT_EQ(parts[0].State.Stability, cards[0].State.Stability);
+    EXPECT_EQ(parts[0].DueDay, cards[0].DueDay);
+
     THistory missing;
     missing.ReadFolder(dir.File("nobody"));
     EXPECT_TRUE(missing.Reviews.empty());
