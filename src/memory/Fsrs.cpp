@@ -162,24 +162,49 @@ TReviewOutcome TFsrs::First(int grade, double fuzzFactor) const
     return Pick(*this, states, 0, grade, FuzzFactor(fuzzFactor));
 }
 
+// The stabilities of grades `from`..`to` (1-based) after a review `t` days
+// after one that left stability `s` and difficulty `d` (both in range).
+void TFsrs::Stabilities(double s, double d, int t, int from, int to, TFour& states) const
+{
+    const double r = Retrievability({s, d}, t);
+    if (from == 1)
+        states[0].Stability = LapseStability(P.W, d, s, r);
+    if (to < 2)
+        return;
+    // What the recall grades share is computed once.
+    const double growth =
+        ExpW8 * (11 - d) * std::pow(s, -P.W[9]) * (std::exp((1 - r) * P.W[10]) - 1);
+    for (int g = std::max(from, 2); g <= to; ++g)
+        states[g - 1].Stability = RecallStability(P.W, growth, s, g);
+}
+
 TReviewOutcome TFsrs::Next(const TMemoryState& before, int elapsedDays, int grade,
                            double fuzzFactor) const
 {
     const double s = std::max(before.Stability, MinStability);
     const double d = std::clamp(before.Difficulty, 1.0, 10.0);
     const int t = std::max(elapsedDays, 0);
-    const double r = Retrievability({s, d}, t);
-    // A replay of years of reviews runs through here a million times: what the
-    // grades share is computed once.
-    const double growth =
-        ExpW8 * (11 - d) * std::pow(s, -P.W[9]) * (std::exp((1 - r) * P.W[10]) - 1);
     grade = std::clamp(grade, 1, 4);
     TFour states;
-    states[0].Stability = LapseStability(P.W, d, s, r);
-    for (int g = 2; g <= GradesNeeded(grade); ++g)
-        states[g - 1].Stability = RecallStability(P.W, growth, s, g);
+    Stabilities(s, d, t, 1, GradesNeeded(grade), states);
     states[grade - 1].Difficulty = NextDifficulty(P.W, EasyStart, d, grade);
     return Pick(*this, states, t, grade, FuzzFactor(fuzzFactor));
+}
+
+TMemoryState TFsrs::FirstState(int grade) const
+{
+    grade = std::clamp(grade, 1, 4);
+    return {std::max(P.W[grade - 1], 0.1), std::clamp(InitDifficulty(P.W, grade), 1.0, 10.0)};
+}
+
+TMemoryState TFsrs::NextState(const TMemoryState& before, int elapsedDays, int grade) const
+{
+    const double s = std::max(before.Stability, MinStability);
+    const double d = std::clamp(before.Difficulty, 1.0, 10.0);
+    grade = std::clamp(grade, 1, 4);
+    TFour states;
+    Stabilities(s, d, std::max(elapsedDays, 0), grade, grade, states);
+    return {states[grade - 1].Stability, NextDifficulty(P.W, EasyStart, d, grade)};
 }
 
 double FuzzFactorFromHash(std::uint64_t hash)

@@ -62,6 +62,10 @@ public:
     // the previous one that entered the model.
     TReviewOutcome Next(const TMemoryState& before, int elapsedDays, int grade,
                         double fuzzFactor) const;
+    // The state alone, as First and Next leave it: a replay needs the
+    // intervals of a card's last review only.
+    TMemoryState FirstState(int grade) const;
+    TMemoryState NextState(const TMemoryState& before, int elapsedDays, int grade) const;
 
     // The chance of recall `elapsedDays` after a review that left `state`.
     double Retrievability(const TMemoryState& state, double elapsedDays) const;
@@ -77,6 +81,9 @@ public:
     const TFsrsParameters& Parameters() const { return P; }
 
 private:
+    using TFour = std::array<TMemoryState, 4>;
+    void Stabilities(double s, double d, int t, int from, int to, TFour& states) const;
+
     TFsrsParameters P;
     double Factor;    // of the forgetting curve: R(S) = 0.9
     double Modifier;  // interval / stability for the desired retention

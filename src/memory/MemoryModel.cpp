@@ -99,6 +99,11 @@ std::vector<TCardMemory> TMemoryModel::ReplayCards(THistory& history,
         TCardMemory memory;
         memory.Card = card;
         const std::uint64_t cardHash = KeyHash(history.Cards[card].Key);
+        // Each review moves the state; only the last one's intervals and
+        // fuzz make the due day, so only they are worked out.
+        TMemoryState before;
+        int lastElapsed = 0;
+        int lastGrade = 0;
         const THistoryReview* previous = nullptr;
         for (auto it = first; it != last; ++it) {
             THistoryReview& r = *it;
@@ -117,21 +122,28 @@ std::vector<TCardMemory> TMemoryModel::ReplayCards(THistory& history,
             r.Entered = memory.Reviews == 0 || day > memory.LastDay;
             if (!r.Entered)
                 continue;
-            const TReviewOutcome outcome =
+            before = memory.State;
+            lastElapsed =
                 memory.Reviews == 0
-                    ? Fsrs.First(r.Grade, FuzzFor(cardHash, 0, day))
-                    : Fsrs.Next(
-                          memory.State,
-                          static_cast<int>(std::min<std::int64_t>(day - memory.LastDay, INT32_MAX)),
-                          r.Grade, FuzzFor(cardHash, memory.Reviews, day));
+                    ? 0
+                    : static_cast<int>(std::min<std::int64_t>(day - memory.LastDay, INT32_MAX));
+            lastGrade = r.Grade;
+            memory.State = memory.Reviews == 0 ? Fsrs.FirstState(r.Grade)
+                                               : Fsrs.NextState(before, lastElapsed, r.Grade);
             if (memory.Reviews > 0 && r.Grade == 1)
                 ++memory.Lapses;
             ++memory.Reviews;
-            memory.State = outcome.State;
-            memory.IntervalDays = outcome.IntervalDays;
-            memory.DueDay = day + outcome.FuzzedIntervalDays;
             memory.LastDay = day;
             memory.LastReview = {r.Utc, r.Offset};
+        }
+        if (memory.Reviews > 0) {
+            const int reviewsBefore = memory.Reviews - 1;
+            const double fuzz = FuzzFor(cardHash, reviewsBefore, memory.LastDay);
+            const TReviewOutcome outcome = reviewsBefore == 0
+                                               ? Fsrs.First(lastGrade, fuzz)
+                                               : Fsrs.Next(before, lastElapsed, lastGrade, fuzz);
+            memory.IntervalDays = outcome.IntervalDays;
+            memory.DueDay = memory.LastDay + outcome.FuzzedIntervalDays;
         }
         if (memory.Reviews > 0)
             cards.push_back(memory);
