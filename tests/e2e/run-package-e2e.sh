@@ -95,9 +95,11 @@ setup_user() { # uid, home, data folder
 as_user() { # uid, home, data folder or "", command... (replaces the shell)
     local uid=$1 home=$2 data=$3
     shift 3
+    # A sanitizer build's leak suppressions go along (scripts/run-tests).
     exec setpriv --reuid="$uid" --regid="$uid" --clear-groups \
         env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" LANG=C.UTF-8 \
-        XDG_RUNTIME_DIR="$work/run$uid" ${data:+XDG_DATA_HOME="$data"} "$@"
+        XDG_RUNTIME_DIR="$work/run$uid" ${data:+XDG_DATA_HOME="$data"} \
+        ${LSAN_OPTIONS:+LSAN_OPTIONS="$LSAN_OPTIONS"} "$@"
 }
 uid_a=64001 uid_b=64002
 home_a=$work/home-a home_b=$work/home-b
