@@ -97,13 +97,16 @@ TTable ImportTexts()
 TTable ReviewTexts()
 {
     return {
-        {"EHistoryFolder", "Папка истории", "Пусто: папка history в папке пользователя"},
-        {"BHistoryFolder", "Выбрать папку истории", ""},
-        {"SERetention", "Желаемое припоминание, процентов", "От 70 до 97"},
-        {"SEDayStartsAt", "День ученика начинается в, часов", "От 0 до 23"},
-        {"SEReviewLimit", "Не больше карточек за одно повторение", ""},
-        {"BOk", "", "Клавиша Enter: принять установки"},
-        {"BCancel", "", "Клавиша Esc: закрыть без изменений"},
+        {"EHistoryFolder", KORVAN_MARK("Accessible", "Папка истории"),
+         KORVAN_MARK("Accessible", "Пусто: папка history в папке пользователя")},
+        {"BHistoryFolder", KORVAN_MARK("Accessible", "Выбрать папку истории"), ""},
+        {"SERetention", KORVAN_MARK("Accessible", "Желаемое припоминание, процентов"),
+         KORVAN_MARK("Accessible", "От 70 до 97")},
+        {"SEDayStartsAt", KORVAN_MARK("Accessible", "День ученика начинается в, часов"),
+         KORVAN_MARK("Accessible", "От 0 до 23")},
+        {"SEReviewLimit", KORVAN_MARK("Accessible", "Не больше карточек за одно повторение"), ""},
+        {"BOk", "", KORVAN_MARK("Accessible", "Клавиша Enter: принять установки")},
+        {"BCancel", "", KORVAN_MARK("Accessible", "Клавиша Esc: закрыть без изменений")},
     };
 }
 
@@ -144,21 +147,25 @@ TTable SkinTexts()
 TTable PupilsTexts()
 {
     return {
-        {"BInsert", "Добавить ученика", "Клавиша Insert"},
-        {"BEdit", "Исправить информацию об ученике", "Клавиша F2"},
-        {"BDelete", "Удалить ученика", "Клавиша Delete"},
-        {"LBPupils", "Ученики", "Enter или двойной щелчок выбирает ученика"},
-        {"BOk", "", "Клавиша Enter: выбрать ученика"},
-        {"BCancel", "", "Клавиша Esc: закрыть без изменений"},
+        {"BInsert", KORVAN_MARK("Accessible", "Добавить ученика"),
+         KORVAN_MARK("Accessible", "Клавиша Insert")},
+        {"BEdit", KORVAN_MARK("Accessible", "Исправить информацию об ученике"),
+         KORVAN_MARK("Accessible", "Клавиша F2")},
+        {"BDelete", KORVAN_MARK("Accessible", "Удалить ученика"),
+         KORVAN_MARK("Accessible", "Клавиша Delete")},
+        {"LBPupils", KORVAN_MARK("Accessible", "Ученики"),
+         KORVAN_MARK("Accessible", "Enter или двойной щелчок выбирает ученика")},
+        {"BOk", "", KORVAN_MARK("Accessible", "Клавиша Enter: выбрать ученика")},
+        {"BCancel", "", KORVAN_MARK("Accessible", "Клавиша Esc: закрыть без изменений")},
     };
 }
 
 TTable PupilEditorTexts()
 {
     return {
-        {"EName", "Имя ученика", ""},
-        {"BOk", "", "Клавиша Enter"},
-        {"BCancel", "", "Клавиша Esc: закрыть без изменений"},
+        {"EName", KORVAN_MARK("Accessible", "Имя ученика"), ""},
+        {"BOk", "", KORVAN_MARK("Accessible", "Клавиша Enter")},
+        {"BCancel", "", KORVAN_MARK("Accessible", "Клавиша Esc: закрыть без изменений")},
     };
 }
 

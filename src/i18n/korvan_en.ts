@@ -235,6 +235,82 @@
         <source>Enter или Esc закрывает окно</source>
         <translation>Enter or Esc closes the window</translation>
     </message>
+    <message>
+        <source>Папка истории</source>
+        <translation>History folder</translation>
+    </message>
+    <message>
+        <source>Пусто: папка history в папке пользователя</source>
+        <translation>Empty: the folder history in the user folder</translation>
+    </message>
+    <message>
+        <source>Выбрать папку истории</source>
+        <translation>Choose the history folder</translation>
+    </message>
+    <message>
+        <source>Желаемое припоминание, процентов</source>
+        <translation>Desired recall, per cent</translation>
+    </message>
+    <message>
+        <source>От 70 до 97</source>
+        <translation>From 70 to 97</translation>
+    </message>
+    <message>
+        <source>День ученика начинается в, часов</source>
+        <translation>The pupil&apos;s day begins at, hour</translation>
+    </message>
+    <message>
+        <source>От 0 до 23</source>
+        <translation>From 0 to 23</translation>
+    </message>
+    <message>
+        <source>Не больше карточек за одно повторение</source>
+        <translation>At most cards in one review</translation>
+    </message>
+    <message>
+        <source>Добавить ученика</source>
+        <translation>Add a pupil</translation>
+    </message>
+    <message>
+        <source>Клавиша Insert</source>
+        <translation>Insert key</translation>
+    </message>
+    <message>
+        <source>Исправить информацию об ученике</source>
+        <translation>Edit the pupil</translation>
+    </message>
+    <message>
+        <source>Клавиша F2</source>
+        <translation>F2 key</translation>
+    </message>
+    <message>
+        <source>Удалить ученика</source>
+        <translation>Remove the pupil</translation>
+    </message>
+    <message>
+        <source>Клавиша Delete</source>
+        <translation>Delete key</translation>
+    </message>
+    <message>
+        <source>Ученики</source>
+        <translation>Pupils</translation>
+    </message>
+    <message>
+        <source>Enter или двойной щелчок выбирает ученика</source>
+        <translation>Enter or a double click chooses the pupil</translation>
+    </message>
+    <message>
+        <source>Клавиша Enter: выбрать ученика</source>
+        <translation>Enter key: choose the pupil</translation>
+    </message>
+    <message>
+        <source>Имя ученика</source>
+        <translation>Pupil&apos;s name</translation>
+    </message>
+    <message>
+        <source>Клавиша Enter</source>
+        <translation>Enter key</translation>
+    </message>
 </context>
 <context>
     <name>App</name>
@@ -533,6 +609,131 @@ for learning English.</translation>
 диалоговое окно [Настройка] &gt; [Внешний вид программы ...]</source>
         <translation>* This question can be turned off in
 [Settings] &gt; [Appearance ...]</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TFPupils</name>
+    <message>
+        <source>Не указанно имя ученика.</source>
+        <translation>The pupil&apos;s name is missing.</translation>
+    </message>
+    <message>
+        <source>Ученики</source>
+        <translation>Pupils</translation>
+    </message>
+    <message>
+        <source>Добавить ученика
+[Insert]</source>
+        <translation>Add a pupil
+[Insert]</translation>
+    </message>
+    <message>
+        <source>Исправить информацию об ученике
+[F2]</source>
+        <translation>Edit the pupil
+[F2]</translation>
+    </message>
+    <message>
+        <source>Удалить ученика
+[Delete]</source>
+        <translation>Remove the pupil
+[Delete]</translation>
+    </message>
+    <message>
+        <source>Предлагать выбор ученика при запуске программы</source>
+        <translation>Offer the choice of pupil at start-up</translation>
+    </message>
+    <message>
+        <source>Выбрать</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ученик с таким именем уже есть.</source>
+        <translation>There is already a pupil of that name.</translation>
+    </message>
+    <message>
+        <source>Удалить?</source>
+        <translation>Remove?</translation>
+    </message>
+    <message>
+        <source>Перечень учеников не может быть пуст.</source>
+        <translation>The list of pupils cannot be empty.</translation>
+    </message>
+    <message>
+        <source>Ученик не выбран.</source>
+        <translation>No pupil is chosen.</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TFPupils_e</name>
+    <message>
+        <source>Информация об ученике</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Имя:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TFReview</name>
+    <message>
+        <source>Повторение</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>Обзор ...</source>
+        <translation>Browse ...</translation>
+    </message>
+    <message>
+        <source>&amp;Папка истории:</source>
+        <translation>&amp;History folder:</translation>
+    </message>
+    <message>
+        <source>Желаемое &amp;припоминание:</source>
+        <translation>Desired &amp;recall:</translation>
+    </message>
+    <message>
+        <source>&amp;День ученика начинается в:</source>
+        <translation>The pupil&apos;s &amp;day begins at:</translation>
+    </message>
+    <message>
+        <source>&amp;Не больше карточек за одно повторение:</source>
+        <translation>&amp;At most cards in one review:</translation>
+    </message>
+    <message>
+        <source>Пустое поле папки: папка history в папке пользователя. Общая папка (например, синхронизируемая) даёт ученику одну историю на всех компьютерах.</source>
+        <translation>An empty folder field: the folder history in the user folder. A shared folder (a synchronised one, say) gives a pupil one history on every computer.</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Папка истории</source>
+        <translation>History folder</translation>
+    </message>
+    <message>
+        <source>В папку &quot;%1&quot; нельзя записывать: %2.
+Выберите другую папку.</source>
+        <translation>The folder &quot;%1&quot; cannot be written to: %2.
+Choose another folder.</translation>
     </message>
 </context>
 <context>
