@@ -379,6 +379,29 @@
     </message>
 </context>
 <context>
+    <name>TDerivedLessonSave</name>
+    <message>
+        <source>Файлы уроков (*.sl2)</source>
+        <translation>Lesson files (*.sl2)</translation>
+    </message>
+    <message>
+        <source>Сохранить как</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; уже существует.
+Заменить его?</source>
+        <translation>The file &quot;%1&quot; already exists.
+Replace it?</translation>
+    </message>
+    <message>
+        <source>Урок не сохранён.
+%1</source>
+        <translation>The lesson was not saved.
+%1</translation>
+    </message>
+</context>
+<context>
     <name>TDrillButtons</name>
     <message>
         <source>Урок</source>
@@ -801,6 +824,49 @@ Choose another folder.</translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TRecordDialog</name>
+    <message>
+        <source>Запись предложения</source>
+        <translation>Recording the sentence</translation>
+    </message>
+    <message>
+        <source>Уровень звука</source>
+        <translation>Sound level</translation>
+    </message>
+    <message>
+        <source>&amp;Записать</source>
+        <translation>&amp;Record</translation>
+    </message>
+    <message>
+        <source>&amp;Прослушать</source>
+        <translation>&amp;Listen</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Не удалось начать запись: микрофон не найден или не принимает формат записи (Buffer.WAV).</source>
+        <translation>Recording could not start: no microphone was found, or it does not take the recording format (Buffer.WAV).</translation>
+    </message>
+    <message>
+        <source>&amp;Остановить</source>
+        <translation>Sto&amp;p</translation>
+    </message>
+    <message>
+        <source>Записать &amp;заново</source>
+        <translation>Record &amp;again</translation>
+    </message>
+    <message>
+        <source>О&amp;становить</source>
+        <translation>S&amp;top</translation>
     </message>
 </context>
 </TS>
