@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 
+#include "i18n/Language.h"
 #include "ui/drill/Authoring.h"
 
 namespace korvan {
@@ -76,9 +77,12 @@ TMainMenus::TMainMenus(QWidget* window, TMenuHandlers handlers, TAuthoring& auth
         return action;
     };
     ALanguageSystem =
-        choice("ALanguageSystem", QCoreApplication::translate("TMainMenus", "Как в системе"), "");
-    ALanguageRussian = choice("ALanguageRussian", QString::fromUtf8("Русский"), "ru");
-    ALanguageEnglish = choice("ALanguageEnglish", QStringLiteral("English"), "en");
+        choice("ALanguageSystem", QCoreApplication::translate("TMainMenus", "Как в системе"),
+               StoredValue(std::nullopt));
+    ALanguageRussian =
+        choice("ALanguageRussian", QString::fromUtf8("Русский"), StoredValue(TUiLanguage::Russian));
+    ALanguageEnglish =
+        choice("ALanguageEnglish", QStringLiteral("English"), StoredValue(TUiLanguage::English));
     // The stored choice may change outside the menu (Skin.ini read at start).
     QObject::connect(PMLanguage, &QMenu::aboutToShow, PMLanguage,
                      [group, stored = handlers.StoredLanguage] {

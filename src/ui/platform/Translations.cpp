@@ -11,7 +11,6 @@ namespace korvan {
 
 namespace {
 
-TUiLanguage Installed = TUiLanguage::Russian;
 std::vector<QPointer<QTranslator>>& Translators()
 {
     static std::vector<QPointer<QTranslator>> translators;
@@ -38,7 +37,6 @@ void InstallTranslations(TUiLanguage language)
     for (const QPointer<QTranslator>& translator : Translators())
         delete translator.data();
     Translators().clear();
-    Installed = language;
     // Qt's texts are English in its sources; "qt_ru" names qtbase and
     // qtmultimedia, the two modules whose texts we show. Ours are Russian in
     // theirs, so English needs our catalogue (src/i18n/korvan_en.ts).
@@ -46,11 +44,6 @@ void InstallTranslations(TUiLanguage language)
         Install(QStringLiteral("qt_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     else
         Install(QStringLiteral("korvan_en"), QStringLiteral(":/i18n"));
-}
-
-TUiLanguage InterfaceLanguage()
-{
-    return Installed;
 }
 
 } // namespace korvan

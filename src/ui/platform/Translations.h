@@ -11,7 +11,5 @@ namespace korvan {
 // Replaces the catalogues installed before by those of `language`. Call after
 // the application object is made.
 void InstallTranslations(TUiLanguage language);
-// The language last installed; Russian before any.
-TUiLanguage InterfaceLanguage();
 
 } // namespace korvan
