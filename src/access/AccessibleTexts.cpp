@@ -1,7 +1,8 @@
 #include "access/AccessibleTexts.h"
 
-#include <array>
 #include <map>
+
+#include "i18n/Marked.h"
 
 namespace korvan {
 
@@ -12,28 +13,35 @@ using TTable = std::vector<TAccessibleText>;
 TTable MainWindowTexts()
 {
     return {
-        {"BLesson", "", "Открыть урок, недавние уроки, сохранение и создание уроков"},
-        {"BCustomize", "", "Ученики, поведение и внешний вид программы"},
-        {"BHelp", "", "Справка, сайт программы, письмо автору, о программе"},
-        {"BLesson_Start", "Начать урок", "Клавиша F4"},
-        {"BQuestion_ShowTranslation_Or_PupilChoose_Right", "Показать перевод или Я прав",
-         "Клавиши Пробел или F5; пока набирается перевод, только F5"},
-        {"BRecStartStopPlay", "Прослушать свой ответ", ""},
-        {"BQuestion_PupilChoose_Wrong", "Я ошибся",
-         "Клавиши Ctrl или F8; пока набирается перевод, только F8"},
-        {"BRepeatRuSound", "Повторить русскую запись", ""},
-        {"BRepeatEnSound", "Повторить английскую запись", ""},
-        {"SAroundMemos", "Окна урока", ""},
-        {"MInfo", "Сообщения программы", ""},
-        {"M1", "Ключевая фраза", ""},
-        {"M2", "Предложение для перевода", ""},
-        {"M3", "Эталонный перевод", ""},
-        {"MTranscription", "Транскрипция", ""},
-        {"MInput", "Ваш перевод", "Наберите перевод и нажмите F5"},
-        {"MHelpMsg", "Подсказка", ""},
-        {"ProgressPaintBox", "Ход урока",
-         "Сколько предложений отвечено без ошибок, с ошибками и сколько осталось"},
-        {"PB", "Время на обдумывание", "Заполняется, пока идёт время"},
+        {"BLesson", "",
+         KORVAN_MARK("Accessible", "Открыть урок, недавние уроки, сохранение и создание уроков")},
+        {"BCustomize", "", KORVAN_MARK("Accessible", "Ученики, поведение и внешний вид программы")},
+        {"BHelp", "",
+         KORVAN_MARK("Accessible", "Справка, сайт программы, письмо автору, о программе")},
+        {"BLesson_Start", KORVAN_MARK("Accessible", "Начать урок"),
+         KORVAN_MARK("Accessible", "Клавиша F4")},
+        {"BQuestion_ShowTranslation_Or_PupilChoose_Right",
+         KORVAN_MARK("Accessible", "Показать перевод или Я прав"),
+         KORVAN_MARK("Accessible", "Клавиши Пробел или F5; пока набирается перевод, только F5")},
+        {"BRecStartStopPlay", KORVAN_MARK("Accessible", "Прослушать свой ответ"), ""},
+        {"BQuestion_PupilChoose_Wrong", KORVAN_MARK("Accessible", "Я ошибся"),
+         KORVAN_MARK("Accessible", "Клавиши Ctrl или F8; пока набирается перевод, только F8")},
+        {"BRepeatRuSound", KORVAN_MARK("Accessible", "Повторить русскую запись"), ""},
+        {"BRepeatEnSound", KORVAN_MARK("Accessible", "Повторить английскую запись"), ""},
+        {"SAroundMemos", KORVAN_MARK("Accessible", "Окна урока"), ""},
+        {"MInfo", KORVAN_MARK("Accessible", "Сообщения программы"), ""},
+        {"M1", KORVAN_MARK("Accessible", "Ключевая фраза"), ""},
+        {"M2", KORVAN_MARK("Accessible", "Предложение для перевода"), ""},
+        {"M3", KORVAN_MARK("Accessible", "Эталонный перевод"), ""},
+        {"MTranscription", KORVAN_MARK("Accessible", "Транскрипция"), ""},
+        {"MInput", KORVAN_MARK("Accessible", "Ваш перевод"),
+         KORVAN_MARK("Accessible", "Наберите перевод и нажмите F5")},
+        {"MHelpMsg", KORVAN_MARK("Accessible", "Подсказка"), ""},
+        {"ProgressPaintBox", KORVAN_MARK("Accessible", "Ход урока"),
+         KORVAN_MARK("Accessible",
+                     "Сколько предложений отвечено без ошибок, с ошибками и сколько осталось")},
+        {"PB", KORVAN_MARK("Accessible", "Время на обдумывание"),
+         KORVAN_MARK("Accessible", "Заполняется, пока идёт время")},
     };
 }
 
@@ -89,81 +97,95 @@ TTable ImportTexts()
 TTable ReviewTexts()
 {
     return {
-        {"EHistoryFolder", "Папка истории", "Пусто: папка history в папке пользователя"},
-        {"BHistoryFolder", "Выбрать папку истории", ""},
-        {"SERetention", "Желаемое припоминание, процентов", "От 70 до 97"},
-        {"SEDayStartsAt", "День ученика начинается в, часов", "От 0 до 23"},
-        {"SEReviewLimit", "Не больше карточек за одно повторение", ""},
-        {"BOk", "", "Клавиша Enter: принять установки"},
-        {"BCancel", "", "Клавиша Esc: закрыть без изменений"},
+        {"EHistoryFolder", KORVAN_MARK("Accessible", "Папка истории"),
+         KORVAN_MARK("Accessible", "Пусто: папка history в папке пользователя")},
+        {"BHistoryFolder", KORVAN_MARK("Accessible", "Выбрать папку истории"), ""},
+        {"SERetention", KORVAN_MARK("Accessible", "Желаемое припоминание, процентов"),
+         KORVAN_MARK("Accessible", "От 70 до 97")},
+        {"SEDayStartsAt", KORVAN_MARK("Accessible", "День ученика начинается в, часов"),
+         KORVAN_MARK("Accessible", "От 0 до 23")},
+        {"SEReviewLimit", KORVAN_MARK("Accessible", "Не больше карточек за одно повторение"), ""},
+        {"BOk", "", KORVAN_MARK("Accessible", "Клавиша Enter: принять установки")},
+        {"BCancel", "", KORVAN_MARK("Accessible", "Клавиша Esc: закрыть без изменений")},
     };
 }
 
 TTable SkinTexts()
 {
     // The control names end in the row's part; the captions name the panes.
-    const std::array<std::array<const char*, 2>, 7> rows{{
-        {"Info", "информационных сообщений"},
-        {"1", "ключевой фразы"},
-        {"2", "исходного текста"},
-        {"3", "перевода"},
-        {"Transcription", "транскрипции"},
-        {"Input", "окна ввода"},
-        {"HelpMsg", "подсказки"},
-    }};
-    TTable texts{
-        {"BFont", "Шрифт текстовых окон", "Открывает выбор шрифта"},
-        {"Label1", "Цвета:", ""},
-        {"BOk", "", "Клавиша Enter: принять установки"},
-        {"BCancel", "", "Клавиша Esc: закрыть без изменений"},
+    const std::string choose = KORVAN_MARK("Accessible", "Открывает выбор цвета");
+    return {
+        {"BFont", KORVAN_MARK("Accessible", "Шрифт текстовых окон"),
+         KORVAN_MARK("Accessible", "Открывает выбор шрифта")},
+        {"Label1", KORVAN_MARK("Accessible", "Цвета:"), ""},
+        {"BOk", "", KORVAN_MARK("Accessible", "Клавиша Enter: принять установки")},
+        {"BCancel", "", KORVAN_MARK("Accessible", "Клавиша Esc: закрыть без изменений")},
+        {"BColorInfo", KORVAN_MARK("Accessible", "Цвет текста информационных сообщений"), choose},
+        {"BBackColorInfo", KORVAN_MARK("Accessible", "Цвет фона информационных сообщений"), choose},
+        {"SBackColorInfo", KORVAN_MARK("Accessible", "Образец информационных сообщений"), ""},
+        {"BColor1", KORVAN_MARK("Accessible", "Цвет текста ключевой фразы"), choose},
+        {"BBackColor1", KORVAN_MARK("Accessible", "Цвет фона ключевой фразы"), choose},
+        {"SBackColor1", KORVAN_MARK("Accessible", "Образец ключевой фразы"), ""},
+        {"BColor2", KORVAN_MARK("Accessible", "Цвет текста исходного текста"), choose},
+        {"BBackColor2", KORVAN_MARK("Accessible", "Цвет фона исходного текста"), choose},
+        {"SBackColor2", KORVAN_MARK("Accessible", "Образец исходного текста"), ""},
+        {"BColor3", KORVAN_MARK("Accessible", "Цвет текста перевода"), choose},
+        {"BBackColor3", KORVAN_MARK("Accessible", "Цвет фона перевода"), choose},
+        {"SBackColor3", KORVAN_MARK("Accessible", "Образец перевода"), ""},
+        {"BColorTranscription", KORVAN_MARK("Accessible", "Цвет текста транскрипции"), choose},
+        {"BBackColorTranscription", KORVAN_MARK("Accessible", "Цвет фона транскрипции"), choose},
+        {"SBackColorTranscription", KORVAN_MARK("Accessible", "Образец транскрипции"), ""},
+        {"BColorInput", KORVAN_MARK("Accessible", "Цвет текста окна ввода"), choose},
+        {"BBackColorInput", KORVAN_MARK("Accessible", "Цвет фона окна ввода"), choose},
+        {"SBackColorInput", KORVAN_MARK("Accessible", "Образец окна ввода"), ""},
+        {"BColorHelpMsg", KORVAN_MARK("Accessible", "Цвет текста подсказки"), choose},
+        {"BBackColorHelpMsg", KORVAN_MARK("Accessible", "Цвет фона подсказки"), choose},
+        {"SBackColorHelpMsg", KORVAN_MARK("Accessible", "Образец подсказки"), ""},
     };
-    for (const auto& [part, caption] : rows) {
-        texts.push_back({std::string("BColor") + part, std::string("Цвет текста ") + caption,
-                         "Открывает выбор цвета"});
-        texts.push_back({std::string("BBackColor") + part, std::string("Цвет фона ") + caption,
-                         "Открывает выбор цвета"});
-        texts.push_back({std::string("SBackColor") + part, std::string("Образец ") + caption, ""});
-    }
-    return texts;
 }
 
 TTable PupilsTexts()
 {
     return {
-        {"BInsert", "Добавить ученика", "Клавиша Insert"},
-        {"BEdit", "Исправить информацию об ученике", "Клавиша F2"},
-        {"BDelete", "Удалить ученика", "Клавиша Delete"},
-        {"LBPupils", "Ученики", "Enter или двойной щелчок выбирает ученика"},
-        {"BOk", "", "Клавиша Enter: выбрать ученика"},
-        {"BCancel", "", "Клавиша Esc: закрыть без изменений"},
+        {"BInsert", KORVAN_MARK("Accessible", "Добавить ученика"),
+         KORVAN_MARK("Accessible", "Клавиша Insert")},
+        {"BEdit", KORVAN_MARK("Accessible", "Исправить информацию об ученике"),
+         KORVAN_MARK("Accessible", "Клавиша F2")},
+        {"BDelete", KORVAN_MARK("Accessible", "Удалить ученика"),
+         KORVAN_MARK("Accessible", "Клавиша Delete")},
+        {"LBPupils", KORVAN_MARK("Accessible", "Ученики"),
+         KORVAN_MARK("Accessible", "Enter или двойной щелчок выбирает ученика")},
+        {"BOk", "", KORVAN_MARK("Accessible", "Клавиша Enter: выбрать ученика")},
+        {"BCancel", "", KORVAN_MARK("Accessible", "Клавиша Esc: закрыть без изменений")},
     };
 }
 
 TTable PupilEditorTexts()
 {
     return {
-        {"EName", "Имя ученика", ""},
-        {"BOk", "", "Клавиша Enter"},
-        {"BCancel", "", "Клавиша Esc: закрыть без изменений"},
+        {"EName", KORVAN_MARK("Accessible", "Имя ученика"), ""},
+        {"BOk", "", KORVAN_MARK("Accessible", "Клавиша Enter")},
+        {"BCancel", "", KORVAN_MARK("Accessible", "Клавиша Esc: закрыть без изменений")},
     };
 }
 
 TTable InputModeTexts()
 {
     return {
-        {"BUseAudioInput", "", "Перевод я буду произносить вслух"},
-        {"BUseTextInput", "", "Перевод я буду набирать на клавиатуре"},
+        {"BUseAudioInput", "", KORVAN_MARK("Accessible", "Перевод я буду произносить вслух")},
+        {"BUseTextInput", "", KORVAN_MARK("Accessible", "Перевод я буду набирать на клавиатуре")},
     };
 }
 
 TTable AboutTexts()
 {
-    const std::string link = "Ссылка, Enter открывает";
     return {
-        {"LWeb_KorvanRoot", "", "Домашняя страница программы. " + link},
-        {"LEmail_My", "", "Письмо автору. " + link},
-        {"LWeb_MyRoot", "", "Домашняя страница автора. " + link},
-        {"BOk", "", "Enter или Esc закрывает окно"},
+        {"LWeb_KorvanRoot", "",
+         KORVAN_MARK("Accessible", "Домашняя страница программы. Ссылка, Enter открывает")},
+        {"LEmail_My", "", KORVAN_MARK("Accessible", "Письмо автору. Ссылка, Enter открывает")},
+        {"LWeb_MyRoot", "",
+         KORVAN_MARK("Accessible", "Домашняя страница автора. Ссылка, Enter открывает")},
+        {"BOk", "", KORVAN_MARK("Accessible", "Enter или Esc закрывает окно")},
     };
 }
 

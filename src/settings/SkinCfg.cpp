@@ -33,7 +33,7 @@ constexpr TSkinKey Bool(const char* name, bool C::*field, bool def)
 constexpr TColor Grey = RgbColor(204, 204, 204);
 
 // The order is the order of the file; a new key goes at the end.
-constexpr std::array<TSkinKey, 23> Keys{{
+constexpr std::array<TSkinKey, 24> Keys{{
     Str("FontName", &C::FontName, "Arial"),
     Int("FontSize", &C::FontSize, 20),
     Bool("FontBold", &C::FontBold, false),
@@ -57,6 +57,7 @@ constexpr std::array<TSkinKey, 23> Keys{{
     Bool("ShowHelpMsg", &C::ShowHelpMsg, true),
     Bool("AskAtStartupUseTextInput", &C::AskAtStartupUseTextInput, true),
     Bool("UseEscapeForExit", &C::UseEscapeForExit, false),
+    Str("Language", &C::Language, ""),
 }};
 
 } // namespace

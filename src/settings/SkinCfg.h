@@ -1,7 +1,8 @@
 #pragma once
 
 // The appearance settings: the font of the main window's text panes, the text
-// and background colour of each of the seven panes, and three switches. Stored
+// and background colour of each of the seven panes, three switches and the
+// interface language. Stored
 // in Skin.ini, section Main, one key per field.
 
 #include <cstdint>
@@ -43,6 +44,7 @@ struct TSkinCfg
     bool ShowHelpMsg = true;              // the help-message pane is shown and filled
     bool AskAtStartupUseTextInput = true; // the input-mode prompt at start-up
     bool UseEscapeForExit = false;        // Esc closes the main window
+    std::string Language;                 // "" as the system, "ru", "en" (i18n/Language.h)
 
     bool operator==(const TSkinCfg&) const = default;
 };
@@ -68,14 +70,14 @@ struct TSkinKey
     const char* DefaultText; // String
 };
 
-// The 23 keys in the order they are written; load, save and tests use it.
+// The 24 keys in the order they are written; load, save and tests use it.
 std::span<const TSkinKey> SkinKeys();
 
 // Every field from section Main; the default for a missing file, section or key
 // and for a value that is not an integer. No range is enforced: the window
 // makes what it shows of odd values (a colour's top byte is ignored there).
 void LoadSkinCfg(TSkinCfg& cfg, const std::string& iniPath);
-// All 23 keys in their order, in one replacement of the file; other keys and
+// All 24 keys in their order, in one replacement of the file; other keys and
 // sections stay. Throws TIoError.
 void SaveSkinCfg(const TSkinCfg& cfg, const std::string& iniPath);
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/SkinCfg.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/BehaviorDialog.h"
 #include "ui/dialogs/InputModeDialog.h"
@@ -17,6 +18,7 @@
 #include "ui/editor/EditorLaunch.h"
 #include "ui/platform/Fonts.h"
 #include "ui/platform/SingleInstance.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 #include "util/Paths.h"
 
@@ -68,16 +70,31 @@ void TAppWindows::Show(std::vector<std::string> arguments, const TAfterShow& aft
 
 namespace {
 
+// The language chosen in the help menu (Skin.ini), else the locale's; the
+// trainer has always spoken Russian where no locale is set.
+void InstallChosenLanguage()
+{
+    TSkinCfg skin;
+    try {
+        LoadSkinCfg(skin, UserFile("Skin.ini"));
+    } catch (...) {
+        // Unreadable settings are the defaults, as the appearance dialog has it.
+    }
+    InstallTranslations(
+        ChooseLanguage(skin.Language, LocaleInputsOfProcess(), TUiLanguage::Russian));
+}
+
 // After the application object: formats, names, the program folder, fonts.
-// `displayName` is the taskbar text; window manager titles carry it after the
-// caption.
+// `displayName` (marked in the context "App") is the taskbar text; window
+// manager titles carry it after the caption.
 void SetUpApplication(const char* displayName, TFontconfigStart& fonts)
 {
     UseFixedFormats();
     QApplication::setApplicationName(QStringLiteral("korvan"));
-    // The taskbar text; window manager titles carry it after the caption.
-    QApplication::setApplicationDisplayName(QString::fromUtf8(displayName));
     InitFileLocations();
+    InstallChosenLanguage();
+    // The taskbar text; window manager titles carry it after the caption.
+    QApplication::setApplicationDisplayName(QCoreApplication::translate("App", displayName));
     fonts.Wait();
     InstallFontSubstitutes();
     LoadPhoneticFont(QString::fromStdString(FileLocations().Shipped));
@@ -90,7 +107,7 @@ int RunKorvan(int argc, char* argv[], const TAfterShow& afterShow)
     if (argc >= 2 && std::string(argv[1]) == "--edit") {
         TFontconfigStart fonts;
         QApplication app(argc, argv);
-        SetUpApplication("Korvan: редактор уроков", fonts);
+        SetUpApplication(QT_TRANSLATE_NOOP("App", "Korvan: редактор уроков"), fonts);
         return RunEditorAlone(argc >= 3 ? argv[2] : std::string());
     }
     // Before the application object: a second copy leaves without ever
@@ -101,7 +118,8 @@ int RunKorvan(int argc, char* argv[], const TAfterShow& afterShow)
     TFontconfigStart fonts;
 
     QApplication app(argc, argv);
-    SetUpApplication("Korvan: Программа обучения английскому языку", fonts);
+    SetUpApplication(QT_TRANSLATE_NOOP("App", "Korvan: Программа обучения английскому языку"),
+                     fonts);
 
     std::unique_ptr<TAppWindows> windows;
     try {

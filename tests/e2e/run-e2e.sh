@@ -166,7 +166,7 @@ section_keys() { # file, section: the keys of that section
 check "Korvan.ini: 14 keys and CfgMode in Main" \
     test "$(section_keys "$prog/Korvan.ini" Main | sort | tr '\n' ' ')" = \
     "CfgMode DiffNum MistakeChange OrderKind SaveDiff ShowEText ShowRText Speed TranslRE UseAtOnce UseEWav UseRWav UseSpeech UseTextInput UseTime "
-check "Skin.ini: 23 keys in Main" test "$(section_keys "$prog/Skin.ini" Main | wc -l)" -eq 23
+check "Skin.ini: 24 keys in Main" test "$(section_keys "$prog/Skin.ini" Main | wc -l)" -eq 24
 check "Skin.ini keeps UseEscapeForExit" grep -q '^UseEscapeForExit=1' "$prog/Skin.ini"
 check "View.INI has FMain" grep -q '^\[FMain\]' "$prog/View.INI"
 [ "$platform" = wayland ] &&

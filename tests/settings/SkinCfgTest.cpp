@@ -57,6 +57,7 @@ TSkinCfg AllChanged()
     c.ShowHelpMsg = false;
     c.AskAtStartupUseTextInput = false;
     c.UseEscapeForExit = true;
+    c.Language = "en";
     return c;
 }
 
@@ -81,7 +82,7 @@ TEST(SkinCfg, DefaultsAreTheDocumentedOnes)
 TEST(SkinCfg, TableDefaultsMatchTheRecord)
 {
     const TSkinCfg c;
-    ASSERT_EQ(SkinKeys().size(), 23u);
+    ASSERT_EQ(SkinKeys().size(), 24u);
     for (const TSkinKey& key : SkinKeys()) {
         SCOPED_TRACE(key.Name);
         switch (key.Kind) {
@@ -114,7 +115,7 @@ TEST_F(SkinCfgFile, OtherSectionOnlyGivesDefaults)
     EXPECT_EQ(c, TSkinCfg{});
 }
 
-TEST_F(SkinCfgFile, RoundTripKeepsAll23)
+TEST_F(SkinCfgFile, RoundTripKeepsAll24)
 {
     const TSkinCfg saved = AllChanged();
     SaveSkinCfg(saved, Path);
@@ -156,12 +157,13 @@ TEST_F(SkinCfgFile, WritesTheKeysInTableOrderWithTheirFormats)
                                  "BackColorHelpMsg=14404029\r\n"
                                  "ShowHelpMsg=1\r\n"
                                  "AskAtStartupUseTextInput=1\r\n"
+                                 "Language=\r\n"
                                  "[Keep]\r\n"
                                  "A=1\r\n";
     EXPECT_EQ(Read(), expected);
 }
 
-TEST_F(SkinCfgFile, FreshFileHasAll23InOrder)
+TEST_F(SkinCfgFile, FreshFileHasAll24InOrder)
 {
     SaveSkinCfg(TSkinCfg{}, Path);
     const std::string text = Read();

@@ -2,7 +2,8 @@
 // at the scale factor the test command sets (QT_SCALE_FACTOR) and with the
 // desktop's default font one size larger; the help pane shows each of its
 // texts without scrolling. With KORVAN_FIT_SHOTS naming a folder, every window
-// checked is saved there as a PNG to look at.
+// checked is saved there as a PNG to look at. KORVAN_FIT_LANGUAGE=en checks
+// the English interface.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -32,6 +33,7 @@
 #include "ui/drill/MainWindow.h"
 #include "ui/platform/Cp1251.h"
 #include "ui/platform/Fonts.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 
 using namespace korvan;
@@ -236,6 +238,8 @@ private slots:
 
     void initTestCase()
     {
+        if (qEnvironmentVariable("KORVAN_FIT_LANGUAGE") == QLatin1String("en"))
+            InstallTranslations(TUiLanguage::English);
         InstallFontSubstitutes();
         DesktopFont = QApplication::font();
     }

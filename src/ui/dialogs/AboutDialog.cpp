@@ -27,11 +27,6 @@ constexpr int DialogHeight = 480;
 constexpr int Margin = 16;
 constexpr int InnerWidth = DialogWidth - 2 * Margin;
 
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 // A text that opens its target when clicked: blue, underlined, a hand cursor.
 class TLinkLabel : public QLabel
 {
@@ -102,9 +97,9 @@ QFrame* Line(QWidget* parent, const char* name, int left, int top, int width)
 
 // A heading with a line running from its end to the right margin (placed at
 // the first showing, when the text is measured).
-TFAbout::TUnderline Heading(QWidget* parent, const char* name, const char* text, int top)
+TFAbout::TUnderline Heading(QWidget* parent, const char* name, const QString& text, int top)
 {
-    QLabel* label = Text(parent, name, Utf8(text), Margin, top, InnerWidth, 18);
+    QLabel* label = Text(parent, name, text, Margin, top, InnerWidth, 18);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -117,7 +112,7 @@ TFAbout::TUnderline Heading(QWidget* parent, const char* name, const char* text,
 TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FAbout"));
-    setWindowTitle(Utf8("О программе"));
+    setWindowTitle(tr("О программе"));
     setFixedSize(DialogWidth, DialogHeight);
     setFont(DialogFont());
 
@@ -127,58 +122,57 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
     nameFont.setBold(true);
     name->setFont(nameFont);
     name->setAlignment(Qt::AlignHCenter);
-    Text(this, "LPurpose", Utf8("Программа обучения английскому языку"), Margin, 36, InnerWidth, 18)
+    Text(this, "LPurpose", tr("Программа обучения английскому языку"), Margin, 36, InnerWidth, 18)
         ->setAlignment(Qt::AlignHCenter);
 
     Line(this, "Bevel1", Margin, 62, InnerWidth);
-    LVersion =
-        Text(this, "LVersion",
-             Utf8("Версия 2.00 от 19/07/2004.\nИзменен формат уроков и доработан интерфейс."),
-             Margin, 70, InnerWidth, 40);
+    LVersion = Text(this, "LVersion",
+                    tr("Версия 2.00 от 19/07/2004.\nИзменен формат уроков и доработан интерфейс."),
+                    Margin, 70, InnerWidth, 40);
     LVersion->setWordWrap(true);
     LVersion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Underlines.push_back(Heading(this, "LSiteHeading", "Сайт программы", 122));
-    Text(this, "LHomePage", Utf8("Домашняя страница :"), Margin, 146, 140, 18);
+    Underlines.push_back(Heading(this, "LSiteHeading", tr("Сайт программы"), 122));
+    Text(this, "LHomePage", tr("Домашняя страница :"), Margin, 146, 140, 18);
     LWeb_KorvanRoot = new TLinkLabel(QString::fromUtf8(KorvanWebPage), KorvanWebPage, this);
     LWeb_KorvanRoot->setObjectName(QStringLiteral("LWeb_KorvanRoot"));
     LWeb_KorvanRoot->setGeometry(Margin + 144, 146, InnerWidth - 144, 18);
 
     QLabel* author =
-        Text(this, "LAuthor", Utf8("Автор программы: Павел Седов"), Margin, 186, InnerWidth, 18);
+        Text(this, "LAuthor", tr("Автор программы: Павел Седов"), Margin, 186, InnerWidth, 18);
     QFont bold = author->font();
     bold.setBold(true);
     author->setFont(bold);
     Underlines.push_back({author, Line(this, "Bevel2", Margin, 195, 0), 80});
 
-    Text(this, "LEmailCaption", Utf8("E-mail письмо :"), Margin, 212, 140, 18);
+    Text(this, "LEmailCaption", tr("E-mail письмо :"), Margin, 212, 140, 18);
     LEmail_My =
         new TLinkLabel(QString::fromUtf8(AuthorEmail), std::string("mailto:") + AuthorEmail, this);
     LEmail_My->setObjectName(QStringLiteral("LEmail_My"));
     LEmail_My->setGeometry(Margin + 144, 212, InnerWidth - 144, 18);
-    Text(this, "LMyHomePage", Utf8("Домашняя страница :"), Margin, 234, 140, 18);
+    Text(this, "LMyHomePage", tr("Домашняя страница :"), Margin, 234, 140, 18);
     LWeb_MyRoot = new TLinkLabel(QString::fromUtf8(AuthorHomePage), AuthorHomePage, this);
     LWeb_MyRoot->setObjectName(QStringLiteral("LWeb_MyRoot"));
     LWeb_MyRoot->setGeometry(Margin + 144, 234, InnerWidth - 144, 18);
 
-    Underlines.push_back(Heading(this, "LThanksHeading", "Благодарности", 274));
+    Underlines.push_back(Heading(this, "LThanksHeading", tr("Благодарности"), 274));
     QLabel* thanks = Text(this, "LThanks",
-                          Utf8("Благодарю Марину Лаврову за идею программы\n"
-                               "и за помощь в том, чтобы сделать её полезнее\n"
-                               "для обучения английскому языку."),
+                          tr("Благодарю Марину Лаврову за идею программы\n"
+                             "и за помощь в том, чтобы сделать её полезнее\n"
+                             "для обучения английскому языку."),
                           Margin, 298, InnerWidth, 54);
     thanks->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Where the log and the settings are, so a teacher can find them.
     Underlines.push_back(
-        Heading(this, "LUserFolderHeading", "Ваши файлы (журнал, настройки, уроки)", 360));
+        Heading(this, "LUserFolderHeading", tr("Ваши файлы (журнал, настройки, уроки)"), 360));
     const std::string folder = FileLocations().User;
     LUserFolder = new TLinkLabel(QString::fromUtf8(folder), folder, this);
     LUserFolder->setObjectName(QStringLiteral("LUserFolder"));
     LUserFolder->setGeometry(Margin, 384, InnerWidth, 18);
 
     // Both the default and the cancel button: Enter and Esc close the box.
-    BOk = new QPushButton(Utf8("Да"), this);
+    BOk = new QPushButton(tr("Да"), this);
     BOk->setObjectName(QStringLiteral("BOk"));
     BOk->setDefault(true);
     BOk->setGeometry((DialogWidth - 88) / 2, DialogHeight - Margin - 28, 88, 28);

@@ -1,5 +1,6 @@
 #include "ui/dialogs/DerivedLessonSave.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 
@@ -28,11 +29,6 @@ TPreAnswers& PreAnswers()
 {
     static TPreAnswers answers;
     return answers;
-}
-
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
 }
 
 } // namespace
@@ -70,7 +66,8 @@ QFileDialog* TDerivedLessonSave::SaveLessonDialog()
         Dialog->setObjectName(QStringLiteral("SaveLessonDialog"));
         Dialog->setAcceptMode(QFileDialog::AcceptSave);
         Dialog->setFileMode(QFileDialog::AnyFile);
-        Dialog->setNameFilter(Utf8("Файлы уроков (*.sl2)"));
+        Dialog->setNameFilter(
+            QCoreApplication::translate("TDerivedLessonSave", "Файлы уроков (*.sl2)"));
         // Asking before an existing file is overwritten is the dialog's own.
         Dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
         Dialog->setSizeGripEnabled(true);
@@ -83,7 +80,9 @@ std::optional<std::string> TDerivedLessonSave::Execute(const std::string& propos
 {
     QFileDialog* dialog = SaveLessonDialog();
     // Qt's own standard title would be English; this is the same in Russian.
-    dialog->setWindowTitle(title1251.empty() ? Utf8("Сохранить как") : FromCp1251(title1251));
+    dialog->setWindowTitle(title1251.empty()
+                               ? QCoreApplication::translate("TDerivedLessonSave", "Сохранить как")
+                               : FromCp1251(title1251));
     const QString folder = QFile::decodeName(FolderOf(proposedPath).c_str());
     const QString file = QFile::decodeName(FileNameOf(proposedPath).c_str());
     dialog->setDirectory(folder.isEmpty() ? QStringLiteral(".") : folder);
@@ -96,10 +95,11 @@ std::optional<std::string> TDerivedLessonSave::Execute(const std::string& propos
 
 bool TDerivedLessonSave::ConfirmReplace(const std::string& path)
 {
-    return ShowMsgBox(
-        Window,
-        Utf8("Файл \"%1\" уже существует.\nЗаменить его?").arg(QFile::decodeName(path.c_str())),
-        true);
+    return ShowMsgBox(Window,
+                      QCoreApplication::translate("TDerivedLessonSave",
+                                                  "Файл \"%1\" уже существует.\nЗаменить его?")
+                          .arg(QFile::decodeName(path.c_str())),
+                      true);
 }
 
 template <typename Work> void TDerivedLessonSave::Report(const Work& work)
@@ -109,7 +109,10 @@ template <typename Work> void TDerivedLessonSave::Report(const Work& work)
     } catch (const TSilentAbort&) {
     } catch (const std::exception& e) {
         // The failure's own text names the file and the reason.
-        ShowMsgBox(Window, Utf8("Урок не сохранён.\n") + QString::fromUtf8(e.what()), false);
+        ShowMsgBox(Window,
+                   QCoreApplication::translate("TDerivedLessonSave", "Урок не сохранён.\n%1")
+                       .arg(QString::fromUtf8(e.what())),
+                   false);
     }
 }
 

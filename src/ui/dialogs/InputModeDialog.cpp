@@ -17,11 +17,6 @@ namespace {
 constexpr int DialogWidth = 368;
 constexpr int DialogHeight = 152;
 
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 template <typename W> W* Named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -33,20 +28,20 @@ template <typename W> W* Named(W* widget, const char* name)
 TFInpMode::TFInpMode(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FInpMode"));
-    setWindowTitle(Utf8("Режим перевода"));
+    setWindowTitle(tr("Режим перевода"));
     setFixedSize(DialogWidth, DialogHeight);
     setFont(DialogFont());
 
-    Label1 = Named(new QLabel(Utf8("Перевод я буду:"), this), "Label1");
+    Label1 = Named(new QLabel(tr("Перевод я буду:"), this), "Label1");
     Label1->setGeometry(16, 12, 336, 18);
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
 
     // Neither button is the default: Enter presses the focused one only.
-    BUseAudioInput = Named(new QPushButton(Utf8("Произносить вслух"), this), "BUseAudioInput");
+    BUseAudioInput = Named(new QPushButton(tr("Произносить вслух"), this), "BUseAudioInput");
     BUseAudioInput->setGeometry(16, 38, 164, 40);
-    BUseTextInput = Named(new QPushButton(Utf8("Набирать на клавиатуре"), this), "BUseTextInput");
+    BUseTextInput = Named(new QPushButton(tr("Набирать на клавиатуре"), this), "BUseTextInput");
     BUseTextInput->setGeometry(188, 38, 164, 40);
     for (QPushButton* button : {BUseAudioInput, BUseTextInput}) {
         button->setDefault(false);
@@ -56,8 +51,8 @@ TFInpMode::TFInpMode(QWidget* parent) : QDialog(parent)
     connect(BUseAudioInput, &QPushButton::clicked, this, [this] { Choose(false); });
     connect(BUseTextInput, &QPushButton::clicked, this, [this] { Choose(true); });
 
-    Label2 = Named(new QLabel(Utf8("* Запрос режима перевода можно отключить через \n"
-                                   "диалоговое окно [Настройка] > [Внешний вид программы ...]"),
+    Label2 = Named(new QLabel(tr("* Запрос режима перевода можно отключить через \n"
+                                 "диалоговое окно [Настройка] > [Внешний вид программы ...]"),
                               this),
                    "Label2");
     // Two long lines: the full width but for a small margin.

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QCollator>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,11 +34,6 @@ constexpr int EditorHeight = 96;
 constexpr int Margin = 8;
 constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 25;
-
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 template <typename W> W* Named(W* widget, const char* name)
 {
@@ -92,10 +88,11 @@ QString TrimControls(const QString& text)
     return text.mid(first, last - first);
 }
 
-// Refuses an entry: the message, the focus on the control, nothing more.
+// Refuses an entry: the message (marked in the context of TFPupils), the
+// focus on the control, nothing more.
 void Refuse(QWidget* parent, const char* message, QWidget* control)
 {
-    ShowMsgBox(parent, Utf8(message), false);
+    ShowMsgBox(parent, QCoreApplication::translate("korvan::TFPupils", message), false);
     FocusControl(control);
 }
 
@@ -115,11 +112,11 @@ TNameCompare RussianCollation()
 TFPupils_e::TFPupils_e(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FPupils_e"));
-    setWindowTitle(Utf8("Информация об ученике"));
+    setWindowTitle(tr("Информация об ученике"));
     setFixedSize(EditorWidth, EditorHeight);
     setFont(DialogFont());
 
-    LName = Named(new QLabel(Utf8("Имя:"), this), "LName");
+    LName = Named(new QLabel(tr("Имя:"), this), "LName");
     LName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LName->setGeometry(Margin, 16, 40, 21);
     EName = Named(new QLineEdit(this), "EName");
@@ -129,11 +126,11 @@ TFPupils_e::TFPupils_e(QWidget* parent) : QDialog(parent)
     LName->setBuddy(EName);
 
     const int top = EditorHeight - Margin - ButtonHeight;
-    BOk = Named(new QPushButton(Utf8("Да"), this), "BOk");
+    BOk = Named(new QPushButton(tr("Да"), this), "BOk");
     BOk->setDefault(true);
     BOk->setGeometry(EditorWidth - 2 * (Margin + ButtonWidth), top, ButtonWidth, ButtonHeight);
     connect(BOk, &QPushButton::clicked, this, [this] { BOkClick(); });
-    BCancel = Named(new QPushButton(Utf8("Отмена"), this), "BCancel");
+    BCancel = Named(new QPushButton(tr("Отмена"), this), "BCancel");
     BCancel->setAutoDefault(false);
     BCancel->setGeometry(EditorWidth - Margin - ButtonWidth, top, ButtonWidth, ButtonHeight);
     connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -155,7 +152,7 @@ void TFPupils_e::BOkClick()
 {
     EName->setText(TrimControls(EName->text()));
     if (EName->text().isEmpty()) {
-        Refuse(this, "Не указанно имя ученика.", EName);
+        Refuse(this, QT_TRANSLATE_NOOP("korvan::TFPupils", "Не указанно имя ученика."), EName);
         return;
     }
     accept();
@@ -168,7 +165,7 @@ TFPupils::TFPupils(QWidget* parent)
       Edit(RussianCollation())
 {
     setObjectName(QStringLiteral("FPupils"));
-    setWindowTitle(Utf8("Ученики"));
+    setWindowTitle(tr("Ученики"));
     setFixedSize(PupilsWidth, PupilsHeight);
     setFont(DialogFont());
     CreateControls();
@@ -208,17 +205,20 @@ void TFPupils::CreateControls()
         void (TFPupils::*Click)();
     };
     const TTool tools[] = {
-        {BInsert, "BInsert", "Добавить ученика\n[Insert]", TGlyph::Plus, &TFPupils::BInsertClick},
-        {BEdit, "BEdit", "Исправить информацию об ученике\n[F2]", TGlyph::Pencil,
-         &TFPupils::BEditClick},
-        {BDelete, "BDelete", "Удалить ученика\n[Delete]", TGlyph::Cross, &TFPupils::BDeleteClick},
+        {BInsert, "BInsert", QT_TRANSLATE_NOOP("korvan::TFPupils", "Добавить ученика\n[Insert]"),
+         TGlyph::Plus, &TFPupils::BInsertClick},
+        {BEdit, "BEdit",
+         QT_TRANSLATE_NOOP("korvan::TFPupils", "Исправить информацию об ученике\n[F2]"),
+         TGlyph::Pencil, &TFPupils::BEditClick},
+        {BDelete, "BDelete", QT_TRANSLATE_NOOP("korvan::TFPupils", "Удалить ученика\n[Delete]"),
+         TGlyph::Cross, &TFPupils::BDeleteClick},
     };
     int left = Margin;
     for (const TTool& tool : tools) {
         tool.Button = Named(new QToolButton(this), tool.Name);
         tool.Button->setAutoRaise(true);
         tool.Button->setIcon(Glyph(tool.Icon));
-        tool.Button->setToolTip(Utf8(tool.Hint));
+        tool.Button->setToolTip(tr(tool.Hint));
         tool.Button->setFocusPolicy(Qt::NoFocus);
         tool.Button->setGeometry(left, Margin, toolSize, toolSize);
         connect(tool.Button, &QToolButton::clicked, this,
@@ -236,16 +236,16 @@ void TFPupils::CreateControls()
     LBPupils->viewport()->installEventFilter(this);
 
     CBShowPupilsAtStartup =
-        Named(new QCheckBox(Utf8("Предлагать выбор ученика при запуске программы"), this),
+        Named(new QCheckBox(tr("Предлагать выбор ученика при запуске программы"), this),
               "CBShowPupilsAtStartup");
     CBShowPupilsAtStartup->setGeometry(Margin, checkTop, PupilsWidth - 2 * Margin, 34);
 
-    BOk = Named(new QPushButton(Utf8("Выбрать"), this), "BOk");
+    BOk = Named(new QPushButton(tr("Выбрать"), this), "BOk");
     BOk->setDefault(true);
     BOk->setGeometry(PupilsWidth - 2 * (Margin + ButtonWidth), buttonTop, ButtonWidth,
                      ButtonHeight);
     connect(BOk, &QPushButton::clicked, this, [this] { BOkClick(); });
-    BCancel = Named(new QPushButton(Utf8("Отмена"), this), "BCancel");
+    BCancel = Named(new QPushButton(tr("Отмена"), this), "BCancel");
     BCancel->setAutoDefault(false);
     BCancel->setGeometry(PupilsWidth - Margin - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
     connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -308,7 +308,7 @@ void TFPupils::BInsertClick()
         return;
     const TPupilEditResult result = Edit.Add(ToCp1251Text(name));
     if (result.Outcome == TPupilEdit::Duplicate)
-        ShowMsgBox(this, Utf8("Ученик с таким именем уже есть."), false);
+        ShowMsgBox(this, tr("Ученик с таким именем уже есть."), false);
     ShowNames(result.Select);
 }
 
@@ -327,14 +327,14 @@ void TFPupils::BEditClick()
     if (result.Outcome == TPupilEdit::Done)
         PendingRenames.emplace_back(before, Edit.Name(result.Select));
     if (result.Outcome == TPupilEdit::Duplicate)
-        ShowMsgBox(this, Utf8("Ученик с таким именем уже есть."), false);
+        ShowMsgBox(this, tr("Ученик с таким именем уже есть."), false);
     ShowNames(result.Select);
 }
 
 void TFPupils::BDeleteClick()
 {
     const int row = SelectedRow();
-    if (row < 0 || !ShowMsgBox(this, Utf8("Удалить?"), true))
+    if (row < 0 || !ShowMsgBox(this, tr("Удалить?"), true))
         return;
     ShowNames(Edit.Delete(row));
 }
@@ -343,10 +343,11 @@ void TFPupils::BOkClick()
 {
     switch (CheckPupilChoice(Edit.Count(), SelectedRow())) {
     case TPupilChoice::EmptyList:
-        Refuse(this, "Перечень учеников не может быть пуст.", LBPupils);
+        Refuse(this, QT_TRANSLATE_NOOP("korvan::TFPupils", "Перечень учеников не может быть пуст."),
+               LBPupils);
         return;
     case TPupilChoice::NoSelection:
-        Refuse(this, "Ученик не выбран.", LBPupils);
+        Refuse(this, QT_TRANSLATE_NOOP("korvan::TFPupils", "Ученик не выбран."), LBPupils);
         return;
     case TPupilChoice::Ok:
         break;

@@ -18,11 +18,6 @@ namespace korvan {
 
 namespace {
 
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 constexpr std::uint32_t LevelWindowMs = 100;
 
 } // namespace
@@ -33,25 +28,25 @@ TRecordDialog::TRecordDialog(const std::string& bufferPath, const QString& sente
       FRecorder(SoundDevices().MakeRecorder([this] { UpdateButtons(); }))
 {
     setObjectName(QStringLiteral("TRecordDialog"));
-    setWindowTitle(Utf8("Запись предложения"));
+    setWindowTitle(tr("Запись предложения"));
     auto* layout = new QVBoxLayout(this);
     auto* text = new QLabel(sentence, this);
     text->setWordWrap(true);
     layout->addWidget(text);
     PBLevel = new QProgressBar(this);
     PBLevel->setObjectName(QStringLiteral("PBLevel"));
-    PBLevel->setAccessibleName(Utf8("Уровень звука"));
+    PBLevel->setAccessibleName(tr("Уровень звука"));
     PBLevel->setRange(0, 100);
     PBLevel->setTextVisible(false);
     layout->addWidget(PBLevel);
     auto* buttons = new QDialogButtonBox(this);
-    BRecord = buttons->addButton(Utf8("&Записать"), QDialogButtonBox::ActionRole);
+    BRecord = buttons->addButton(tr("&Записать"), QDialogButtonBox::ActionRole);
     BRecord->setObjectName(QStringLiteral("BRecord"));
-    BPlay = buttons->addButton(Utf8("&Прослушать"), QDialogButtonBox::ActionRole);
+    BPlay = buttons->addButton(tr("&Прослушать"), QDialogButtonBox::ActionRole);
     BPlay->setObjectName(QStringLiteral("BPlay"));
-    BKeep = buttons->addButton(Utf8("&Сохранить"), QDialogButtonBox::AcceptRole);
+    BKeep = buttons->addButton(tr("&Сохранить"), QDialogButtonBox::AcceptRole);
     BKeep->setObjectName(QStringLiteral("BKeep"));
-    QPushButton* cancel = buttons->addButton(Utf8("Отмена"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("BCancel"));
     for (QPushButton* b : {BRecord, BPlay, BKeep, cancel}) {
         b->setAccessibleName(b->text().remove(QLatin1Char('&')));
@@ -99,8 +94,8 @@ bool TRecordDialog::StartRecording()
     FRecorder->StartRecording(BufferPath);
     if (!FRecorder->IsRecording()) {
         ShowMsgBox(this,
-                   Utf8("Не удалось начать запись: микрофон не найден или не принимает "
-                        "формат записи (Buffer.WAV)."),
+                   tr("Не удалось начать запись: микрофон не найден или не принимает "
+                      "формат записи (Buffer.WAV)."),
                    false);
         UpdateButtons();
         return false;
@@ -145,12 +140,12 @@ void TRecordDialog::UpdateLevel()
 void TRecordDialog::UpdateButtons()
 {
     const bool recording = FRecorder->IsRecording();
-    BRecord->setText(recording                       ? Utf8("&Остановить")
-                     : FRecorder->Recorded().empty() ? Utf8("&Записать")
-                                                     : Utf8("Записать &заново"));
+    BRecord->setText(recording                       ? tr("&Остановить")
+                     : FRecorder->Recorded().empty() ? tr("&Записать")
+                                                     : tr("Записать &заново"));
     BRecord->setAccessibleName(BRecord->text().remove(QLatin1Char('&')));
     BPlay->setEnabled(!recording && !FRecorder->Recorded().empty());
-    BPlay->setText(FRecorder->IsPlaying() ? Utf8("О&становить") : Utf8("&Прослушать"));
+    BPlay->setText(FRecorder->IsPlaying() ? tr("О&становить") : tr("&Прослушать"));
     BKeep->setEnabled(recording || !FRecorder->Recorded().empty());
 }
 

@@ -4,6 +4,7 @@
 #include "ui/platform/Fonts.h"
 #include "ui/platform/UiHelpers.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -28,14 +29,11 @@
 
 namespace korvan {
 
+// The dialog is no QObject of its own: its texts are in the context
+// "korvan::TFReview".
 namespace {
 
 std::optional<QString> NextFolder;
-
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 template <typename W> W* Named(W* widget, const char* name)
 {
@@ -47,7 +45,7 @@ QSpinBox* SpinBox(QWidget* parent, const char* name, int low, int high, const ch
 {
     auto* box = Named(new QSpinBox(parent), name);
     box->setRange(low, high);
-    box->setSuffix(Utf8(suffix));
+    box->setSuffix(QString::fromUtf8(suffix));
     return box;
 }
 
@@ -57,13 +55,15 @@ TFReview::TFReview(QWidget* parent, std::string korvanIni, std::string defaultFo
     : QDialog(parent), KorvanIni(std::move(korvanIni)), DefaultFolder(std::move(defaultFolder))
 {
     setObjectName(QStringLiteral("FReview"));
-    setWindowTitle(Utf8("Повторение"));
+    setWindowTitle(QCoreApplication::translate("korvan::TFReview", "Повторение"));
     setFont(DialogFont());
 
     EHistoryFolder = Named(new QLineEdit(this), "EHistoryFolder");
     EHistoryFolder->setPlaceholderText(PathText(DefaultFolder));
     EHistoryFolder->setMinimumWidth(320);
-    BHistoryFolder = Named(new QPushButton(Utf8("Обзор ..."), this), "BHistoryFolder");
+    BHistoryFolder =
+        Named(new QPushButton(QCoreApplication::translate("korvan::TFReview", "Обзор ..."), this),
+              "BHistoryFolder");
     BHistoryFolder->setAutoDefault(false);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(EHistoryFolder, 1);
@@ -75,20 +75,30 @@ TFReview::TFReview(QWidget* parent, std::string korvanIni, std::string defaultFo
     SEReviewLimit = SpinBox(this, "SEReviewLimit", 1, MaxReviewLimit, "");
 
     auto* form = new QFormLayout;
-    form->addRow(Utf8("&Папка истории:"), folderRow);
-    form->addRow(Utf8("Желаемое &припоминание:"), SERetention);
-    form->addRow(Utf8("&День ученика начинается в:"), SEDayStartsAt);
-    form->addRow(Utf8("&Не больше карточек за одно повторение:"), SEReviewLimit);
-    auto* note = new QLabel(Utf8("Пустое поле папки: папка history в папке пользователя. "
-                                 "Общая папка (например, синхронизируемая) даёт ученику "
-                                 "одну историю на всех компьютерах."),
-                            this);
+    form->addRow(QCoreApplication::translate("korvan::TFReview", "&Папка истории:"), folderRow);
+    form->addRow(QCoreApplication::translate("korvan::TFReview", "Желаемое &припоминание:"),
+                 SERetention);
+    form->addRow(QCoreApplication::translate("korvan::TFReview", "&День ученика начинается в:"),
+                 SEDayStartsAt);
+    form->addRow(
+        QCoreApplication::translate("korvan::TFReview", "&Не больше карточек за одно повторение:"),
+        SEReviewLimit);
+    auto* note =
+        new QLabel(QCoreApplication::translate(
+                       "korvan::TFReview", "Пустое поле папки: папка history в папке пользователя. "
+                                           "Общая папка (например, синхронизируемая) даёт ученику "
+                                           "одну историю на всех компьютерах."),
+                   this);
     note->setObjectName(QStringLiteral("LNote"));
     note->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    BOk = Named(buttons->addButton(Utf8("ОК"), QDialogButtonBox::AcceptRole), "BOk");
-    BCancel = Named(buttons->addButton(Utf8("Отмена"), QDialogButtonBox::RejectRole), "BCancel");
+    BOk = Named(buttons->addButton(QCoreApplication::translate("korvan::TFReview", "ОК"),
+                                   QDialogButtonBox::AcceptRole),
+                "BOk");
+    BCancel = Named(buttons->addButton(QCoreApplication::translate("korvan::TFReview", "Отмена"),
+                                       QDialogButtonBox::RejectRole),
+                    "BCancel");
     BOk->setDefault(true);
     connect(BOk, &QPushButton::clicked, this, [this] { BOkClick(); });
     connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -145,16 +155,19 @@ void TFReview::BHistoryFolderClick()
     } else {
         const QString start =
             EHistoryFolder->text().isEmpty() ? PathText(DefaultFolder) : EHistoryFolder->text();
-        chosen = QFileDialog::getExistingDirectory(this, Utf8("Папка истории"), start);
+        chosen = QFileDialog::getExistingDirectory(
+            this, QCoreApplication::translate("korvan::TFReview", "Папка истории"), start);
     }
     if (chosen.isEmpty())
         return;
     const QString problem = WriteProblem(PathOf(chosen));
     if (!problem.isEmpty()) {
-        ShowMsgBox(this,
-                   Utf8("В папку \"%1\" нельзя записывать: %2.\nВыберите другую папку.")
-                       .arg(chosen, problem),
-                   false);
+        ShowMsgBox(
+            this,
+            QCoreApplication::translate(
+                "korvan::TFReview", "В папку \"%1\" нельзя записывать: %2.\nВыберите другую папку.")
+                .arg(chosen, problem),
+            false);
         return;
     }
     EHistoryFolder->setText(chosen);
@@ -169,7 +182,9 @@ void TFReview::BOkClick()
         const QString problem = WriteProblem(s.HistoryFolder);
         if (!problem.isEmpty()) {
             ShowMsgBox(this,
-                       Utf8("В папку \"%1\" нельзя записывать: %2.\nВыберите другую папку.")
+                       QCoreApplication::translate(
+                           "korvan::TFReview",
+                           "В папку \"%1\" нельзя записывать: %2.\nВыберите другую папку.")
                            .arg(PathText(s.HistoryFolder), problem),
                        false);
             EHistoryFolder->setFocus(Qt::OtherFocusReason);

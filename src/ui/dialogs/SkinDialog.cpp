@@ -31,25 +31,26 @@ struct TColorRowDesign
 };
 
 const std::array<TColorRowDesign, 7> ColorRowDesigns{{
-    {"Информационных сообщений", "Info", &TSkinCfg::ColorInfo, &TSkinCfg::BackColorInfo},
-    {"Ключевой фразы", "1", &TSkinCfg::Color1, &TSkinCfg::BackColor1},
-    {"Исходного текста", "2", &TSkinCfg::Color2, &TSkinCfg::BackColor2},
-    {"Перевода", "3", &TSkinCfg::Color3, &TSkinCfg::BackColor3},
-    {"Транскрипции", "Transcription", &TSkinCfg::ColorTranscription,
-     &TSkinCfg::BackColorTranscription},
-    {"Окна ввода", "Input", &TSkinCfg::ColorInput, &TSkinCfg::BackColorInput},
-    {"Подсказки", "HelpMsg", &TSkinCfg::ColorHelpMsg, &TSkinCfg::BackColorHelpMsg},
+    {QT_TRANSLATE_NOOP("korvan::TFSkin", "Информационных сообщений"), "Info", &TSkinCfg::ColorInfo,
+     &TSkinCfg::BackColorInfo},
+    {QT_TRANSLATE_NOOP("korvan::TFSkin", "Ключевой фразы"), "1", &TSkinCfg::Color1,
+     &TSkinCfg::BackColor1},
+    {QT_TRANSLATE_NOOP("korvan::TFSkin", "Исходного текста"), "2", &TSkinCfg::Color2,
+     &TSkinCfg::BackColor2},
+    {QT_TRANSLATE_NOOP("korvan::TFSkin", "Перевода"), "3", &TSkinCfg::Color3,
+     &TSkinCfg::BackColor3},
+    {QT_TRANSLATE_NOOP("korvan::TFSkin", "Транскрипции"), "Transcription",
+     &TSkinCfg::ColorTranscription, &TSkinCfg::BackColorTranscription},
+    {QT_TRANSLATE_NOOP("korvan::TFSkin", "Окна ввода"), "Input", &TSkinCfg::ColorInput,
+     &TSkinCfg::BackColorInput},
+    {QT_TRANSLATE_NOOP("korvan::TFSkin", "Подсказки"), "HelpMsg", &TSkinCfg::ColorHelpMsg,
+     &TSkinCfg::BackColorHelpMsg},
 }};
 
 template <typename W> W* Named(W* widget, const QString& name)
 {
     widget->setObjectName(name);
     return widget;
-}
-
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
 }
 
 } // namespace
@@ -87,7 +88,7 @@ TFSkin::TFSkin(QWidget* parent)
       IniPath(UserFile("Skin.ini"))
 {
     setObjectName(QStringLiteral("FSkin"));
-    setWindowTitle(Utf8("Внешний вид программы"));
+    setWindowTitle(tr("Внешний вид программы"));
     setFixedSize(DialogWidth, DialogHeight);
     setFont(DialogFont());
     CreateControls();
@@ -116,12 +117,12 @@ void TFSkin::CreateControls()
 {
     const int innerWidth = DialogWidth - 2 * Margin;
 
-    BFont = Named(new QPushButton(Utf8("Шрифт"), this), QStringLiteral("BFont"));
+    BFont = Named(new QPushButton(tr("Шрифт"), this), QStringLiteral("BFont"));
     BFont->setGeometry(Margin, Margin, innerWidth, 76);
     BFont->setAutoDefault(false);
     connect(BFont, &QPushButton::clicked, this, [this] { BFontClick(); });
 
-    Label1 = new QLabel(Utf8("Цвета:"), this);
+    Label1 = new QLabel(tr("Цвета:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(Margin, 92, innerWidth, 16);
 
@@ -134,7 +135,7 @@ void TFSkin::CreateControls()
         const TColorRowDesign& design = ColorRowDesigns[i];
         TColorRow& row = Rows[i];
         const int top = rowTop + static_cast<int>(i) * rowStep;
-        const QString name = Utf8(design.Name);
+        const QString name = QString::fromLatin1(design.Name);
         row.TextField = design.TextField;
         row.BackField = design.BackField;
 
@@ -143,7 +144,7 @@ void TFSkin::CreateControls()
         row.Shape->setGeometry(Margin, top, captionWidth, rowHeight);
 
         row.Text =
-            Named(new QPushButton(Utf8(design.Caption), this), QStringLiteral("BColor") + name);
+            Named(new QPushButton(tr(design.Caption), this), QStringLiteral("BColor") + name);
         row.Text->setFlat(true);
         row.Text->setAutoDefault(false);
         QFont bold = row.Text->font();
@@ -152,7 +153,7 @@ void TFSkin::CreateControls()
         row.Text->setGeometry(Margin + 1, top + 1, captionWidth - 2, rowHeight - 2);
         connect(row.Text, &QPushButton::clicked, this, [this, &row] { TextColorClick(row); });
 
-        row.Back = Named(new QPushButton(Utf8("Фон"), this), QStringLiteral("BBackColor") + name);
+        row.Back = Named(new QPushButton(tr("Фон"), this), QStringLiteral("BBackColor") + name);
         row.Back->setAutoDefault(false);
         row.Back->setGeometry(DialogWidth - Margin - backWidth, top, backWidth, rowHeight);
         connect(row.Back, &QPushButton::clicked, this, [this, &row] { BackColorClick(row); });
@@ -160,15 +161,15 @@ void TFSkin::CreateControls()
 
     const int checkTop = rowTop + static_cast<int>(Rows.size()) * rowStep;
     CBShowHelpMsg =
-        Named(new QCheckBox(Utf8("Показывать подсказки"), this), QStringLiteral("CBShowHelpMsg"));
+        Named(new QCheckBox(tr("Показывать подсказки"), this), QStringLiteral("CBShowHelpMsg"));
     CBShowHelpMsg->setGeometry(Margin, checkTop, innerWidth, 20);
     CBAskAtStartupUseTextInput =
-        Named(new QCheckBox(Utf8("При запуске программы спрашивать о режиме перевода"), this),
+        Named(new QCheckBox(tr("При запуске программы спрашивать о режиме перевода"), this),
               QStringLiteral("CBAskAtStartupUseTextInput"));
     // The longest caption: its box reaches almost to the dialog's right edge.
     CBAskAtStartupUseTextInput->setGeometry(Margin, checkTop + 22, DialogWidth - Margin - 2, 20);
     CBUseEscapeForExit =
-        Named(new QCheckBox(Utf8("Использовать [Esc] для выхода из программы"), this),
+        Named(new QCheckBox(tr("Использовать [Esc] для выхода из программы"), this),
               QStringLiteral("CBUseEscapeForExit"));
     CBUseEscapeForExit->setGeometry(Margin, checkTop + 44, innerWidth, 20);
     connect(CBShowHelpMsg, &QCheckBox::toggled, this, [this](bool on) { Edit.ShowHelpMsg = on; });
@@ -180,12 +181,12 @@ void TFSkin::CreateControls()
     constexpr int buttonWidth = 80;
     constexpr int buttonHeight = 28;
     const int buttonTop = DialogHeight - Margin - buttonHeight;
-    BOk = Named(new QPushButton(Utf8("Да"), this), QStringLiteral("BOk"));
+    BOk = Named(new QPushButton(tr("Да"), this), QStringLiteral("BOk"));
     BOk->setDefault(true);
     BOk->setGeometry(DialogWidth - 2 * (Margin + buttonWidth), buttonTop, buttonWidth,
                      buttonHeight);
     connect(BOk, &QPushButton::clicked, this, &QDialog::accept);
-    BCancel = Named(new QPushButton(Utf8("Отмена"), this), QStringLiteral("BCancel"));
+    BCancel = Named(new QPushButton(tr("Отмена"), this), QStringLiteral("BCancel"));
     BCancel->setAutoDefault(false);
     BCancel->setGeometry(DialogWidth - Margin - buttonWidth, buttonTop, buttonWidth, buttonHeight);
     connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -214,6 +215,18 @@ bool TFSkin::Execute()
         return false;
     Cfg = Edit;
     return true;
+}
+
+void TFSkin::SetLanguage(const std::string& stored)
+{
+    Cfg.Language = stored;
+    Edit.Language = stored;
+    try {
+        SaveSkinCfg(Cfg, IniPath);
+    } catch (...) {
+        // Written again at the end; a user folder that cannot be written was
+        // reported at the start.
+    }
 }
 
 void TFSkin::BFontClick()

@@ -51,6 +51,9 @@ public:
     // the settings changed.
     bool Execute();
     const TSkinCfg& Settings() const { return Cfg; }
+    // The interface language of the help menu ("" as the system, "ru", "en"),
+    // written at once; it takes effect at the next start.
+    void SetLanguage(const std::string& stored);
 
     // The font and colour dialogs, replaceable so tests can answer them. Each
     // gets the current choice and returns the new one, nothing when cancelled.

@@ -1,6 +1,7 @@
 #include "ui/drill/Authoring.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
@@ -20,12 +21,11 @@ namespace korvan {
 
 namespace {
 
-QString Utf8(const char* text)
+// Made when asked, after the catalogues are installed.
+QString WordFilter()
 {
-    return QString::fromUtf8(text);
+    return QCoreApplication::translate("TAuthoring", "Файлы MS Word (*.doc)");
 }
-
-const QString WordFilter = QString::fromUtf8("Файлы MS Word (*.doc)");
 
 } // namespace
 
@@ -39,21 +39,27 @@ TAuthoring::TAuthoring(QWidget* window, std::string programFolder, std::string c
 {
     const std::string docs = ProgramFolder + "docs/korvan/";
     ALessonCreate_Word_Ordinary = MakeAction(
-        "ALessonCreate_Word_Ordinary", "Создать обычный урок с помощью MS Word ...",
+        "ALessonCreate_Word_Ordinary",
+        QT_TRANSLATE_NOOP("TAuthoring", "Создать обычный урок с помощью MS Word ..."),
         [this] { CreateLessonFromTemplate(ProgramFolder + "macros/pattern_ordinary.doc"); });
     ALessonCreate_Word_Words = MakeAction(
-        "ALessonCreate_Word_Words", "Создать урок для изучения слов с помощью MS Word ...",
+        "ALessonCreate_Word_Words",
+        QT_TRANSLATE_NOOP("TAuthoring", "Создать урок для изучения слов с помощью MS Word ..."),
         [this] { CreateLessonFromTemplate(ProgramFolder + "macros/pattern_words.doc"); });
     ALessonEdit_Word =
-        MakeAction("ALessonEdit_Word", "Продолжить редактирование урока в MS Word ...",
+        MakeAction("ALessonEdit_Word",
+                   QT_TRANSLATE_NOOP("TAuthoring", "Продолжить редактирование урока в MS Word ..."),
                    [this] { EditLessonInWordProcessor(); });
-    AHelpUserGuide = MakeAction("AHelpUserGuide", "Описание работы с программой",
+    AHelpUserGuide = MakeAction("AHelpUserGuide",
+                                QT_TRANSLATE_NOOP("TAuthoring", "Описание работы с программой"),
                                 [docs] { ShellOpen(docs + "user_guide.htm"); });
-    AHelpLessonCrt = MakeAction("AHelpLessonCrt", "Создание собственных уроков для программы",
-                                [docs] { ShellOpen(docs + "lesson_crt.htm"); });
-    AWebKorvanHome =
-        MakeAction("AWebKorvanHome", "Сайт программы", [] { ShellOpen(KorvanWebPage); });
-    AEmailMe = MakeAction("AEmailMe", "Написать мне письмо",
+    AHelpLessonCrt =
+        MakeAction("AHelpLessonCrt",
+                   QT_TRANSLATE_NOOP("TAuthoring", "Создание собственных уроков для программы"),
+                   [docs] { ShellOpen(docs + "lesson_crt.htm"); });
+    AWebKorvanHome = MakeAction("AWebKorvanHome", QT_TRANSLATE_NOOP("TAuthoring", "Сайт программы"),
+                                [] { ShellOpen(KorvanWebPage); });
+    AEmailMe = MakeAction("AEmailMe", QT_TRANSLATE_NOOP("TAuthoring", "Написать мне письмо"),
                           [] { ShellOpen(std::string("mailto:") + AuthorEmail); });
 }
 
@@ -65,7 +71,7 @@ TAuthoring::~TAuthoring()
 
 QAction* TAuthoring::MakeAction(const char* name, const char* caption, std::function<void()> work)
 {
-    auto* action = new QAction(Utf8(caption), Window);
+    auto* action = new QAction(QCoreApplication::translate("TAuthoring", caption), Window);
     action->setObjectName(QString::fromLatin1(name));
     Owned << action;
     QObject::connect(action, &QAction::triggered, Window, [this, work = std::move(work)] {
@@ -83,7 +89,8 @@ QAction* TAuthoring::MakeAction(const char* name, const char* caption, std::func
 
 QMenu* TAuthoring::AddLessonCreateMenu(QMenu* pmLesson)
 {
-    QMenu* menu = pmLesson->addMenu(Utf8("Создать / редактировать урок"));
+    QMenu* menu = pmLesson->addMenu(
+        QCoreApplication::translate("TAuthoring", "Создать / редактировать урок"));
     menu->setObjectName(QStringLiteral("MILessonCreate"));
     menu->addAction(AHelpLessonCrt);
     menu->addSeparator();
@@ -109,7 +116,8 @@ void TAuthoring::CreateLessonFromTemplate(const std::string& templatePath)
 {
     // A bundled lesson's folder is proposed as the user's own lessons instead.
     const QString folder = PathText(ProposedWriteFolder(FCreateFolder));
-    const QString chosen = ChooseNewDocument(folder, folder + Utf8("Новый урок.doc"));
+    const QString chosen = ChooseNewDocument(
+        folder, folder + QCoreApplication::translate("TAuthoring", "Новый урок.doc"));
     if (chosen.isEmpty())
         return;
     std::error_code error;
@@ -121,9 +129,11 @@ void TAuthoring::CreateLessonFromTemplate(const std::string& templatePath)
     // The dialog asked about the name it was given; a document that the added
     // ".doc" would replace has not been asked about yet.
     if (name != chosenPath && std::filesystem::exists(name, error) &&
-        !ShowMsgBox(Window,
-                    Utf8("Файл \"") + PathText(name) + Utf8("\" уже существует. Заменить его?"),
-                    true))
+        !ShowMsgBox(
+            Window,
+            QCoreApplication::translate("TAuthoring", "Файл \"%1\" уже существует. Заменить его?")
+                .arg(PathText(name)),
+            true))
         return;
     CopyFileToPath(templatePath, name);
     ShellOpen(name);
@@ -139,12 +149,13 @@ void TAuthoring::EditLessonInWordProcessor()
 QString TAuthoring::RunSaveWordDialog(const QString& folder, const QString& proposed)
 {
     if (SaveWordDialog == nullptr) {
-        SaveWordDialog = new QFileDialog(Window, Utf8("Создать урок в файле"));
+        SaveWordDialog = new QFileDialog(
+            Window, QCoreApplication::translate("TAuthoring", "Создать урок в файле"));
         SaveWordDialog->setObjectName(QStringLiteral("SaveWordDialog"));
         Owned << SaveWordDialog;
         SaveWordDialog->setAcceptMode(QFileDialog::AcceptSave);
         SaveWordDialog->setFileMode(QFileDialog::AnyFile);
-        SaveWordDialog->setNameFilter(WordFilter);
+        SaveWordDialog->setNameFilter(WordFilter());
     }
     SaveWordDialog->setDirectory(folder);
     SaveWordDialog->selectFile(proposed);
@@ -156,12 +167,14 @@ QString TAuthoring::RunSaveWordDialog(const QString& folder, const QString& prop
 QString TAuthoring::RunOpenWordDialog(const QString& folder)
 {
     if (OpenWordDialog == nullptr) {
-        OpenWordDialog = new QFileDialog(Window, Utf8("Редактировать урок находящийся в файле"));
+        OpenWordDialog = new QFileDialog(
+            Window,
+            QCoreApplication::translate("TAuthoring", "Редактировать урок находящийся в файле"));
         OpenWordDialog->setObjectName(QStringLiteral("OpenWordDialog"));
         Owned << OpenWordDialog;
         OpenWordDialog->setAcceptMode(QFileDialog::AcceptOpen);
         OpenWordDialog->setFileMode(QFileDialog::ExistingFile);
-        OpenWordDialog->setNameFilter(WordFilter);
+        OpenWordDialog->setNameFilter(WordFilter());
     }
     OpenWordDialog->setDirectory(folder);
     if (OpenWordDialog->exec() != QDialog::Accepted || OpenWordDialog->selectedFiles().isEmpty())

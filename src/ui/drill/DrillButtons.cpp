@@ -1,5 +1,6 @@
 #include "ui/drill/DrillButtons.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -10,20 +11,15 @@ namespace korvan {
 
 namespace {
 
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 template <typename W> W* Named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect bounds)
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect bounds)
 {
-    auto* button = Named(new QPushButton(Utf8(caption), parent), name);
+    auto* button = Named(new QPushButton(caption, parent), name);
     button->setGeometry(bounds);
     return button;
 }
@@ -32,7 +28,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
 // It never takes the focus, so Space and Enter stay with the drill's keys.
 QPushButton* MakeFlatButton(QWidget* parent, const char* name, QRect bounds)
 {
-    QPushButton* button = MakeButton(parent, name, "", bounds);
+    QPushButton* button = MakeButton(parent, name, QString(), bounds);
     button->setFlat(true);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
@@ -55,10 +51,10 @@ void FitLegend(QLabel* label)
 }
 
 // A legend on a flat button: clicks pass through to the button.
-QLabel* MakeLegend(QPushButton* button, const char* name, const char* text, QRect bounds,
+QLabel* MakeLegend(QPushButton* button, const char* name, const QString& text, QRect bounds,
                    bool framed)
 {
-    auto* label = Named(new QLabel(Utf8(text), button), name);
+    auto* label = Named(new QLabel(text, button), name);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setGeometry(bounds);
     if (framed) {
@@ -86,11 +82,15 @@ TDrillButtons CreateDrillButtons(QWidget* window, std::vector<TAnchored>& anchor
     auto top = [&anchors](QWidget* w) { anchors.push_back({w, w->geometry(), false}); };
     auto bottom = [&anchors](QWidget* w) { anchors.push_back({w, w->geometry(), true}); };
 
-    b.Lesson = MakeButton(window, "BLesson", "Урок", {424, 16, 137, 25});
+    b.Lesson = MakeButton(window, "BLesson", QCoreApplication::translate("TDrillButtons", "Урок"),
+                          {424, 16, 137, 25});
     b.Lesson->setIcon(LessonIcon());
-    b.Customize = MakeButton(window, "BCustomize", "Настройка", {424, 48, 137, 25});
+    b.Customize =
+        MakeButton(window, "BCustomize", QCoreApplication::translate("TDrillButtons", "Настройка"),
+                   {424, 48, 137, 25});
     b.Customize->setIcon(SettingsIcon());
-    b.Help = MakeButton(window, "BHelp", "Помощь", {424, 80, 137, 25});
+    b.Help = MakeButton(window, "BHelp", QCoreApplication::translate("TDrillButtons", "Помощь"),
+                        {424, 80, 137, 25});
     b.Help->setIcon(HelpIcon());
     for (QPushButton* button : {b.Lesson, b.Customize, b.Help})
         top(button);
@@ -100,9 +100,10 @@ TDrillButtons CreateDrillButtons(QWidget* window, std::vector<TAnchored>& anchor
     shape2->setAttribute(Qt::WA_TransparentForMouseEvents);
     shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape2->setGeometry(KeyLeft, 4, KeyWidth, LegendHeight);
-    MakeLegend(b.Start, "Label2", "F4", {KeyLeft, 4, KeyWidth, LegendHeight}, false)
+    MakeLegend(b.Start, "Label2", QStringLiteral("F4"), {KeyLeft, 4, KeyWidth, LegendHeight}, false)
         ->setAlignment(Qt::AlignCenter);
-    MakeLegend(b.Start, "LLesson_Start", "Начать урок",
+    MakeLegend(b.Start, "LLesson_Start",
+               QCoreApplication::translate("TDrillButtons", "Начать урок"),
                {MeaningLeft, 4, MeaningWidth, LegendHeight}, false);
     top(b.Start);
 
@@ -114,37 +115,42 @@ TDrillButtons CreateDrillButtons(QWidget* window, std::vector<TAnchored>& anchor
     b.Right = MakeFlatButton(window, "BQuestion_ShowTranslation_Or_PupilChoose_Right",
                              {420, 164, 145, 57});
     b.KeyLabels[static_cast<int>(TKeyCaption::ShowTranslation)] =
-        MakeLegend(b.Right, "LQuestion_ShowTranslation_Keys", "Space | F5",
+        MakeLegend(b.Right, "LQuestion_ShowTranslation_Keys", QStringLiteral("Space | F5"),
                    {KeyLeft, 8, KeyWidth, LegendHeight}, true);
-    MakeLegend(b.Right, "LQuestion_ShowTranslation", "Показать перевод",
+    MakeLegend(b.Right, "LQuestion_ShowTranslation",
+               QCoreApplication::translate("TDrillButtons", "Показать перевод"),
                {MeaningLeft, 8, MeaningWidth, LegendHeight}, false);
     b.KeyLabels[static_cast<int>(TKeyCaption::PupilChooseRight)] =
-        MakeLegend(b.Right, "LQuestion_PupilChoose_Right_Keys", "Space | F5",
+        MakeLegend(b.Right, "LQuestion_PupilChoose_Right_Keys", QStringLiteral("Space | F5"),
                    {KeyLeft, 32, KeyWidth, LegendHeight}, true);
-    MakeLegend(b.Right, "LQuestion_PupilChoose_Right", "Я прав",
+    MakeLegend(b.Right, "LQuestion_PupilChoose_Right",
+               QCoreApplication::translate("TDrillButtons", "Я прав"),
                {MeaningLeft, 32, MeaningWidth, LegendHeight}, false);
     top(b.Right);
 
     // The own-answer and repeat buttons are filled by playback and recording.
     QPushButton* rec = MakeFlatButton(window, "BRecStartStopPlay", {420, 228, 145, 37});
-    auto* recLabel = Named(new QLabel(Utf8("Прослушать\nсвой ответ"), rec), "LRecStartStopPlay");
+    auto* recLabel = Named(
+        new QLabel(QCoreApplication::translate("TDrillButtons", "Прослушать\nсвой ответ"), rec),
+        "LRecStartStopPlay");
     recLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     recLabel->setGeometry(MeaningLeft, 2, MeaningWidth, 33);
     top(rec);
 
     b.Wrong = MakeFlatButton(window, "BQuestion_PupilChoose_Wrong", {420, 272, 145, 25});
     b.KeyLabels[static_cast<int>(TKeyCaption::PupilChooseWrong)] =
-        MakeLegend(b.Wrong, "LQuestion_PupilChoose_Wrong_Keys", "Ctrl  |  F8",
+        MakeLegend(b.Wrong, "LQuestion_PupilChoose_Wrong_Keys", QStringLiteral("Ctrl  |  F8"),
                    {KeyLeft, 4, KeyWidth, LegendHeight}, true);
-    MakeLegend(b.Wrong, "LQuestion_PupilChoose_Wrong", "Я ошибся",
+    MakeLegend(b.Wrong, "LQuestion_PupilChoose_Wrong",
+               QCoreApplication::translate("TDrillButtons", "Я ошибся"),
                {MeaningLeft, 4, MeaningWidth, LegendHeight}, false);
     top(b.Wrong);
 
     QPushButton* repeatRu = MakeFlatButton(window, "BRepeatRuSound", {420, 356, 145, 25});
-    repeatRu->setText(Utf8("По русски"));
+    repeatRu->setText(QCoreApplication::translate("TDrillButtons", "По русски"));
     repeatRu->setCheckable(true);
     QPushButton* repeatEn = MakeFlatButton(window, "BRepeatEnSound", {420, 388, 145, 25});
-    repeatEn->setText(Utf8("По англ."));
+    repeatEn->setText(QCoreApplication::translate("TDrillButtons", "По англ."));
     repeatEn->setCheckable(true);
     for (QPushButton* button : {repeatRu, repeatEn}) {
         button->hide();

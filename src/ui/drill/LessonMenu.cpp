@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -24,21 +25,17 @@ namespace korvan {
 
 namespace {
 
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
+// `caption` is marked in the context "TLessonMenu".
 QAction* MakeAction(QMenu* menu, const char* name, const char* caption)
 {
-    QAction* action = menu->addAction(Utf8(caption));
+    QAction* action = menu->addAction(QCoreApplication::translate("TLessonMenu", caption));
     action->setObjectName(QString::fromLatin1(name));
     return action;
 }
 
 QMenu* MakeSubmenu(QMenu* parent, const char* name, const char* caption)
 {
-    QMenu* menu = parent->addMenu(Utf8(caption));
+    QMenu* menu = parent->addMenu(QCoreApplication::translate("TLessonMenu", caption));
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
@@ -60,11 +57,14 @@ TLessonMenu::TLessonMenu(QWidget* window, const TLesson& lesson, const TRecentLe
     PMLesson = new QMenu(window);
     PMLesson->setObjectName(QStringLiteral("PMLesson"));
 
-    ALessonOpen = MakeAction(PMLesson, "ALessonOpen", "Открыть урок ...");
+    ALessonOpen =
+        MakeAction(PMLesson, "ALessonOpen", QT_TRANSLATE_NOOP("TLessonMenu", "Открыть урок ..."));
     QObject::connect(ALessonOpen, &QAction::triggered, PMLesson,
                      [this] { Guarded([this] { ALessonOpenExecute(); }); });
-    MIOpenRecent = MakeSubmenu(PMLesson, "MIOpenRecent", "Открыть недавний урок");
-    AReviewToday = MakeAction(PMLesson, "AReviewToday", "Повторение на сегодня ...");
+    MIOpenRecent = MakeSubmenu(PMLesson, "MIOpenRecent",
+                               QT_TRANSLATE_NOOP("TLessonMenu", "Открыть недавний урок"));
+    AReviewToday = MakeAction(PMLesson, "AReviewToday",
+                              QT_TRANSLATE_NOOP("TLessonMenu", "Повторение на сегодня ..."));
     // A pupil who reviews every day starts it with one key, menu closed.
     AReviewToday->setShortcut(QKeySequence(Qt::Key_F6));
     AReviewToday->setShortcutContext(Qt::WindowShortcut);
@@ -76,7 +76,8 @@ TLessonMenu::TLessonMenu(QWidget* window, const TLesson& lesson, const TRecentLe
         });
     });
     SetReviewCount(-1);
-    AImportLesson = MakeAction(PMLesson, "AImportLesson", "Импорт урока ...");
+    AImportLesson =
+        MakeAction(PMLesson, "AImportLesson", QT_TRANSLATE_NOOP("TLessonMenu", "Импорт урока ..."));
     QObject::connect(AImportLesson, &QAction::triggered, PMLesson, [this] {
         Guarded([this] {
             if (Handlers.ImportLesson)
@@ -85,22 +86,25 @@ TLessonMenu::TLessonMenu(QWidget* window, const TLesson& lesson, const TRecentLe
     });
     PMLesson->addSeparator();
 
-    ALessonNew = MakeAction(PMLesson, "ALessonNew", "Новый урок ...");
+    ALessonNew =
+        MakeAction(PMLesson, "ALessonNew", QT_TRANSLATE_NOOP("TLessonMenu", "Новый урок ..."));
     QObject::connect(ALessonNew, &QAction::triggered, PMLesson, [this] {
         Guarded([this] {
             if (Handlers.NewLesson)
                 Handlers.NewLesson();
         });
     });
-    ALessonEdit = MakeAction(PMLesson, "ALessonEdit", "Редактировать урок ...");
+    ALessonEdit = MakeAction(PMLesson, "ALessonEdit",
+                             QT_TRANSLATE_NOOP("TLessonMenu", "Редактировать урок ..."));
     QObject::connect(ALessonEdit, &QAction::triggered, PMLesson,
                      [this] { Guarded([this] { ALessonEditExecute(); }); });
     PMLesson->addSeparator();
 
-    MILessonSave = MakeSubmenu(PMLesson, "MILessonSave", "Сохранить урок");
-    ALessonSave_WhatRestOrWithMistakes =
-        MakeAction(MILessonSave, "ALessonSave_WhatRestOrWithMistakes",
-                   "Текущий урок, кроме предложений отвеченных без ошибок");
+    MILessonSave =
+        MakeSubmenu(PMLesson, "MILessonSave", QT_TRANSLATE_NOOP("TLessonMenu", "Сохранить урок"));
+    ALessonSave_WhatRestOrWithMistakes = MakeAction(
+        MILessonSave, "ALessonSave_WhatRestOrWithMistakes",
+        QT_TRANSLATE_NOOP("TLessonMenu", "Текущий урок, кроме предложений отвеченных без ошибок"));
     QObject::connect(ALessonSave_WhatRestOrWithMistakes, &QAction::triggered, PMLesson, [this] {
         Guarded([this] {
             if (Handlers.SaveRestOrWithMistakes)
@@ -109,16 +113,21 @@ TLessonMenu::TLessonMenu(QWidget* window, const TLesson& lesson, const TRecentLe
     });
     PMLesson->addSeparator();
 
-    MILessonCreate = MakeSubmenu(PMLesson, "MILessonCreate", "Создать / редактировать урок");
+    MILessonCreate = MakeSubmenu(PMLesson, "MILessonCreate",
+                                 QT_TRANSLATE_NOOP("TLessonMenu", "Создать / редактировать урок"));
     AHelpLessonCrt =
-        MakeAction(MILessonCreate, "AHelpLessonCrt", "Создание собственных уроков для программы");
+        MakeAction(MILessonCreate, "AHelpLessonCrt",
+                   QT_TRANSLATE_NOOP("TLessonMenu", "Создание собственных уроков для программы"));
     MILessonCreate->addSeparator();
-    ALessonCreate_Word_Ordinary = MakeAction(MILessonCreate, "ALessonCreate_Word_Ordinary",
-                                             "Создать обычный урок с помощью MS Word ...");
-    ALessonCreate_Word_Words = MakeAction(MILessonCreate, "ALessonCreate_Word_Words",
-                                          "Создать урок для изучения слов с помощью MS Word ...");
-    ALessonEdit_Word = MakeAction(MILessonCreate, "ALessonEdit_Word",
-                                  "Продолжить редактирование урока в MS Word ...");
+    ALessonCreate_Word_Ordinary =
+        MakeAction(MILessonCreate, "ALessonCreate_Word_Ordinary",
+                   QT_TRANSLATE_NOOP("TLessonMenu", "Создать обычный урок с помощью MS Word ..."));
+    ALessonCreate_Word_Words = MakeAction(
+        MILessonCreate, "ALessonCreate_Word_Words",
+        QT_TRANSLATE_NOOP("TLessonMenu", "Создать урок для изучения слов с помощью MS Word ..."));
+    ALessonEdit_Word = MakeAction(
+        MILessonCreate, "ALessonEdit_Word",
+        QT_TRANSLATE_NOOP("TLessonMenu", "Продолжить редактирование урока в MS Word ..."));
     for (QAction* a :
          {AHelpLessonCrt, ALessonCreate_Word_Ordinary, ALessonCreate_Word_Words, ALessonEdit_Word})
         a->setEnabled(false);
@@ -138,8 +147,10 @@ void TLessonMenu::UseLessonCreateMenu(const std::function<QMenu*(QMenu* pmLesson
 
 void TLessonMenu::SetReviewCount(int due)
 {
-    AReviewToday->setText(due > 0 ? Utf8("Повторение на сегодня (%1) ...").arg(due)
-                                  : Utf8("Повторение на сегодня ..."));
+    AReviewToday->setText(
+        due > 0
+            ? QCoreApplication::translate("TLessonMenu", "Повторение на сегодня (%1) ...").arg(due)
+            : QCoreApplication::translate("TLessonMenu", "Повторение на сегодня ..."));
     AReviewToday->setEnabled(due > 0);
 }
 
@@ -172,7 +183,8 @@ QFileDialog* TLessonMenu::OpenLessonDialog()
         OpenDialog->setObjectName(QStringLiteral("OpenLessonDialog"));
         OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
         OpenDialog->setFileMode(QFileDialog::ExistingFile);
-        OpenDialog->setNameFilter(Utf8("Файлы уроков (*.sl2)"));
+        OpenDialog->setNameFilter(
+            QCoreApplication::translate("TLessonMenu", "Файлы уроков (*.sl2)"));
         OpenDialog->setSizeGripEnabled(true);
         // Installed, the bundled lessons and the user's own lie apart, the
         // latter in a hidden folder of the home.
@@ -196,11 +208,12 @@ void TLessonMenu::ALessonOpenExecute()
 
 void TLessonMenu::ALessonEditExecute()
 {
-    QFileDialog dialog(Window, Utf8("Редактировать урок"));
+    QFileDialog dialog(Window, QCoreApplication::translate("TLessonMenu", "Редактировать урок"));
     dialog.setObjectName(QStringLiteral("EditLessonDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({Utf8("Файлы уроков (*.sl2)"), Utf8("Все файлы (*)")});
+    dialog.setNameFilters({QCoreApplication::translate("TLessonMenu", "Файлы уроков (*.sl2)"),
+                           QCoreApplication::translate("TLessonMenu", "Все файлы (*)")});
     QString proposed;
     if (Lesson.Loaded) {
         const QFileInfo open(QFile::decodeName(Lesson.FileName.c_str()));

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QAction;
 class QMenu;
@@ -22,6 +23,10 @@ struct TMenuHandlers
     std::function<void()> Skin;     // ASkin
     std::function<void()> About;    // AAbout
     std::function<void()> Review;   // AReview
+    // PMLanguage: the stored choice ("" as the system, "ru", "en") and a new
+    // one the user picked.
+    std::function<std::string()> StoredLanguage;
+    std::function<void(const std::string&)> ChooseLanguage;
 };
 
 class TAuthoring;
@@ -30,11 +35,12 @@ class TMainMenus
 {
 public:
     // The help menu takes the documents, the web page and the letter from
-    // `authoring`, then "О программе ...".
+    // `authoring`, then "Язык интерфейса" and "О программе ...".
     TMainMenus(QWidget* window, TMenuHandlers handlers, TAuthoring& authoring);
 
     QMenu* PMCustomize = nullptr;
     QMenu* PMHelp = nullptr;
+    QMenu* PMLanguage = nullptr; // "Язык интерфейса", in the help menu
 
     QAction* APupil = nullptr;
     QAction* ATeacherReport = nullptr;
@@ -42,6 +48,9 @@ public:
     QAction* ASkin = nullptr;
     QAction* AReview = nullptr; // "Повторение ...": the review settings
     QAction* AAbout = nullptr;
+    QAction* ALanguageSystem = nullptr;  // "Как в системе"
+    QAction* ALanguageRussian = nullptr; // "Русский"
+    QAction* ALanguageEnglish = nullptr; // "English"
 };
 
 } // namespace korvan

@@ -170,7 +170,17 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
                       [this] { Guard([this] { ABehaviorExecute(); }); },
                       [this] { Guard([this] { ASkinExecute(); }); },
                       [this] { Guard([this] { AAboutExecute(); }); },
-                      [this] { Guard([this] { AReviewExecute(); }); }},
+                      [this] { Guard([this] { AReviewExecute(); }); },
+                      [this] { return Skin().Language; },
+                      [this](const std::string& stored) {
+                          if (SkinDialog)
+                              SkinDialog->SetLanguage(stored);
+                          ShowMsgBox(this,
+                                     QCoreApplication::translate(
+                                         "TMainMenus",
+                                         "Язык интерфейса сменится при следующем запуске."),
+                                     false);
+                      }},
         *Authoring);
     Announcer = new TAnnouncer(this);
     ApplyAccessibleTexts(this);

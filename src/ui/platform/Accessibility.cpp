@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSlider>
 #include <QTimer>
@@ -45,10 +46,12 @@ void ApplyAccessibleTexts(QWidget* window)
         if (w == nullptr)
             continue;
         const bool label = qobject_cast<QLabel*>(w) != nullptr;
+        // The core marks its texts in the context "Accessible" (i18n/Marked.h).
         if (!t.Name.empty() && (label || !ids))
-            w->setAccessibleName(QString::fromStdString(t.Name));
+            w->setAccessibleName(QCoreApplication::translate("Accessible", t.Name.c_str()));
         if (!t.Description.empty() && !(label && ids))
-            w->setAccessibleDescription(QString::fromStdString(t.Description));
+            w->setAccessibleDescription(
+                QCoreApplication::translate("Accessible", t.Description.c_str()));
     }
 }
 

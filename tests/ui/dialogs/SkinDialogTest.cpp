@@ -284,7 +284,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
         QCOMPARE(lines.first(), QByteArray("[Main]\r"));
-        QCOMPARE(lines.size(), 1 + 23 + 1); // the header, 23 keys, nothing after the last CR LF
+        QCOMPARE(lines.size(), 1 + 24 + 1); // the header, 24 keys, nothing after the last CR LF
         for (std::size_t i = 0; i < SkinKeys().size(); ++i)
             QVERIFY2(lines[static_cast<qsizetype>(i) + 1].startsWith(
                          QByteArray(SkinKeys()[i].Name) + '='),

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -31,6 +32,7 @@
 #include "ui/editor/EditorWindow.h"
 #include "ui/platform/Fonts.h"
 #include "ui/platform/ShellOpen.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 
 using namespace korvan;
@@ -766,7 +768,7 @@ private slots:
                  (QStringList{Utf8("Описание работы с программой"),
                               Utf8("Создание собственных уроков для программы"), "-",
                               Utf8("Сайт программы"), Utf8("Написать мне письмо"), "-",
-                              Utf8("О программе ...")}));
+                              Utf8("Язык интерфейса"), "-", Utf8("О программе ...")}));
         // By keys alone: Enter on the focused button opens its menu.
         Find<QPushButton>("BHelp")->setFocus();
         Key(Qt::Key_Return);
@@ -779,6 +781,75 @@ private slots:
                             [](QWidget& dialog) { FindIn<QPushButton>(dialog, "BOk")->click(); });
         Find<QAction>("AAbout")->trigger();
         QVERIFY(about.Answered());
+    }
+
+    // Each entry of the settings and help menus opens its own dialog.
+    void reviewAndAboutEntries()
+    {
+        Start();
+        TDialogAnswer review(
+            "FReview", [](QWidget& dialog) { FindIn<QPushButton>(dialog, "BCancel")->click(); });
+        Find<QAction>("AReview")->trigger();
+        QVERIFY(review.Answered());
+        TDialogAnswer about("FAbout",
+                            [](QWidget& dialog) { FindIn<QPushButton>(dialog, "BOk")->click(); });
+        Find<QAction>("AAbout")->trigger();
+        QVERIFY(about.Answered());
+    }
+
+    // "Язык интерфейса": the stored choice is checked, a new one is written to
+    // Skin.ini at once and said to take effect at the next start.
+    void interfaceLanguageMenu()
+    {
+        Folder->WriteSkin("Language=en\r\n");
+        Start();
+        auto* menu = Find<QMenu>("PMLanguage");
+        QCOMPARE(Captions(menu), (QStringList{Utf8("Как в системе"), Utf8("Русский"), "English"}));
+        menu->popup(QPoint(0, 0));
+        QVERIFY(Find<QAction>("ALanguageEnglish")->isChecked());
+        menu->close();
+
+        Find<QAction>("ALanguageEnglish")->trigger(); // already so: nothing said
+        QVERIFY(TakeShownMessages().isEmpty());
+        const QStringList nextStart{Utf8("Язык интерфейса сменится при следующем запуске.")};
+        for (const auto& [action, stored] : {std::pair{"ALanguageRussian", "Language=ru\r\n"},
+                                             std::pair{"ALanguageSystem", "Language=\r\n"}}) {
+            SetNextAnswer(true);
+            Find<QAction>(action)->trigger();
+            QCOMPARE(TakeShownMessages(), nextStart);
+            QVERIFY2(Folder->ReadText("Skin.ini").find(stored) != std::string::npos, action);
+        }
+        // The appearance dialog keeps it when it writes its settings at the end.
+        App.reset();
+        QVERIFY(Folder->ReadText("Skin.ini").find("Language=\r\n") != std::string::npos);
+    }
+
+    // The drill log is a file format teachers' tools read: the interface's
+    // language leaves it as it is, byte for byte but for the times and the
+    // folder.
+    void drillLogSameUnderEnglish()
+    {
+        QStringList logs;
+        for (const TUiLanguage language : {TUiLanguage::Russian, TUiLanguage::English}) {
+            InstallTranslations(language);
+            Folder = std::make_unique<TTestFolder>();
+            Folder->WriteSampleLessons();
+            Start();
+            OpenFromMenu(Folder->Path("lessons/short.sl2"));
+            Key(Qt::Key_F4);
+            QTRY_COMPARE(PhaseOf(Main()), Thinking);
+            Key(Qt::Key_Space);
+            QTRY_COMPARE(PhaseOf(Main()), Judging);
+            Key(Qt::Key_Control); // wrong
+            App.reset();
+            // Each run has a folder of its own.
+            logs << QString::fromStdString(Folder->ReadText("Log.txt"))
+                        .replace(QString::fromStdString(Folder->Path("")), QStringLiteral("/"))
+                        .replace(QRegularExpression(QStringLiteral("[0-9]")), QStringLiteral("0"));
+        }
+        InstallTranslations(TUiLanguage::Russian);
+        QVERIFY2(logs[0].contains(Utf8("Запущен урок.")), qPrintable(logs[0]));
+        QCOMPARE(logs[1], logs[0]);
     }
 
     // The authoring submenu ends the lesson menu; its dialogs start in the

@@ -95,7 +95,8 @@ private slots:
         TAuthoring authoring(&window, Folder->path().toStdString() + "/",
                              Folder->path().toStdString() + "/");
         int reports = 0;
-        TMainMenus menus(&window, TMenuHandlers{{}, [&] { ++reports; }, {}, {}, {}, {}}, authoring);
+        TMainMenus menus(&window, TMenuHandlers{{}, [&] { ++reports; }, {}, {}, {}, {}, {}, {}},
+                         authoring);
         const QList<QAction*> actions = menus.PMCustomize->actions();
         QCOMPARE(actions.size(), 5);
         QCOMPARE(actions[1]->objectName(), QStringLiteral("ATeacherReport"));

@@ -1,0 +1,872 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru_RU">
+<context>
+    <name>Accessible</name>
+    <message>
+        <source>Открыть урок, недавние уроки, сохранение и создание уроков</source>
+        <translation>Open a lesson, recent lessons, saving and creating lessons</translation>
+    </message>
+    <message>
+        <source>Ученики, поведение и внешний вид программы</source>
+        <translation>Pupils, the program&apos;s behaviour and appearance</translation>
+    </message>
+    <message>
+        <source>Справка, сайт программы, письмо автору, о программе</source>
+        <translation>Help, the program&apos;s website, a letter to the author, about the program</translation>
+    </message>
+    <message>
+        <source>Начать урок</source>
+        <translation>Start lesson</translation>
+    </message>
+    <message>
+        <source>Клавиша F4</source>
+        <translation>Key F4</translation>
+    </message>
+    <message>
+        <source>Показать перевод или Я прав</source>
+        <translation>Show translation or I was right</translation>
+    </message>
+    <message>
+        <source>Клавиши Пробел или F5; пока набирается перевод, только F5</source>
+        <translation>Keys Space or F5; while a translation is typed, F5 only</translation>
+    </message>
+    <message>
+        <source>Прослушать свой ответ</source>
+        <translation>Listen to your answer</translation>
+    </message>
+    <message>
+        <source>Я ошибся</source>
+        <translation>I was wrong</translation>
+    </message>
+    <message>
+        <source>Клавиши Ctrl или F8; пока набирается перевод, только F8</source>
+        <translation>Keys Ctrl or F8; while a translation is typed, F8 only</translation>
+    </message>
+    <message>
+        <source>Повторить русскую запись</source>
+        <translation>Replay the Russian recording</translation>
+    </message>
+    <message>
+        <source>Повторить английскую запись</source>
+        <translation>Replay the English recording</translation>
+    </message>
+    <message>
+        <source>Окна урока</source>
+        <translation>Lesson panes</translation>
+    </message>
+    <message>
+        <source>Сообщения программы</source>
+        <translation>Program&apos;s messages</translation>
+    </message>
+    <message>
+        <source>Ключевая фраза</source>
+        <translation>Key phrase</translation>
+    </message>
+    <message>
+        <source>Предложение для перевода</source>
+        <translation>Sentence to translate</translation>
+    </message>
+    <message>
+        <source>Эталонный перевод</source>
+        <translation>Reference translation</translation>
+    </message>
+    <message>
+        <source>Транскрипция</source>
+        <translation>Transcription</translation>
+    </message>
+    <message>
+        <source>Ваш перевод</source>
+        <translation>Your translation</translation>
+    </message>
+    <message>
+        <source>Наберите перевод и нажмите F5</source>
+        <translation>Type your translation and press F5</translation>
+    </message>
+    <message>
+        <source>Подсказка</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Ход урока</source>
+        <translation>Lesson progress</translation>
+    </message>
+    <message>
+        <source>Сколько предложений отвечено без ошибок, с ошибками и сколько осталось</source>
+        <translation>How many sentences were answered without mistakes, with mistakes, and how many are left</translation>
+    </message>
+    <message>
+        <source>Время на обдумывание</source>
+        <translation>Thinking time</translation>
+    </message>
+    <message>
+        <source>Заполняется, пока идёт время</source>
+        <translation>Fills while the time runs</translation>
+    </message>
+    <message>
+        <source>Открывает выбор цвета</source>
+        <translation>Opens the colour chooser</translation>
+    </message>
+    <message>
+        <source>Шрифт текстовых окон</source>
+        <translation>Font of the text panes</translation>
+    </message>
+    <message>
+        <source>Открывает выбор шрифта</source>
+        <translation>Opens the font chooser</translation>
+    </message>
+    <message>
+        <source>Цвета:</source>
+        <translation>Colours:</translation>
+    </message>
+    <message>
+        <source>Клавиша Enter: принять установки</source>
+        <translation>Enter key: accept the settings</translation>
+    </message>
+    <message>
+        <source>Клавиша Esc: закрыть без изменений</source>
+        <translation>Esc key: close without changes</translation>
+    </message>
+    <message>
+        <source>Цвет текста информационных сообщений</source>
+        <translation>Text colour of messages</translation>
+    </message>
+    <message>
+        <source>Цвет фона информационных сообщений</source>
+        <translation>Background colour of messages</translation>
+    </message>
+    <message>
+        <source>Образец информационных сообщений</source>
+        <translation>Sample of messages</translation>
+    </message>
+    <message>
+        <source>Цвет текста ключевой фразы</source>
+        <translation>Text colour of the key phrase</translation>
+    </message>
+    <message>
+        <source>Цвет фона ключевой фразы</source>
+        <translation>Background colour of the key phrase</translation>
+    </message>
+    <message>
+        <source>Образец ключевой фразы</source>
+        <translation>Sample of the key phrase</translation>
+    </message>
+    <message>
+        <source>Цвет текста исходного текста</source>
+        <translation>Text colour of the source text</translation>
+    </message>
+    <message>
+        <source>Цвет фона исходного текста</source>
+        <translation>Background colour of the source text</translation>
+    </message>
+    <message>
+        <source>Образец исходного текста</source>
+        <translation>Sample of the source text</translation>
+    </message>
+    <message>
+        <source>Цвет текста перевода</source>
+        <translation>Text colour of the translation</translation>
+    </message>
+    <message>
+        <source>Цвет фона перевода</source>
+        <translation>Background colour of the translation</translation>
+    </message>
+    <message>
+        <source>Образец перевода</source>
+        <translation>Sample of the translation</translation>
+    </message>
+    <message>
+        <source>Цвет текста транскрипции</source>
+        <translation>Text colour of the transcription</translation>
+    </message>
+    <message>
+        <source>Цвет фона транскрипции</source>
+        <translation>Background colour of the transcription</translation>
+    </message>
+    <message>
+        <source>Образец транскрипции</source>
+        <translation>Sample of the transcription</translation>
+    </message>
+    <message>
+        <source>Цвет текста окна ввода</source>
+        <translation>Text colour of the input pane</translation>
+    </message>
+    <message>
+        <source>Цвет фона окна ввода</source>
+        <translation>Background colour of the input pane</translation>
+    </message>
+    <message>
+        <source>Образец окна ввода</source>
+        <translation>Sample of the input pane</translation>
+    </message>
+    <message>
+        <source>Цвет текста подсказки</source>
+        <translation>Text colour of the hint</translation>
+    </message>
+    <message>
+        <source>Цвет фона подсказки</source>
+        <translation>Background colour of the hint</translation>
+    </message>
+    <message>
+        <source>Образец подсказки</source>
+        <translation>Sample of the hint</translation>
+    </message>
+    <message>
+        <source>Перевод я буду произносить вслух</source>
+        <translation>I will speak my translation aloud</translation>
+    </message>
+    <message>
+        <source>Перевод я буду набирать на клавиатуре</source>
+        <translation>I will type my translation</translation>
+    </message>
+    <message>
+        <source>Домашняя страница программы. Ссылка, Enter открывает</source>
+        <translation>The program&apos;s home page. A link, Enter opens it</translation>
+    </message>
+    <message>
+        <source>Письмо автору. Ссылка, Enter открывает</source>
+        <translation>A letter to the author. A link, Enter opens it</translation>
+    </message>
+    <message>
+        <source>Домашняя страница автора. Ссылка, Enter открывает</source>
+        <translation>The author&apos;s home page. A link, Enter opens it</translation>
+    </message>
+    <message>
+        <source>Enter или Esc закрывает окно</source>
+        <translation>Enter or Esc closes the window</translation>
+    </message>
+    <message>
+        <source>Папка истории</source>
+        <translation>History folder</translation>
+    </message>
+    <message>
+        <source>Пусто: папка history в папке пользователя</source>
+        <translation>Empty: the folder history in the user folder</translation>
+    </message>
+    <message>
+        <source>Выбрать папку истории</source>
+        <translation>Choose the history folder</translation>
+    </message>
+    <message>
+        <source>Желаемое припоминание, процентов</source>
+        <translation>Desired recall, per cent</translation>
+    </message>
+    <message>
+        <source>От 70 до 97</source>
+        <translation>From 70 to 97</translation>
+    </message>
+    <message>
+        <source>День ученика начинается в, часов</source>
+        <translation>The pupil&apos;s day begins at, hour</translation>
+    </message>
+    <message>
+        <source>От 0 до 23</source>
+        <translation>From 0 to 23</translation>
+    </message>
+    <message>
+        <source>Не больше карточек за одно повторение</source>
+        <translation>At most cards in one review</translation>
+    </message>
+    <message>
+        <source>Добавить ученика</source>
+        <translation>Add a pupil</translation>
+    </message>
+    <message>
+        <source>Клавиша Insert</source>
+        <translation>Insert key</translation>
+    </message>
+    <message>
+        <source>Исправить информацию об ученике</source>
+        <translation>Edit the pupil</translation>
+    </message>
+    <message>
+        <source>Клавиша F2</source>
+        <translation>F2 key</translation>
+    </message>
+    <message>
+        <source>Удалить ученика</source>
+        <translation>Remove the pupil</translation>
+    </message>
+    <message>
+        <source>Клавиша Delete</source>
+        <translation>Delete key</translation>
+    </message>
+    <message>
+        <source>Ученики</source>
+        <translation>Pupils</translation>
+    </message>
+    <message>
+        <source>Enter или двойной щелчок выбирает ученика</source>
+        <translation>Enter or a double click chooses the pupil</translation>
+    </message>
+    <message>
+        <source>Клавиша Enter: выбрать ученика</source>
+        <translation>Enter key: choose the pupil</translation>
+    </message>
+    <message>
+        <source>Имя ученика</source>
+        <translation>Pupil&apos;s name</translation>
+    </message>
+    <message>
+        <source>Клавиша Enter</source>
+        <translation>Enter key</translation>
+    </message>
+</context>
+<context>
+    <name>App</name>
+    <message>
+        <source>Korvan: редактор уроков</source>
+        <translation>Korvan: lesson editor</translation>
+    </message>
+    <message>
+        <source>Korvan: Программа обучения английскому языку</source>
+        <translation>Korvan: translation trainer, Russian and English</translation>
+    </message>
+</context>
+<context>
+    <name>TAuthoring</name>
+    <message>
+        <source>Файлы MS Word (*.doc)</source>
+        <translation>MS Word files (*.doc)</translation>
+    </message>
+    <message>
+        <source>Создать обычный урок с помощью MS Word ...</source>
+        <translation>Create an ordinary lesson in MS Word ...</translation>
+    </message>
+    <message>
+        <source>Создать урок для изучения слов с помощью MS Word ...</source>
+        <translation>Create a lesson for learning words in MS Word ...</translation>
+    </message>
+    <message>
+        <source>Продолжить редактирование урока в MS Word ...</source>
+        <translation>Continue editing a lesson in MS Word ...</translation>
+    </message>
+    <message>
+        <source>Описание работы с программой</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>Создание собственных уроков для программы</source>
+        <translation>Writing your own lessons</translation>
+    </message>
+    <message>
+        <source>Сайт программы</source>
+        <translation>Program&apos;s website</translation>
+    </message>
+    <message>
+        <source>Написать мне письмо</source>
+        <translation>Write to the author</translation>
+    </message>
+    <message>
+        <source>Создать / редактировать урок</source>
+        <translation>Create / edit a lesson</translation>
+    </message>
+    <message>
+        <source>Новый урок.doc</source>
+        <translation>New lesson.doc</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; уже существует. Заменить его?</source>
+        <translation>The file &quot;%1&quot; already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Создать урок в файле</source>
+        <translation>Create a lesson in the file</translation>
+    </message>
+    <message>
+        <source>Редактировать урок находящийся в файле</source>
+        <translation>Edit the lesson in the file</translation>
+    </message>
+</context>
+<context>
+    <name>TDerivedLessonSave</name>
+    <message>
+        <source>Файлы уроков (*.sl2)</source>
+        <translation>Lesson files (*.sl2)</translation>
+    </message>
+    <message>
+        <source>Сохранить как</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; уже существует.
+Заменить его?</source>
+        <translation>The file &quot;%1&quot; already exists.
+Replace it?</translation>
+    </message>
+    <message>
+        <source>Урок не сохранён.
+%1</source>
+        <translation>The lesson was not saved.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TDrillButtons</name>
+    <message>
+        <source>Урок</source>
+        <translation>Lesson</translation>
+    </message>
+    <message>
+        <source>Настройка</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Начать урок</source>
+        <translation>Start lesson</translation>
+    </message>
+    <message>
+        <source>Показать перевод</source>
+        <translation>Show translation</translation>
+    </message>
+    <message>
+        <source>Я прав</source>
+        <translation>I was right</translation>
+    </message>
+    <message>
+        <source>Прослушать
+свой ответ</source>
+        <translation>Listen to
+your answer</translation>
+    </message>
+    <message>
+        <source>Я ошибся</source>
+        <translation>I was wrong</translation>
+    </message>
+    <message>
+        <source>По русски</source>
+        <translation>In Russian</translation>
+    </message>
+    <message>
+        <source>По англ.</source>
+        <translation>In English</translation>
+    </message>
+</context>
+<context>
+    <name>TLessonMenu</name>
+    <message>
+        <source>Открыть урок ...</source>
+        <translation>Open lesson ...</translation>
+    </message>
+    <message>
+        <source>Открыть недавний урок</source>
+        <translation>Open recent lesson</translation>
+    </message>
+    <message>
+        <source>Повторение на сегодня ...</source>
+        <translation>Today&apos;s review ...</translation>
+    </message>
+    <message>
+        <source>Импорт урока ...</source>
+        <translation>Import lesson ...</translation>
+    </message>
+    <message>
+        <source>Новый урок ...</source>
+        <translation>New lesson ...</translation>
+    </message>
+    <message>
+        <source>Редактировать урок ...</source>
+        <translation>Edit lesson ...</translation>
+    </message>
+    <message>
+        <source>Сохранить урок</source>
+        <translation>Save lesson</translation>
+    </message>
+    <message>
+        <source>Текущий урок, кроме предложений отвеченных без ошибок</source>
+        <translation>The current lesson without the sentences answered without mistakes</translation>
+    </message>
+    <message>
+        <source>Создать / редактировать урок</source>
+        <translation>Create / edit a lesson</translation>
+    </message>
+    <message>
+        <source>Создание собственных уроков для программы</source>
+        <translation>Writing your own lessons</translation>
+    </message>
+    <message>
+        <source>Создать обычный урок с помощью MS Word ...</source>
+        <translation>Create an ordinary lesson in MS Word ...</translation>
+    </message>
+    <message>
+        <source>Создать урок для изучения слов с помощью MS Word ...</source>
+        <translation>Create a lesson for learning words in MS Word ...</translation>
+    </message>
+    <message>
+        <source>Продолжить редактирование урока в MS Word ...</source>
+        <translation>Continue editing a lesson in MS Word ...</translation>
+    </message>
+    <message>
+        <source>Повторение на сегодня (%1) ...</source>
+        <translation>Today&apos;s review (%1) ...</translation>
+    </message>
+    <message>
+        <source>Файлы уроков (*.sl2)</source>
+        <translation>Lesson files (*.sl2)</translation>
+    </message>
+    <message>
+        <source>Редактировать урок</source>
+        <translation>Edit lesson</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TMainMenus</name>
+    <message>
+        <source>Ученики ...</source>
+        <translation>Pupils ...</translation>
+    </message>
+    <message>
+        <source>Поведение программы ...</source>
+        <translation>Behaviour ...</translation>
+    </message>
+    <message>
+        <source>Внешний вид программы ...</source>
+        <translation>Appearance ...</translation>
+    </message>
+    <message>
+        <source>Отчёт для учителя ...</source>
+        <translation>Report for the teacher ...</translation>
+    </message>
+    <message>
+        <source>Повторение ...</source>
+        <translation>Review ...</translation>
+    </message>
+    <message>
+        <source>О программе ...</source>
+        <translation>About Korvan ...</translation>
+    </message>
+    <message>
+        <source>Язык интерфейса</source>
+        <translation>Interface language</translation>
+    </message>
+    <message>
+        <source>Как в системе</source>
+        <translation>As the system</translation>
+    </message>
+    <message>
+        <source>Язык интерфейса сменится при следующем запуске.</source>
+        <translation>The interface language will change the next time Korvan starts.</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TFAbout</name>
+    <message>
+        <source>О программе</source>
+        <translation>About Korvan</translation>
+    </message>
+    <message>
+        <source>Программа обучения английскому языку</source>
+        <translation>A trainer in translating between Russian and English</translation>
+    </message>
+    <message>
+        <source>Версия 2.00 от 19/07/2004.
+Изменен формат уроков и доработан интерфейс.</source>
+        <translation>Version 2.00 of 19/07/2004.
+A new lesson format and a reworked interface.</translation>
+    </message>
+    <message>
+        <source>Сайт программы</source>
+        <translation>Program&apos;s website</translation>
+    </message>
+    <message>
+        <source>Домашняя страница :</source>
+        <translation>Home page:</translation>
+    </message>
+    <message>
+        <source>Автор программы: Павел Седов</source>
+        <translation>Author: Pavel Sedov</translation>
+    </message>
+    <message>
+        <source>E-mail письмо :</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Благодарности</source>
+        <translation>Thanks</translation>
+    </message>
+    <message>
+        <source>Благодарю Марину Лаврову за идею программы
+и за помощь в том, чтобы сделать её полезнее
+для обучения английскому языку.</source>
+        <translation>My thanks to Marina Lavrova for the idea of the program
+and for her help in making it more useful
+for learning English.</translation>
+    </message>
+    <message>
+        <source>Ваши файлы (журнал, настройки, уроки)</source>
+        <translation>Your files (log, settings, lessons)</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TFInpMode</name>
+    <message>
+        <source>Режим перевода</source>
+        <translation>Translation mode</translation>
+    </message>
+    <message>
+        <source>Перевод я буду:</source>
+        <translation>I will give my translation by:</translation>
+    </message>
+    <message>
+        <source>Произносить вслух</source>
+        <translation>Speaking it aloud</translation>
+    </message>
+    <message>
+        <source>Набирать на клавиатуре</source>
+        <translation>Typing it</translation>
+    </message>
+    <message>
+        <source>* Запрос режима перевода можно отключить через 
+диалоговое окно [Настройка] &gt; [Внешний вид программы ...]</source>
+        <translation>* This question can be turned off in
+[Settings] &gt; [Appearance ...]</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TFPupils</name>
+    <message>
+        <source>Не указанно имя ученика.</source>
+        <translation>The pupil&apos;s name is missing.</translation>
+    </message>
+    <message>
+        <source>Ученики</source>
+        <translation>Pupils</translation>
+    </message>
+    <message>
+        <source>Добавить ученика
+[Insert]</source>
+        <translation>Add a pupil
+[Insert]</translation>
+    </message>
+    <message>
+        <source>Исправить информацию об ученике
+[F2]</source>
+        <translation>Edit the pupil
+[F2]</translation>
+    </message>
+    <message>
+        <source>Удалить ученика
+[Delete]</source>
+        <translation>Remove the pupil
+[Delete]</translation>
+    </message>
+    <message>
+        <source>Предлагать выбор ученика при запуске программы</source>
+        <translation>Offer the choice of pupil at start-up</translation>
+    </message>
+    <message>
+        <source>Выбрать</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ученик с таким именем уже есть.</source>
+        <translation>There is already a pupil of that name.</translation>
+    </message>
+    <message>
+        <source>Удалить?</source>
+        <translation>Remove?</translation>
+    </message>
+    <message>
+        <source>Перечень учеников не может быть пуст.</source>
+        <translation>The list of pupils cannot be empty.</translation>
+    </message>
+    <message>
+        <source>Ученик не выбран.</source>
+        <translation>No pupil is chosen.</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TFPupils_e</name>
+    <message>
+        <source>Информация об ученике</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Имя:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TFReview</name>
+    <message>
+        <source>Повторение</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>Обзор ...</source>
+        <translation>Browse ...</translation>
+    </message>
+    <message>
+        <source>&amp;Папка истории:</source>
+        <translation>&amp;History folder:</translation>
+    </message>
+    <message>
+        <source>Желаемое &amp;припоминание:</source>
+        <translation>Desired &amp;recall:</translation>
+    </message>
+    <message>
+        <source>&amp;День ученика начинается в:</source>
+        <translation>The pupil&apos;s &amp;day begins at:</translation>
+    </message>
+    <message>
+        <source>&amp;Не больше карточек за одно повторение:</source>
+        <translation>&amp;At most cards in one review:</translation>
+    </message>
+    <message>
+        <source>Пустое поле папки: папка history в папке пользователя. Общая папка (например, синхронизируемая) даёт ученику одну историю на всех компьютерах.</source>
+        <translation>An empty folder field: the folder history in the user folder. A shared folder (a synchronised one, say) gives a pupil one history on every computer.</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Папка истории</source>
+        <translation>History folder</translation>
+    </message>
+    <message>
+        <source>В папку &quot;%1&quot; нельзя записывать: %2.
+Выберите другую папку.</source>
+        <translation>The folder &quot;%1&quot; cannot be written to: %2.
+Choose another folder.</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TFSkin</name>
+    <message>
+        <source>Информационных сообщений</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>Ключевой фразы</source>
+        <translation>Key phrase</translation>
+    </message>
+    <message>
+        <source>Исходного текста</source>
+        <translation>Source text</translation>
+    </message>
+    <message>
+        <source>Перевода</source>
+        <translation>Translation</translation>
+    </message>
+    <message>
+        <source>Транскрипции</source>
+        <translation>Transcription</translation>
+    </message>
+    <message>
+        <source>Окна ввода</source>
+        <translation>Input pane</translation>
+    </message>
+    <message>
+        <source>Подсказки</source>
+        <translation>Hints</translation>
+    </message>
+    <message>
+        <source>Внешний вид программы</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Шрифт</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Цвета:</source>
+        <translation>Colours:</translation>
+    </message>
+    <message>
+        <source>Фон</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Показывать подсказки</source>
+        <translation>Show hints</translation>
+    </message>
+    <message>
+        <source>При запуске программы спрашивать о режиме перевода</source>
+        <translation>Ask for the translation mode at start-up</translation>
+    </message>
+    <message>
+        <source>Использовать [Esc] для выхода из программы</source>
+        <translation>Use [Esc] to quit the program</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TRecordDialog</name>
+    <message>
+        <source>Запись предложения</source>
+        <translation>Recording the sentence</translation>
+    </message>
+    <message>
+        <source>Уровень звука</source>
+        <translation>Sound level</translation>
+    </message>
+    <message>
+        <source>&amp;Записать</source>
+        <translation>&amp;Record</translation>
+    </message>
+    <message>
+        <source>&amp;Прослушать</source>
+        <translation>&amp;Listen</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Не удалось начать запись: микрофон не найден или не принимает формат записи (Buffer.WAV).</source>
+        <translation>Recording could not start: no microphone was found, or it does not take the recording format (Buffer.WAV).</translation>
+    </message>
+    <message>
+        <source>&amp;Остановить</source>
+        <translation>Sto&amp;p</translation>
+    </message>
+    <message>
+        <source>Записать &amp;заново</source>
+        <translation>Record &amp;again</translation>
+    </message>
+    <message>
+        <source>О&amp;становить</source>
+        <translation>S&amp;top</translation>
+    </message>
+</context>
+</TS>

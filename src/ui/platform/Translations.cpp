@@ -1,0 +1,49 @@
+#include "ui/platform/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
+
+#include <vector>
+
+namespace korvan {
+
+namespace {
+
+std::vector<QPointer<QTranslator>>& Translators()
+{
+    static std::vector<QPointer<QTranslator>> translators;
+    return translators;
+}
+
+// A missing catalogue (Qt's translations not installed) leaves those texts
+// in English; the program runs on.
+void Install(const QString& name, const QString& folder)
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(name, folder)) {
+        delete translator;
+        return;
+    }
+    QCoreApplication::installTranslator(translator);
+    Translators().emplace_back(translator);
+}
+
+} // namespace
+
+void InstallTranslations(TUiLanguage language)
+{
+    for (const QPointer<QTranslator>& translator : Translators())
+        delete translator.data();
+    Translators().clear();
+    // Qt's texts are English in its sources; "qt_ru" names qtbase and
+    // qtmultimedia, the two modules whose texts we show. Ours are Russian in
+    // theirs, so English needs our catalogue (src/i18n/korvan_en.ts).
+    if (language == TUiLanguage::Russian)
+        Install(QStringLiteral("qt_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    else
+        Install(QStringLiteral("korvan_en"), QStringLiteral(":/i18n"));
+}
+
+} // namespace korvan

@@ -1,0 +1,15 @@
+#pragma once
+
+// The interface's catalogues: those of the chosen language installed into the
+// application, Qt's own among them (file, colour and font dialogs, message box
+// buttons, the menus of text fields).
+
+#include "i18n/Language.h"
+
+namespace korvan {
+
+// Replaces the catalogues installed before by those of `language`. Call after
+// the application object is made.
+void InstallTranslations(TUiLanguage language);
+
+} // namespace korvan
