@@ -36,6 +36,9 @@ export XDG_RUNTIME_DIR=$work/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # Real time keeps running for Qt's timers; only the date is given.
 export FAKETIME_DONT_FAKE_MONOTONIC=1
+# faketime's library is preloaded ahead of a sanitizer build's own runtime,
+# which would otherwise refuse to start.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 cd "$work"
 
 key() {
