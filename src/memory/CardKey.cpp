@@ -12,6 +12,8 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
+} // namespace
+
 std::uint64_t Fnv1a(std::uint64_t hash, std::string_view bytes)
 {
     for (const char c : bytes) {
@@ -20,8 +22,6 @@ std::uint64_t Fnv1a(std::uint64_t hash, std::string_view bytes)
     }
     return hash;
 }
-
-} // namespace
 
 std::string_view DirectionName(TCardDirection direction)
 {
@@ -59,7 +59,7 @@ std::string NormalizeCardText(std::string_view text)
 
 std::string CardKey(TCardDirection direction, std::string_view ruUtf8, std::string_view enUtf8)
 {
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    std::uint64_t hash = Fnv1aBasis;
     hash = Fnv1a(hash, NormalizeCardText(ruUtf8));
     hash = Fnv1a(hash, "\n");
     hash = Fnv1a(hash, NormalizeCardText(enUtf8));

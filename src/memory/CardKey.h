@@ -5,6 +5,7 @@
 // its lesson is renumbered, moved or copied, and the same pair in two lessons
 // is one card per direction.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,11 @@ bool ParseDirection(std::string_view name, TCardDirection& direction);
 // A text trimmed and every inner run of blanks, tabs and line breaks made one
 // blank.
 std::string NormalizeCardText(std::string_view text);
+
+// The 64-bit FNV-1a hash of `bytes`, continuing from `hash` (its offset basis
+// to start): the same on every machine.
+constexpr std::uint64_t Fnv1aBasis = 0xcbf29ce484222325ULL;
+std::uint64_t Fnv1a(std::uint64_t hash, std::string_view bytes);
 
 // "ru-en:" or "en-ru:" and 16 hex digits of the 64-bit FNV-1a hash of the two
 // normalized UTF-8 texts joined by a line feed (Russian first).

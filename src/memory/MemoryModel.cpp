@@ -1,5 +1,7 @@
 #include "memory/MemoryModel.h"
 
+#include "memory/CardKey.h"
+
 #include <algorithm>
 #include <thread>
 
@@ -21,16 +23,6 @@ std::uint64_t Mix(std::uint64_t x)
     x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
     x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
     return x ^ (x >> 31);
-}
-
-std::uint64_t KeyHash(std::string_view key)
-{
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (const char c : key) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 0x100000001b3ULL;
-    }
-    return hash;
 }
 
 // The fuzz of a review is drawn from the card, how many reviews it has had and
@@ -98,7 +90,7 @@ std::vector<TCardMemory> TMemoryModel::ReplayCards(THistory& history,
         });
         TCardMemory memory;
         memory.Card = card;
-        const std::uint64_t cardHash = KeyHash(history.Cards[card].Key);
+        const std::uint64_t cardHash = Fnv1a(Fnv1aBasis, history.Cards[card].Key);
         // Each review moves the state; only the last one's intervals and
         // fuzz make the due day, so only they are worked out.
         TMemoryState before;

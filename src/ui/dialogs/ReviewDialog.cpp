@@ -146,6 +146,20 @@ QString TFReview::WriteProblem(const std::string& folder)
     return {};
 }
 
+bool TFReview::Writable(const std::string& folder)
+{
+    const QString problem = WriteProblem(folder);
+    if (problem.isEmpty())
+        return true;
+    ShowMsgBox(
+        this,
+        QCoreApplication::translate("korvan::TFReview",
+                                    "В папку \"%1\" нельзя записывать: %2.\nВыберите другую папку.")
+            .arg(PathText(folder), problem),
+        false);
+    return false;
+}
+
 void TFReview::BHistoryFolderClick()
 {
     QString chosen;
@@ -160,16 +174,8 @@ void TFReview::BHistoryFolderClick()
     }
     if (chosen.isEmpty())
         return;
-    const QString problem = WriteProblem(PathOf(chosen));
-    if (!problem.isEmpty()) {
-        ShowMsgBox(
-            this,
-            QCoreApplication::translate(
-                "korvan::TFReview", "В папку \"%1\" нельзя записывать: %2.\nВыберите другую папку.")
-                .arg(chosen, problem),
-            false);
+    if (!Writable(PathOf(chosen)))
         return;
-    }
     EHistoryFolder->setText(chosen);
 }
 
@@ -178,18 +184,9 @@ void TFReview::BOkClick()
     TMemorySettings s;
     s.HistoryFolder = PathOf(EHistoryFolder->text().trimmed());
     // A folder typed in is checked as one chosen would be.
-    if (!s.HistoryFolder.empty()) {
-        const QString problem = WriteProblem(s.HistoryFolder);
-        if (!problem.isEmpty()) {
-            ShowMsgBox(this,
-                       QCoreApplication::translate(
-                           "korvan::TFReview",
-                           "В папку \"%1\" нельзя записывать: %2.\nВыберите другую папку.")
-                           .arg(PathText(s.HistoryFolder), problem),
-                       false);
-            EHistoryFolder->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+    if (!s.HistoryFolder.empty() && !Writable(s.HistoryFolder)) {
+        EHistoryFolder->setFocus(Qt::OtherFocusReason);
+        return;
     }
     s.DesiredRetention = SERetention->value() / 100.0;
     s.DayStartsAt = SEDayStartsAt->value();

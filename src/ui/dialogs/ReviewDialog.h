@@ -41,6 +41,8 @@ public:
 private:
     void BHistoryFolderClick();
     void BOkClick();
+    // Whether the folder can be written into; if not, says why.
+    bool Writable(const std::string& folder);
     // Empty when the folder can be written into, else why not (UTF-8).
     static QString WriteProblem(const std::string& folder);
 
