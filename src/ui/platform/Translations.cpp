@@ -17,6 +17,12 @@ std::vector<QPointer<QTranslator>>& Translators()
     return translators;
 }
 
+TUiLanguage& Installed()
+{
+    static TUiLanguage language = TUiLanguage::Russian;
+    return language;
+}
+
 // A missing catalogue (Qt's translations not installed) leaves those texts
 // in English; the program runs on.
 void Install(const QString& name, const QString& folder)
@@ -37,6 +43,7 @@ void InstallTranslations(TUiLanguage language)
     for (const QPointer<QTranslator>& translator : Translators())
         delete translator.data();
     Translators().clear();
+    Installed() = language;
     // Qt's texts are English in its sources; "qt_ru" names qtbase and
     // qtmultimedia, the two modules whose texts we show. Ours are Russian in
     // theirs, so English needs our catalogue (src/i18n/korvan_en.ts).
@@ -44,6 +51,11 @@ void InstallTranslations(TUiLanguage language)
         Install(QStringLiteral("qt_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     else
         Install(QStringLiteral("korvan_en"), QStringLiteral(":/i18n"));
+}
+
+TUiLanguage InstalledLanguage()
+{
+    return Installed();
 }
 
 } // namespace korvan

@@ -12,4 +12,7 @@ namespace korvan {
 // the application object is made.
 void InstallTranslations(TUiLanguage language);
 
+// The language installed last (Russian before any).
+TUiLanguage InstalledLanguage();
+
 } // namespace korvan
