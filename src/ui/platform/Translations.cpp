@@ -36,6 +36,14 @@ void Install(const QString& name, const QString& folder)
     Translators().emplace_back(translator);
 }
 
+std::string TranslateByQt(const char* context, const char* source,
+                          std::optional<std::int64_t> count)
+{
+    return QCoreApplication::translate(context, source, nullptr,
+                                       count ? static_cast<int>(*count) : -1)
+        .toStdString();
+}
+
 } // namespace
 
 void InstallTranslations(TUiLanguage language)
@@ -51,6 +59,16 @@ void InstallTranslations(TUiLanguage language)
         Install(QStringLiteral("qt_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     else
         Install(QStringLiteral("korvan_en"), QStringLiteral(":/i18n"));
+}
+
+QString Shown(const TShownText& text)
+{
+    return QString::fromStdString(Render(text, TranslateByQt));
+}
+
+QString Shown(const TPhrase& phrase)
+{
+    return QString::fromStdString(Render(phrase, TranslateByQt));
 }
 
 TUiLanguage InstalledLanguage()

@@ -4,7 +4,10 @@
 // application, Qt's own among them (file, colour and font dialogs, message box
 // buttons, the menus of text fields).
 
+#include <QString>
+
 #include "i18n/Language.h"
+#include "i18n/Phrase.h"
 
 namespace korvan {
 
@@ -14,5 +17,10 @@ void InstallTranslations(TUiLanguage language);
 
 // The language installed last (Russian before any).
 TUiLanguage InstalledLanguage();
+
+// A text of the core as shown: its phrases translated by the installed
+// catalogues, lesson content converted from Windows-1251.
+QString Shown(const TShownText& text);
+QString Shown(const TPhrase& phrase);
 
 } // namespace korvan
