@@ -23,12 +23,12 @@ namespace {
 class TNullView : public IDrillView
 {
 public:
-    void ShowInPane(TPane, const std::string& text) override { benchmark::DoNotOptimize(text); }
+    void ShowInPane(TPane, const TShownText& text) override { benchmark::DoNotOptimize(text); }
     void SetGaugeMax(int) override {}
     void SetGaugePosition(int) override {}
-    void SetCounterLabel(TCounterLabel, const std::string&) override {}
+    void SetCounterLabel(TCounterLabel, const TPhrase&) override {}
     void SetKeyCaption(TKeyCaption, const std::string&) override {}
-    void Announce(const std::string&) override {}
+    void Announce(const TShownText&) override {}
     void LayoutPanes() override {}
     void ApplyAppearance() override {}
     void RepaintProgress() override {}
@@ -79,7 +79,7 @@ public:
 class TNoMessages : public IMessageBox
 {
 public:
-    TMsgResult ShowMsgBox(const std::string&, TMsgButtons) override { return TMsgResult::Ok; }
+    TMsgResult ShowMsgBox(const TShownText&, TMsgButtons) override { return TMsgResult::Ok; }
 };
 
 class TFixedBehavior : public IBehaviorSource

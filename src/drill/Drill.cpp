@@ -133,14 +133,13 @@ void TDrill::PrepareForLesson()
     FPresentFromTick = false;
     FQueue.clear();
 
-    const TDrillTexts& t = DrillTexts();
     FPhase = TPhase::Idle;
     FLesson.RunState = 0;
     ResetPanes();
     UpdateKeyCaptions();
     FPorts.View.RepaintProgress();
-    FPorts.View.SetCounterLabel(TCounterLabel::ShowMoreTotal, t.ShowMoreTotalNone);
-    FPorts.View.SetCounterLabel(TCounterLabel::SelQShowMoreTimes, t.SelQShowMoreNone);
+    FPorts.View.SetCounterLabel(TCounterLabel::ShowMoreTotal, TotalCounterText(std::nullopt));
+    FPorts.View.SetCounterLabel(TCounterLabel::SelQShowMoreTimes, RepeatsCounterText(std::nullopt));
     FPorts.View.LayoutPanes();
     FPorts.Sound.PlaceSoundButtons();
     FBook.Drop();
@@ -152,10 +151,8 @@ void TDrill::OpenLesson(const std::string& path)
     FLesson.LoadFromFile(path); // a read failure leaves the lesson cleared and passes on
 
     if (!FLesson.Loaded) {
-        const TDrillTexts& t = DrillTexts();
-        FPorts.Messages.ShowMsgBox(t.NotLessonBefore + PathToCp1251(path) + t.NotLessonAfter,
-                                   TMsgButtons::Ok);
-        FPorts.View.ShowInPane(TPane::MInfo, t.ChooseLesson);
+        FPorts.Messages.ShowMsgBox(NotLessonText(path), TMsgButtons::Ok);
+        FPorts.View.ShowInPane(TPane::MInfo, ChooseLessonText());
         return;
     }
     FCalculator.CalculateNorms(FLesson);
@@ -174,7 +171,7 @@ void TDrill::OpenGathered(TLesson lesson, const std::string& name)
     FLesson.Current = nullptr;
     FLesson.CurrentIndex = -1;
     if (!FLesson.Loaded) {
-        FPorts.View.ShowInPane(TPane::MInfo, DrillTexts().ChooseLesson);
+        FPorts.View.ShowInPane(TPane::MInfo, ChooseLessonText());
         return;
     }
     FCalculator.CalculateNorms(FLesson);
@@ -183,13 +180,11 @@ void TDrill::OpenGathered(TLesson lesson, const std::string& name)
 
 void TDrill::ShowOpenedLesson(const std::string& name)
 {
-    const TDrillTexts& t = DrillTexts();
     FPorts.View.UpdateCaption();
     FPorts.View.SetCounterLabel(TCounterLabel::ShowMoreTotal,
-                                t.ShowMoreTotal + std::to_string(FLesson.QuestionCount()));
+                                TotalCounterText(FLesson.QuestionCount()));
     korvan::LogLessonOpened(FPorts.Log, name);
-    const std::string& title = FLesson.Title.empty() ? t.NoTitle : FLesson.Title;
-    const std::string info = t.LessonInfoTitle + title + "\r\n\r\n" + t.HowToStart;
+    const TShownText info = LessonInfoText(FLesson.Title);
     FPorts.View.ShowInPane(TPane::MInfo, info);
     Say(info);
 }
@@ -219,38 +214,37 @@ void TDrill::StartLessonNow()
 
 void TDrill::NextQuestion()
 {
-    const TDrillTexts& t = DrillTexts();
     FPhase = TPhase::Idle;
     ResetPanes();
     FPorts.View.RepaintProgress();
     FPorts.View.SetCounterLabel(TCounterLabel::ShowMoreTotal,
-                                t.ShowMoreTotal + std::to_string(FLesson.UnfinishedCount));
+                                TotalCounterText(FLesson.UnfinishedCount));
     if (!FBook.SelectNext()) {
         FinishLesson();
         return;
     }
     FPorts.View.SetCounterLabel(TCounterLabel::SelQShowMoreTimes,
-                                t.SelQShowMore + std::to_string(FLesson.Current->RepeatsLeft));
+                                RepeatsCounterText(FLesson.Current->RepeatsLeft));
     BeginQuestion();
 }
 
 void TDrill::FinishLesson()
 {
-    const TDrillTexts& t = DrillTexts();
     FLesson.RunState = 2;
-    FPorts.View.SetCounterLabel(TCounterLabel::SelQShowMoreTimes, t.SelQShowMoreNone);
+    FPorts.View.SetCounterLabel(TCounterLabel::SelQShowMoreTimes, RepeatsCounterText(std::nullopt));
     FPorts.View.LayoutPanes();
     FPorts.Sound.PlaceSoundButtons();
 
     const TGrade grade = ComputeGrade(FLesson.QuestionCount() * FCfg.InitialShows,
                                       FLesson.MistakeTotal, FCfg.MistakeChange);
     const std::int64_t elapsedMs = ElapsedMilliseconds(FLesson.StartTime, FPorts.Clock.Now());
-    const std::string results =
+    const TPhrase results =
         ResultsLine(FLesson.QuestionCount(), FLesson.MistakeTotal, grade.Points);
-    const std::string time =
+    const TPhrase time =
         TimeLine(elapsedMs, std::int64_t{FLesson.RightTotal} + FLesson.MistakeTotal);
 
-    const std::string info = "\r\n" + grade.Name + "\r\n\r\n" + results + "\r\n" + time;
+    const TShownText info = {Content("\r\n" + grade.Name + "\r\n\r\n"), results, Content("\r\n"),
+                             time};
     FPorts.View.ShowInPane(TPane::MInfo, info);
     Say(info);
     korvan::WriteResultsToLog(FPorts.Log, FLesson, FCfg.TranslRE, grade.Name, results, time);
@@ -259,7 +253,7 @@ void TDrill::FinishLesson()
     // A gathered lesson has no file of its own to derive a lesson from.
     if (FLesson.Origins.empty())
         FPorts.View.OfferMistakesSave(FCfg);
-    ShowHelp(t.HelpEndOfRun);
+    ShowHelp(DrillTexts().HelpEndOfRun);
 }
 
 // ---------------------------------------------------------------------------

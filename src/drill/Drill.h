@@ -27,13 +27,13 @@
 #include <string>
 
 #include "drill/DrillPorts.h"
+#include "drill/Messages.h"
 #include "drill/RunBook.h"
 #include "lesson/Lesson.h"
 #include "settings/BehaviorCfg.h"
 #include "timing/TimeCalculator.h"
 #include "util/DateTime.h"
 #include "util/Log.h"
-#include "util/Messages.h"
 
 namespace korvan {
 
@@ -150,9 +150,11 @@ private:
 
     void ResetPanes();
     void UpdateKeyCaptions();
-    void ShowHelp(const std::string& text);
+    void ShowHelp(const TPhrase& text);
     // Announces a text unless it is empty (a question without a comment).
-    void Say(const std::string& text);
+    void Say(const TShownText& text);
+    // Lesson content into a pane as it is.
+    void ShowContent(TPane pane, const std::string& text);
     void EnableTimer(TQuestionTimer timer);
     void DisableTimer(TQuestionTimer timer);
     bool TimerOn(TQuestionTimer timer) const;

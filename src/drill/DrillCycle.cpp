@@ -32,7 +32,7 @@ void TDrill::ResetPanes()
     FPorts.Sound.StopSound();
     FPorts.Sound.StopAnswerRecording();
     FPorts.Sound.StopAnswerPlayback();
-    static const std::string empty;
+    static const TShownText empty;
     for (TPane pane : {TPane::MInfo, TPane::M1, TPane::M2, TPane::M3, TPane::MTranscription,
                        TPane::MInput, TPane::MHelpMsg})
         FPorts.View.ShowInPane(pane, empty);
@@ -48,16 +48,24 @@ void TDrill::UpdateKeyCaptions()
     view.SetKeyCaption(TKeyCaption::PupilChooseWrong, typing ? "F8" : "Ctrl  |  F8");
 }
 
-void TDrill::ShowHelp(const std::string& text)
+void TDrill::ShowHelp(const TPhrase& text)
 {
     if (FPorts.View.Appearance().ShowHelpMsg)
-        FPorts.View.ShowInPane(TPane::MHelpMsg, text);
+        FPorts.View.ShowInPane(TPane::MHelpMsg, {text});
 }
 
-void TDrill::Say(const std::string& text)
+void TDrill::Say(const TShownText& text)
 {
-    if (!text.empty())
+    const bool empty = std::all_of(text.begin(), text.end(), [](const TPhrase& phrase) {
+        return phrase.Source == nullptr && (phrase.Args.empty() || phrase.Args[0].Text.empty());
+    });
+    if (!empty)
         FPorts.View.Announce(text);
+}
+
+void TDrill::ShowContent(TPane pane, const std::string& text)
+{
+    FPorts.View.ShowInPane(pane, {Content(text)});
 }
 
 void TDrill::EnableTimer(TQuestionTimer timer)
@@ -85,8 +93,8 @@ void TDrill::BeginQuestion()
     FPhase = TPhase::LeadIn;
     if (!FLesson.Words) {
         // The comment line stands alone for one second; the next tick presents.
-        FPorts.View.ShowInPane(TPane::M1, FLesson.Current->Comment);
-        Say(FLesson.Current->Comment);
+        ShowContent(TPane::M1, FLesson.Current->Comment);
+        Say({Content(FLesson.Current->Comment)});
         EnableTimer(TQuestionTimer::M1AndM2);
     } else {
         PresentQuestion(false);
@@ -118,10 +126,10 @@ void TDrill::AfterSourceSound(bool tried, bool played)
     const bool ru = AskRussian();
     // A sentence whose sound was tried and did not play is shown in its place.
     if ((ru ? FCfg.ShowRText : FCfg.ShowEText) || (tried && !played)) {
-        FPorts.View.ShowInPane(TPane::M2, ru ? q.RText : q.EText);
+        ShowContent(TPane::M2, ru ? q.RText : q.EText);
         FSourceToSay = ru ? q.RText : q.EText;
     } else {
-        FPorts.View.ShowInPane(TPane::M2, DrillTexts().PressKey);
+        ShowContent(TPane::M2, PressKeyText);
         FSourceToSay.clear();
     }
 
@@ -142,7 +150,7 @@ void TDrill::AfterStartSignal()
         FPorts.View.FocusInput();
     // Said once the start signal is over and the focus is in MInput, so that
     // neither talks over it.
-    Say(FSourceToSay);
+    Say({Content(FSourceToSay)});
     FPhase = TPhase::Thinking;
     UpdateKeyCaptions();
     EnableTimer(TQuestionTimer::M1AndM2);
@@ -234,14 +242,16 @@ void TDrill::AfterRevealSignal()
         played = FPorts.Sound.PlaySound(ru ? TSoundKind::English : TSoundKind::Russian, false);
     // A translation heard from its recording is not talked over; the
     // transcription is for the eye.
-    std::string said = FThinkLeft > 0 ? std::string() : t.SayTimeUp;
+    TShownText said;
+    if (FThinkLeft <= 0)
+        said.push_back(t.SayTimeUp);
     if ((ru ? FCfg.ShowEText : FCfg.ShowRText) || !played) {
-        FPorts.View.ShowInPane(TPane::M3, ru ? q.EText : q.RText);
+        ShowContent(TPane::M3, ru ? q.EText : q.RText);
         if (FLesson.Words)
-            FPorts.View.ShowInPane(TPane::MTranscription, q.Comment);
-        said += (said.empty() ? "" : " ") + (ru ? q.EText : q.RText);
+            ShowContent(TPane::MTranscription, q.Comment);
+        said.push_back(Content((said.empty() ? "" : " ") + (ru ? q.EText : q.RText)));
     } else {
-        FPorts.View.ShowInPane(TPane::M3, t.PressKey);
+        ShowContent(TPane::M3, PressKeyText);
     }
     Say(said);
 }
@@ -274,7 +284,7 @@ void TDrill::JudgeRight()
     }
     Remember(TVerdict::Right);
     FBook.RecordRight();
-    Say(DrillTexts().SayRight);
+    Say({DrillTexts().SayRight});
     NextQuestion();
 }
 
@@ -285,7 +295,7 @@ void TDrill::JudgeWrong(TVerdict verdict)
     DisableTimer(TQuestionTimer::M3Pause);
     Remember(verdict);
     FBook.RecordWrong();
-    Say(DrillTexts().SayWrong);
+    Say({DrillTexts().SayWrong});
     NextQuestion();
 }
 

@@ -130,11 +130,11 @@ void LogRunSettings(TLogWriter& log, const TBehaviorCfg& cfg, const std::string&
 }
 
 void WriteResultsToLog(TLogWriter& log, const TLesson& lesson, bool translRE,
-                       const std::string& grade, const std::string& results,
-                       const std::string& time)
+                       const std::string& grade, const TPhrase& results, const TPhrase& time)
 {
     log.Write(DrillLogTexts().Finished, true, false);
-    for (const std::string& line : ResultsLogLines(lesson, translRE, grade, results, time))
+    for (const std::string& line :
+         ResultsLogLines(lesson, translRE, grade, RussianCp1251({results}), RussianCp1251({time})))
         log.Write(line, false, false);
     log.Flush();
 }

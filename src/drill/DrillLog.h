@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "i18n/Phrase.h"
 #include "lesson/Lesson.h"
 #include "settings/BehaviorCfg.h"
 #include "util/Log.h"
@@ -55,6 +56,13 @@ struct TDrillLogTexts
     std::string Difficult =
         ToCp1251("    Наибольшее затруднение вызвали вопросы (более одной ошибки): ");
     std::string MistakesMark = ToCp1251(" ош. | ");
+    // The two result lines of the information pane (drill/Grade.h), as the
+    // log holds them and the report reads them back.
+    std::string ResultsIn = ToCp1251("В ");
+    std::string ResultsSentences = ToCp1251(" предложениях допущено ");
+    std::string ResultsMistakes = ToCp1251(" ошиб. Оценка ");
+    std::string ResultsPoints = ToCp1251(" балл(ов).");
+    std::string TimeSpent = ToCp1251("Затрачено времени ");
 
     std::string ProgramStarted = ToCp1251("Программа запущена.");
     std::string Pupil = ToCp1251("Выбран ученик: ");
@@ -84,9 +92,10 @@ void LogPupil(TLogWriter& log, const std::string& pupilName);
 // `path` is the file system's (UTF-8) name; the log holds it as 1251 text.
 void LogLessonOpened(TLogWriter& log, const std::string& path);
 void LogRunSettings(TLogWriter& log, const TBehaviorCfg& cfg, const std::string& modeName);
+// The result lines go in Russian whatever the interface speaks: the log is
+// a file that the report and teachers' tools read.
 void WriteResultsToLog(TLogWriter& log, const TLesson& lesson, bool translRE,
-                       const std::string& grade, const std::string& results,
-                       const std::string& time);
+                       const std::string& grade, const TPhrase& results, const TPhrase& time);
 void LogProgramFinished(TLogWriter& log);
 
 } // namespace korvan

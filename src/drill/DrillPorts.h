@@ -3,11 +3,13 @@
 // What the drill engine asks of the world. The main window, the sound wrapper
 // and the tests implement these small interfaces; the engine itself never
 // touches a widget, a media player, a timer, the clock or a global generator.
-// Every text passed through them is Windows-1251.
+// Lesson content passed through them is Windows-1251; the interface's own
+// texts come as phrases, translated where they are shown.
 
 #include <cstdint>
 #include <string>
 
+#include "i18n/Phrase.h"
 #include "lesson/Lesson.h"
 #include "settings/BehaviorCfg.h"
 
@@ -92,17 +94,17 @@ public:
     virtual ~IDrillView() = default;
 
     // Replaces the whole text of the pane and scrolls it to the top.
-    virtual void ShowInPane(TPane pane, const std::string& text) = 0;
+    virtual void ShowInPane(TPane pane, const TShownText& text) = 0;
     // The think gauge PB; the window keeps the position within 0..maximum.
     virtual void SetGaugeMax(int maximum) = 0;
     virtual void SetGaugePosition(int position) = 0;
-    virtual void SetCounterLabel(TCounterLabel label, const std::string& text) = 0;
+    virtual void SetCounterLabel(TCounterLabel label, const TPhrase& text) = 0;
     virtual void SetKeyCaption(TKeyCaption caption, const std::string& text) = 0;
 
     // Has a screen reader say what just appeared (a sentence, the reveal, a
     // verdict, the results) without moving the focus. Texts said within one
     // event are said together.
-    virtual void Announce(const std::string& text) = 0;
+    virtual void Announce(const TShownText& text) = 0;
 
     // Visibility and bounds of the panes from the lesson's RunState, its kind
     // and the run's configuration (TDrill::Cfg).

@@ -1,57 +1,55 @@
 #pragma once
 
-// The drill's fixed texts in Windows-1251, converted once from the UTF-8
-// literals of DrillTexts.cpp.
+// The drill's own texts, marked to be translated where they are shown; lesson
+// content and paths go in as arguments, so a text is one whole sentence in
+// every language.
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "i18n/Phrase.h"
 
 namespace korvan {
 
 struct TDrillTexts
 {
-    // Counter labels: the prefix, and the whole text outside a run.
-    std::string ShowMoreTotal;     // "Предложений: "
-    std::string ShowMoreTotalNone; // "Предложений: --"
-    std::string SelQShowMore;      // "Повторов текущего: "
-    std::string SelQShowMoreNone;  // "Повторов текущего: --"
+    TPhrase HowToStart; // "Для начала работы с уроком нажмите ..."
 
-    // Opening a lesson.
-    std::string NotLessonBefore; // "Файл \""
-    std::string NotLessonAfter;  // "\" либо имеет неверный формат, ..."
-    std::string ChooseLesson; // "\r\nВыберите урок с помощью кнопки \"Урок\"."
-    std::string LessonInfoTitle; // "\r\nУрок: "
-    std::string NoTitle;         // "(без названия)"
-    std::string HowToStart; // "Для начала работы с уроком нажмите ..."
-
-    // The question cycle.
-    std::string PressKey;          // "[Press key to continue]"
-    std::string HelpThinkingTyped; // help lines by phase
-    std::string HelpThinkingSpoken;
-    std::string HelpCompare;
-    std::string HelpTimeUp;
-    std::string HelpEndOfRun;
+    // Help lines by phase.
+    TPhrase HelpThinkingTyped;
+    TPhrase HelpThinkingSpoken;
+    TPhrase HelpCompare;
+    TPhrase HelpTimeUp;
+    TPhrase HelpEndOfRun;
     // Every text the help pane shows, for fitting the pane to the tallest.
-    std::vector<std::string> HelpTexts() const
+    std::vector<TPhrase> HelpTexts() const
     {
         return {HelpThinkingTyped, HelpThinkingSpoken, HelpCompare, HelpTimeUp, HelpEndOfRun};
     }
 
     // Spoken by a screen reader (IDrillView::Announce).
-    std::string SayTimeUp; // "Время вышло."
-    std::string SayRight;  // "Правильно."
-    std::string SayWrong;  // "Ошибка."
-
-    // Results.
-    std::string ResultsIn;        // "В "
-    std::string ResultsSentences; // " предложениях допущено "
-    std::string ResultsMistakes;  // " ошиб. Оценка "
-    std::string ResultsPoints;    // " балл(ов)."
-    std::string TimeSpent;        // "Затрачено времени "
-    std::string TimeAverage;      // ", в среднем "
-    std::string TimePerQuestion;  // " сек. на вопрос."
+    TPhrase SayTimeUp; // "Время вышло."
+    TPhrase SayRight;  // "Правильно."
+    TPhrase SayWrong;  // "Ошибка."
 };
 
 const TDrillTexts& DrillTexts();
+
+// Shown where a sentence would be while its recording plays; the same text in
+// every language.
+inline const char* PressKeyText = "[Press key to continue]";
+
+// The counters: "Предложений: N" and "Повторов текущего: N", "--" outside a run.
+TPhrase TotalCounterText(std::optional<int> sentences);
+TPhrase RepeatsCounterText(std::optional<int> repeats);
+
+// What the information pane shows with no lesson open.
+TShownText ChooseLessonText();
+
+// The message for a file that is no lesson; `path` is the file system's name.
+TShownText NotLessonText(const std::string& path);
+// The information pane of an opened lesson; `title` is the lesson's (1251).
+TShownText LessonInfoText(const std::string& title);
 
 } // namespace korvan

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "drill/DrillTexts.h"
+#include "i18n/Marked.h"
 
 namespace korvan {
 
@@ -70,11 +70,11 @@ TGrade ComputeGrade(int sentences, int mistakes, int mistakeChange)
     return grade;
 }
 
-std::string ResultsLine(int questions, int mistakes, int points)
+TPhrase ResultsLine(int questions, int mistakes, int points)
 {
-    const TDrillTexts& t = DrillTexts();
-    return t.ResultsIn + std::to_string(questions) + t.ResultsSentences + std::to_string(mistakes) +
-           t.ResultsMistakes + std::to_string(points) + t.ResultsPoints;
+    return Marked("Drill",
+                  KORVAN_MARK("Drill", "В %1 предложениях допущено %2 ошиб. Оценка %3 балл(ов)."),
+                  {NumberArg(questions), NumberArg(mistakes), NumberArg(points)});
 }
 
 std::int64_t ElapsedMilliseconds(TDateTime start, TDateTime finish)
@@ -90,12 +90,12 @@ std::int64_t AverageSeconds(std::int64_t elapsedMs, std::int64_t verdicts)
     return DivRoundHalfEven(elapsedMs, verdicts * 1000);
 }
 
-std::string TimeLine(std::int64_t elapsedMs, std::int64_t verdicts)
+TPhrase TimeLine(std::int64_t elapsedMs, std::int64_t verdicts)
 {
-    const TDrillTexts& t = DrillTexts();
     const TDateTime elapsed = static_cast<double>(elapsedMs) / 86400000.0;
-    return t.TimeSpent + FormatLongTime(elapsed) + t.TimeAverage +
-           std::to_string(AverageSeconds(elapsedMs, verdicts)) + t.TimePerQuestion;
+    return Marked(
+        "Drill", KORVAN_MARK("Drill", "Затрачено времени %1, в среднем %2 сек. на вопрос."),
+        {Utf8Arg(FormatLongTime(elapsed)), NumberArg(AverageSeconds(elapsedMs, verdicts))});
 }
 
 } // namespace korvan

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "i18n/Phrase.h"
 #include "util/DateTime.h"
 
 namespace korvan {
@@ -31,7 +32,7 @@ std::string GradeName(int points);
 TGrade ComputeGrade(int sentences, int mistakes, int mistakeChange);
 
 // "В N предложениях допущено M ошиб. Оценка P балл(ов)."
-std::string ResultsLine(int questions, int mistakes, int points);
+TPhrase ResultsLine(int questions, int mistakes, int points);
 
 // The elapsed time of a run in whole milliseconds (the clock's resolution),
 // never negative: a clock set back during the run counts as no time.
@@ -42,6 +43,6 @@ std::int64_t AverageSeconds(std::int64_t elapsedMs, std::int64_t verdicts);
 
 // "Затрачено времени H:MM:SS, в среднем A сек. на вопрос." The time shows only
 // the part beyond whole days; the average uses the full time.
-std::string TimeLine(std::int64_t elapsedMs, std::int64_t verdicts);
+TPhrase TimeLine(std::int64_t elapsedMs, std::int64_t verdicts);
 
 } // namespace korvan

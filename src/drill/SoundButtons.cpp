@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "util/Text.h"
+#include "i18n/Marked.h"
 
 namespace korvan {
 
@@ -11,26 +11,26 @@ namespace {
 constexpr int GapAboveSeparator = 20; // pixels between the lowest button and the line
 constexpr int GapBetweenButtons = 8;  // pixels
 
-std::string Stop()
+const char* Stop()
 {
-    return ToCp1251("Остановить");
+    return KORVAN_MARK("SoundButtons", "Остановить");
 }
 
 } // namespace
 
-std::string TSoundButtonState::RepeatRuCaption() const
+const char* TSoundButtonState::RepeatRuCaption() const
 {
-    return RepeatRuDown ? Stop() : ToCp1251("По русски");
+    return RepeatRuDown ? Stop() : KORVAN_MARK("SoundButtons", "По русски");
 }
 
-std::string TSoundButtonState::RepeatEnCaption() const
+const char* TSoundButtonState::RepeatEnCaption() const
 {
-    return RepeatEnDown ? Stop() : ToCp1251("По англ.");
+    return RepeatEnDown ? Stop() : KORVAN_MARK("SoundButtons", "По англ.");
 }
 
-std::string TSoundButtonState::AnswerCaption() const
+const char* TSoundButtonState::AnswerCaption() const
 {
-    return AnswerDown ? Stop() : std::string();
+    return AnswerDown ? Stop() : "";
 }
 
 void TSoundButtonState::SetRepeat(bool playing, TSoundKind kind)

@@ -18,10 +18,11 @@ struct TSoundButtonState
     bool RepeatEnDown = false; // BRepeatEnSound held down: the English replay plays
     bool AnswerDown = false;   // BRecStartStopPlay held down: the own answer plays
 
-    // 1251 captions: "По русски" / "По англ." / "" and "Остановить" while down.
-    std::string RepeatRuCaption() const;
-    std::string RepeatEnCaption() const;
-    std::string AnswerCaption() const;
+    // The captions as marked source texts (context "SoundButtons"), translated
+    // where shown: "По русски" / "По англ." / "" and "Остановить" while down.
+    const char* RepeatRuCaption() const;
+    const char* RepeatEnCaption() const;
+    const char* AnswerCaption() const;
     // LRecStartStopPlay ("Прослушать свой ответ") shows while the answer is not playing.
     bool AnswerLabelVisible() const { return !AnswerDown; }
 

@@ -1,6 +1,7 @@
 #include "drill/SoundLogic.h"
 
 #include "drill/AnswerAudio.h"
+#include "i18n/Marked.h"
 #include "lesson/LessonSounds.h"
 #include "util/Text.h"
 
@@ -149,16 +150,16 @@ void TSoundLogic::ShowFailure(TPlayFailure failure, const std::string& error)
     // once, and after that the texts stand in for the sounds silently.
     if (failure == TPlayFailure::NoDevice && std::exchange(FNoDeviceShown, true))
         return;
-    std::string text;
+    const char* text = nullptr;
     if (failure == TPlayFailure::PlayFailed || failure == TPlayFailure::NoDevice)
-        text = ToCp1251("Ошибка: ");
+        text = KORVAN_MARK("Sound", "Ошибка: \"%1\"");
     else if (FPath.empty())
-        text = ToCp1251("Ошибка синтезатора речи: ");
+        text = KORVAN_MARK("Sound", "Ошибка синтезатора речи: \"%1\"");
     else if (EndsWithIgnoringCase(FPath, ".MP3"))
-        text = ToCp1251("Ошибка при проигрывании MP3 файла: ");
+        text = KORVAN_MARK("Sound", "Ошибка при проигрывании MP3 файла: \"%1\"");
     else
-        text = ToCp1251("Ошибка при проигрывании WAV файла: ");
-    FPorts.Messages.ShowMsgBox(text + "\"" + error + "\"", TMsgButtons::Ok);
+        text = KORVAN_MARK("Sound", "Ошибка при проигрывании WAV файла: \"%1\"");
+    FPorts.Messages.ShowMsgBox({Marked("Sound", text, {Cp1251Arg(error)})}, TMsgButtons::Ok);
 }
 
 void TSoundLogic::PlayerEnded(std::uint64_t id, TPlayFailure failure, const std::string& error)

@@ -12,11 +12,11 @@
 #include <string>
 
 #include "drill/DrillPorts.h"
+#include "drill/Messages.h"
 #include "drill/SoundButtons.h"
 #include "lesson/Lesson.h"
 #include "speech/SpeechEngine.h"
 #include "util/DateTime.h"
-#include "util/Messages.h"
 #include "util/WavFile.h"
 
 namespace korvan {

@@ -324,6 +324,119 @@
     </message>
 </context>
 <context>
+    <name>Drill</name>
+    <message>
+        <source>Для начала работы с уроком нажмите клавишу [F4] или кнопку &quot;Начать урок&quot;.</source>
+        <translation>To begin the lesson, press [F4] or the &quot;Start lesson&quot; button.</translation>
+    </message>
+    <message>
+        <source>Напишите перевод и нажмите [F5] для того, чтобы увидеть вариант перевода, предложенный автором урока.</source>
+        <translation>Type your translation and press [F5] to see the translation the lesson&apos;s author gives.</translation>
+    </message>
+    <message>
+        <source>Произнесите перевод (если есть микрофон -- в микрофон) и нажмите [Пробел] или [F5] для того, чтобы увидеть вариант перевода, предложенный автором урока.</source>
+        <translation>Say your translation aloud (into the microphone, if you have one) and press [Space] or [F5] to see the translation the lesson&apos;s author gives.</translation>
+    </message>
+    <message>
+        <source>Сравните свой перевод с эталонным и решите, правильно или нет вы перевели. Нажмите [Пробел] или [F5] если правильно, [Ctrl] или [F8] если ошибочно.</source>
+        <translation>Compare your translation with the reference and decide whether you got it right. Press [Space] or [F5] if right, [Ctrl] or [F8] if wrong.</translation>
+    </message>
+    <message>
+        <source>Вы не уложились в отведенное время, ваш ответ засчитан как ошибочный. Нажмите [Пробел] или [F5] или [Ctrl] или [F8].</source>
+        <translation>You ran out of time, so your answer counts as wrong. Press [Space], [F5], [Ctrl] or [F8].</translation>
+    </message>
+    <message>
+        <source>Вы можете повторить этот урок нажав [F4] или выбрать другой. Это окно подсказок отключается в диалоговом окне [Настройка] &gt; [Внешний вид программы ...]</source>
+        <translation>Press [F4] to repeat this lesson, or choose another one. This help pane can be turned off in [Settings] &gt; [Appearance ...]</translation>
+    </message>
+    <message>
+        <source>Время вышло.</source>
+        <translation>Time is up.</translation>
+    </message>
+    <message>
+        <source>Правильно.</source>
+        <translation>Right.</translation>
+    </message>
+    <message>
+        <source>Ошибка.</source>
+        <translation>Wrong.</translation>
+    </message>
+    <message>
+        <source>Предложений: --</source>
+        <translation>Sentences: --</translation>
+    </message>
+    <message>
+        <source>Предложений: %1</source>
+        <translation>Sentences: %1</translation>
+    </message>
+    <message>
+        <source>Повторов текущего: --</source>
+        <translation>Repeats of this one: --</translation>
+    </message>
+    <message>
+        <source>Повторов текущего: %1</source>
+        <translation>Repeats of this one: %1</translation>
+    </message>
+    <message>
+        <source>Выберите урок с помощью кнопки &quot;Урок&quot;.</source>
+        <translation>Choose a lesson with the &quot;Lesson&quot; button.</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; либо имеет неверный формат, либо в уроке нет вопросов.</source>
+        <translation>The file &quot;%1&quot; is either not in the lesson format or holds no questions.</translation>
+    </message>
+    <message>
+        <source>Урок: (без названия)</source>
+        <translation>Lesson: (untitled)</translation>
+    </message>
+    <message>
+        <source>Урок: %1</source>
+        <translation>Lesson: %1</translation>
+    </message>
+    <message>
+        <source>В %1 предложениях допущено %2 ошиб. Оценка %3 балл(ов).</source>
+        <translation>Sentences: %1, mistakes: %2. Score: %3 point(s).</translation>
+    </message>
+    <message>
+        <source>Затрачено времени %1, в среднем %2 сек. на вопрос.</source>
+        <translation>Time taken %1, on average %2 s per question.</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>Ошибка: &quot;%1&quot;</source>
+        <translation>Error: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Ошибка синтезатора речи: &quot;%1&quot;</source>
+        <translation>Speech synthesizer error: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Ошибка при проигрывании MP3 файла: &quot;%1&quot;</source>
+        <translation>Error playing the MP3 file: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Ошибка при проигрывании WAV файла: &quot;%1&quot;</source>
+        <translation>Error playing the WAV file: &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>SoundButtons</name>
+    <message>
+        <source>Остановить</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>По русски</source>
+        <translation>In Russian</translation>
+    </message>
+    <message>
+        <source>По англ.</source>
+        <translation>In English</translation>
+    </message>
+</context>
+<context>
     <name>TAuthoring</name>
     <message>
         <source>Файлы MS Word (*.doc)</source>
@@ -557,6 +670,20 @@ your answer</translation>
     </message>
 </context>
 <context>
+    <name>Timing</name>
+    <message>
+        <source>Ошибка при считывании файла Time.ini: &quot;%1&quot;</source>
+        <translation>Error reading the file Time.ini: &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::ShowMsgBox</name>
+    <message>
+        <source>Сообщение</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
     <name>korvan::TFAbout</name>
     <message>
         <source>О программе</source>
@@ -632,6 +759,53 @@ for learning English.</translation>
 диалоговое окно [Настройка] &gt; [Внешний вид программы ...]</source>
         <translation>* This question can be turned off in
 [Settings] &gt; [Appearance ...]</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TFMain</name>
+    <message>
+        <source>Урок: (нет)</source>
+        <translation>Lesson: (none)</translation>
+    </message>
+    <message>
+        <source>Журнал занятий не сохраняется.
+%1</source>
+        <translation>The drill log is not being saved.
+%1</translation>
+    </message>
+    <message>
+        <source>История ученика не сохраняется.
+%1</source>
+        <translation>The pupil&apos;s history is not being saved.
+%1</translation>
+    </message>
+    <message>
+        <source>Выбранные Вами параметры будут использованы только при работе со следующим уроком или после повторного запуска текущего урока.</source>
+        <translation>The settings you chose take effect with the next lesson, or when this lesson is started again.</translation>
+    </message>
+    <message>
+        <source>%1 | Урок: (нет урока)</source>
+        <translation>%1 | Lesson: (no lesson)</translation>
+    </message>
+    <message>
+        <source>%1 | Урок: (без названия)</source>
+        <translation>%1 | Lesson: (untitled)</translation>
+    </message>
+    <message>
+        <source>%1 | Урок: %2</source>
+        <translation>%1 | Lesson: %2</translation>
+    </message>
+    <message>
+        <source>Ошибка при открытии файла урока &quot;%1&quot;: %2</source>
+        <translation>Error opening the lesson file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Ошибка: номер режима должен быть числовым.</source>
+        <translation>Error: the mode number must be a number.</translation>
+    </message>
+    <message>
+        <source>Ошибка: указанного номера режима нет в списке.</source>
+        <translation>Error: there is no mode with that number in the list.</translation>
     </message>
 </context>
 <context>
@@ -824,6 +998,25 @@ Choose another folder.</translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TProgressView</name>
+    <message>
+        <source>Осталось</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Предложений: --</source>
+        <translation>Sentences: --</translation>
+    </message>
+    <message>
+        <source>Повторов текущего: --</source>
+        <translation>Repeats of this one: --</translation>
+    </message>
+    <message>
+        <source>Времени:</source>
+        <translation>Time:</translation>
     </message>
 </context>
 <context>

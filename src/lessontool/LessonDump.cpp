@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "i18n/Phrase.h"
 #include "lesson/Lesson.h"
 #include "timing/TimeCalculator.h"
 #include "util/Errors.h"
@@ -72,8 +73,9 @@ int RunDump(const std::vector<std::string>& args, const std::string& programFold
         return 1;
     }
     // The trainer's own table and message; the norms it would use are dumped.
-    const TTimeCalculator norms(
-        tablePath, [&err](const std::string& message) { err << Cp1251ToUtf8(message) << "\n"; });
+    const TTimeCalculator norms(tablePath, [&err](const TShownText& message) {
+        err << Render(message, RussianSource) << "\n";
+    });
     norms.CalculateNorms(lesson);
 
     auto flag = [](bool value) { return value ? "true" : "false"; };

@@ -3,7 +3,6 @@
 #include <chrono>
 
 #include "drill/DrillLog.h"
-#include "drill/DrillTexts.h"
 #include "util/LineReader.h"
 #include "util/Text.h"
 
@@ -205,7 +204,6 @@ bool TLogReader::ReadSettings(std::string_view line)
 bool TLogReader::ReadResults(std::string_view line)
 {
     const TDrillLogTexts& t = DrillLogTexts();
-    const TDrillTexts& d = DrillTexts();
     TRun& run = Data.Runs.back();
     if (!GradeRead) {
         GradeRead = true;
@@ -228,14 +226,14 @@ bool TLogReader::ReadResults(std::string_view line)
         return true;
     }
     std::string_view rest = line;
-    if (Eat(rest, "    ") && Eat(rest, d.TimeSpent))
+    if (Eat(rest, "    ") && Eat(rest, t.TimeSpent))
         return true; // the run's time is taken from the stamps
     rest = line;
     int questions = 0, mistakes = 0, points = 0;
-    if (Eat(rest, "    ") && Eat(rest, d.ResultsIn) &&
-        NumberBefore(rest, d.ResultsSentences, questions) &&
-        NumberBefore(rest, d.ResultsMistakes, mistakes) &&
-        NumberBefore(rest, d.ResultsPoints, points) && rest.empty()) {
+    if (Eat(rest, "    ") && Eat(rest, t.ResultsIn) &&
+        NumberBefore(rest, t.ResultsSentences, questions) &&
+        NumberBefore(rest, t.ResultsMistakes, mistakes) &&
+        NumberBefore(rest, t.ResultsPoints, points) && rest.empty()) {
         run.Questions = questions;
         run.Mistakes = mistakes;
         run.Points = points;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "i18n/Marked.h"
 #include "lesson/Lesson.h"
 #include "util/LineReader.h"
 #include "util/Text.h"
@@ -84,7 +85,9 @@ TTimeCalculator::TTimeCalculator(const std::string& tablePath, const TErrorHandl
 {
     const std::string error = ReadNorms(tablePath, Norms);
     if (!error.empty() && onError)
-        onError(ToCp1251("Ошибка при считывании файла Time.ini: ") + "\"" + error + "\"");
+        onError(
+            {Marked("Timing", KORVAN_MARK("Timing", "Ошибка при считывании файла Time.ini: \"%1\""),
+                    {Cp1251Arg(error)})});
     if (Norms.empty())
         Norms.push_back(TInteger{DefaultNorm});
 }

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "i18n/Phrase.h"
+
 namespace korvan {
 
 class TLesson;
@@ -28,9 +30,9 @@ int WordCount(bool charsAreDelimiters, std::string_view charSet, std::string_vie
 class TTimeCalculator
 {
 public:
-    // Receives the 1251 message for the user ("Ошибка при считывании файла
+    // Receives the message for the user ("Ошибка при считывании файла
     // Time.ini: \"...\""); the window shows it in a message box.
-    using TErrorHandler = std::function<void(const std::string& message)>;
+    using TErrorHandler = std::function<void(const TShownText& message)>;
 
     // Reads the table; never fails to its caller. Entries read before a failure
     // stay; an empty table becomes the single norm 10.

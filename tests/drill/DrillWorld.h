@@ -71,8 +71,10 @@ class TFakeView : public IDrillView
 public:
     explicit TFakeView(TTrace& trace) : Trace(trace) {}
 
-    void ShowInPane(TPane pane, const std::string& text) override
+    // The texts as the Russian interface shows them.
+    void ShowInPane(TPane pane, const TShownText& shown) override
     {
+        const std::string text = RussianCp1251(shown);
         Panes[pane] = text;
         Trace.push_back(std::string(PaneName(pane)) + ": " + U8(text));
     }
@@ -86,8 +88,9 @@ public:
         GaugePos = position;
         Trace.push_back("gauge " + std::to_string(position));
     }
-    void SetCounterLabel(TCounterLabel label, const std::string& text) override
+    void SetCounterLabel(TCounterLabel label, const TPhrase& phrase) override
     {
+        const std::string text = RussianCp1251({phrase});
         Labels[label] = U8(text);
         Trace.push_back(std::string(label == TCounterLabel::ShowMoreTotal ? "total" : "current") +
                         ": " + U8(text));
@@ -98,7 +101,7 @@ public:
         Trace.push_back("key " + std::to_string(static_cast<int>(caption)) + ": " + text);
     }
     // Kept apart from the trace: what a screen reader is told to say.
-    void Announce(const std::string& text) override { Said.push_back(U8(text)); }
+    void Announce(const TShownText& text) override { Said.push_back(U8(RussianCp1251(text))); }
     void LayoutPanes() override { Trace.push_back("layout"); }
     void ApplyAppearance() override { Trace.push_back("appearance"); }
     void RepaintProgress() override { Trace.push_back("repaint"); }
@@ -208,9 +211,9 @@ class TFakeMessages : public IMessageBox
 {
 public:
     explicit TFakeMessages(TTrace& trace) : Trace(trace) {}
-    TMsgResult ShowMsgBox(const std::string& text, TMsgButtons) override
+    TMsgResult ShowMsgBox(const TShownText& text, TMsgButtons) override
     {
-        Trace.push_back("msg " + U8(text));
+        Trace.push_back("msg " + U8(RussianCp1251(text)));
         return TMsgResult::Ok;
     }
     TTrace& Trace;

@@ -10,6 +10,11 @@
 namespace korvan::test {
 namespace {
 
+std::string U8Line(const TPhrase& line)
+{
+    return U8(RussianCp1251({line}));
+}
+
 struct TGradeCase
 {
     int N, M, MistakeChange;
@@ -72,13 +77,14 @@ TEST(Grade, AverageIsOverVerdictsHalvesToEven)
 
 TEST(Grade, ResultAndTimeLines)
 {
-    EXPECT_EQ(U8(ResultsLine(10, 2, 80)), "В 10 предложениях допущено 2 ошиб. Оценка 80 балл(ов).");
+    EXPECT_EQ(U8Line(ResultsLine(10, 2, 80)),
+              "В 10 предложениях допущено 2 ошиб. Оценка 80 балл(ов).");
     // 2 h 3 min 4 s over 13 verdicts: 7384 / 13 = 568.0
-    EXPECT_EQ(U8(TimeLine((2 * 3600 + 3 * 60 + 4) * 1000, 13)),
+    EXPECT_EQ(U8Line(TimeLine((2 * 3600 + 3 * 60 + 4) * 1000, 13)),
               "Затрачено времени 2:03:04, в среднем 568 сек. на вопрос.");
     // More than a day: the time shows the part beyond whole days, the average
     // uses the whole of it (90000 s / 10 verdicts).
-    EXPECT_EQ(U8(TimeLine(25LL * 3600 * 1000, 10)),
+    EXPECT_EQ(U8Line(TimeLine(25LL * 3600 * 1000, 10)),
               "Затрачено времени 1:00:00, в среднем 9000 сек. на вопрос.");
 }
 

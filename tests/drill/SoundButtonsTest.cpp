@@ -52,15 +52,15 @@ TEST(PlaceSoundButtons, ProgressBoxNeverGetsANegativeHeight)
 TEST(SoundButtonState, RepeatButtonsHoldDownForTheirKindAndReleaseTogether)
 {
     TSoundButtonState s;
-    EXPECT_EQ(Cp1251ToUtf8(s.RepeatRuCaption()), "По русски");
-    EXPECT_EQ(Cp1251ToUtf8(s.RepeatEnCaption()), "По англ.");
+    EXPECT_EQ(std::string(s.RepeatRuCaption()), "По русски");
+    EXPECT_EQ(std::string(s.RepeatEnCaption()), "По англ.");
     s.SetRepeat(true, TSoundKind::Russian); // not a replay: nothing changes
     EXPECT_EQ(s, TSoundButtonState{});
     s.SetRepeat(true, TSoundKind::RussianRepeat);
     EXPECT_TRUE(s.RepeatRuDown);
     EXPECT_FALSE(s.RepeatEnDown);
-    EXPECT_EQ(Cp1251ToUtf8(s.RepeatRuCaption()), "Остановить");
-    EXPECT_EQ(Cp1251ToUtf8(s.RepeatEnCaption()), "По англ.");
+    EXPECT_EQ(std::string(s.RepeatRuCaption()), "Остановить");
+    EXPECT_EQ(std::string(s.RepeatEnCaption()), "По англ.");
     s.SetRepeat(true, TSoundKind::EnglishRepeat);
     s.SetRepeat(false, TSoundKind::EnglishRepeat);
     EXPECT_EQ(s, TSoundButtonState{});
@@ -69,10 +69,10 @@ TEST(SoundButtonState, RepeatButtonsHoldDownForTheirKindAndReleaseTogether)
 TEST(SoundButtonState, AnswerButtonHidesItsLabelWhilePlaying)
 {
     TSoundButtonState s;
-    EXPECT_EQ(s.AnswerCaption(), "");
+    EXPECT_EQ(std::string(s.AnswerCaption()), "");
     EXPECT_TRUE(s.AnswerLabelVisible());
     s.SetAnswer(true);
-    EXPECT_EQ(Cp1251ToUtf8(s.AnswerCaption()), "Остановить");
+    EXPECT_EQ(std::string(s.AnswerCaption()), "Остановить");
     EXPECT_FALSE(s.AnswerLabelVisible());
 }
 

@@ -107,9 +107,9 @@ public:
 class TFakeMessages : public IMessageBox
 {
 public:
-    TMsgResult ShowMsgBox(const std::string& text, TMsgButtons) override
+    TMsgResult ShowMsgBox(const TShownText& text, TMsgButtons) override
     {
-        Shown.push_back(Cp1251ToUtf8(text));
+        Shown.push_back(Cp1251ToUtf8(RussianCp1251(text)));
         return TMsgResult::Ok;
     }
     std::vector<std::string> Shown;
@@ -443,13 +443,13 @@ TEST_F(SoundLogicTest, RepeatClickPlaysThenASecondClickStops)
     EXPECT_EQ(Player.Played, std::vector<std::string>{ru});
     EXPECT_EQ(Logic.SoundKind(), TSoundKind::RussianRepeat);
     EXPECT_TRUE(Buttons.Shown.RepeatRuDown);
-    EXPECT_EQ(Cp1251ToUtf8(Buttons.Shown.RepeatRuCaption()), "Остановить");
+    EXPECT_EQ(std::string(Buttons.Shown.RepeatRuCaption()), "Остановить");
 
     Logic.BRepeatRuSoundClick();
     EXPECT_FALSE(Player.IsPlaying());
     EXPECT_EQ(Player.Played.size(), 1u);
     EXPECT_EQ(Buttons.Shown, TSoundButtonState{});
-    EXPECT_EQ(Cp1251ToUtf8(Buttons.Shown.RepeatRuCaption()), "По русски");
+    EXPECT_EQ(std::string(Buttons.Shown.RepeatRuCaption()), "По русски");
 }
 
 TEST_F(SoundLogicTest, RepeatClickCutsOffTheOtherReplay)

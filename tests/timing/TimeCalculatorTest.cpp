@@ -42,7 +42,7 @@ TEST_P(TimeTableReading, ReadsTheNormsAndReportsTheFirstBadLine)
     test::TTempDir dir;
     std::vector<std::string> messages;
     TTimeCalculator calc(dir.Write("Time.ini", c.Bytes),
-                         [&](const std::string& m) { messages.push_back(m); });
+                         [&](const TShownText& m) { messages.push_back(RussianCp1251(m)); });
     EXPECT_EQ(Values(calc), c.Norms);
     if (c.Error.empty())
         EXPECT_TRUE(messages.empty());
@@ -79,7 +79,7 @@ TEST(TimeTableFailure, MissingFileGivesTheSystemTextAndTheDefault)
     test::TTempDir dir;
     std::vector<std::string> messages;
     TTimeCalculator calc(dir.File("Time.ini"),
-                         [&](const std::string& m) { messages.push_back(m); });
+                         [&](const TShownText& m) { messages.push_back(RussianCp1251(m)); });
     EXPECT_EQ(Values(calc), std::vector<std::int32_t>{10});
     EXPECT_EQ(messages,
               std::vector<std::string>{MessageStart + "\"" + std::strerror(ENOENT) + "\""});

@@ -197,12 +197,12 @@ private:
     void CheckHelpTexts(const QString& what)
     {
         QTextEdit* help = FindIn<QTextEdit>(Main(), "MHelpMsg");
-        for (const std::string& text : DrillTexts().HelpTexts()) {
-            Main().ShowInPane(TPane::MHelpMsg, text);
+        for (const TPhrase& text : DrillTexts().HelpTexts()) {
+            Main().ShowInPane(TPane::MHelpMsg, {text});
             QCoreApplication::processEvents();
             if (help->verticalScrollBar()->maximum() > 0)
-                Report(what + QStringLiteral(": help pane scrolls for \"") +
-                       FromCp1251(text).left(40) + QStringLiteral("\""));
+                Report(what + QStringLiteral(": help pane scrolls for \"") + Shown(text).left(40) +
+                       QStringLiteral("\""));
         }
     }
 

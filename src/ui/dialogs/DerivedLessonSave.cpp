@@ -13,7 +13,7 @@
 #include "lesson/LessonSounds.h"
 #include "ui/platform/Cp1251.h"
 #include "ui/platform/UiHelpers.h"
-#include "util/Messages.h"
+#include "drill/Messages.h"
 
 namespace korvan {
 

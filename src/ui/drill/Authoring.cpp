@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "drill/Messages.h"
 #include "settings/LessonAuthoring.h"
 #include "ui/platform/ShellOpen.h"
 #include "ui/platform/UiHelpers.h"
 #include "util/FileCopy.h"
-#include "util/Messages.h"
 #include "util/Paths.h"
 
 namespace korvan {

@@ -14,11 +14,11 @@
 
 #include <exception>
 
+#include "drill/Messages.h"
 #include "lesson/Lesson.h"
 #include "settings/RecentLessons.h"
 #include "ui/dialogs/DerivedLessonSave.h"
 #include "ui/platform/UiHelpers.h"
-#include "util/Messages.h"
 #include "util/Paths.h"
 
 namespace korvan {

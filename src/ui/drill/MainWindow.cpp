@@ -45,6 +45,7 @@
 #include "ui/platform/Fonts.h"
 #include "ui/platform/QtPorts.h"
 #include "ui/platform/SoundService.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 #include "util/Log.h"
 #include "util/Paths.h"
@@ -58,11 +59,6 @@ namespace {
 // size the window can be dragged to.
 constexpr int DesignWidth = 568;
 constexpr int DesignHeight = 519;
-
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 } // namespace
 
@@ -95,7 +91,7 @@ std::string DrillLogPath()
 TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now()))
 {
     setObjectName(QStringLiteral("FMain"));
-    setWindowTitle(Utf8("Урок: (нет)"));
+    setWindowTitle(tr("Урок: (нет)"));
     QFont font(InstalledFace(QStringLiteral("MS Sans Serif")));
     font.setPixelSize(11);
     setFont(font);
@@ -123,7 +119,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
     if (const std::optional<TFolderProblem> problem = PrepareUserFolder())
         ReportLoss(QString::fromUtf8(UserFolderProblemText(*problem)));
     ProgramLog().ReportFailuresTo([this](const std::string& failure) {
-        ReportLoss(Utf8("Журнал занятий не сохраняется.\n") + QString::fromUtf8(failure));
+        ReportLoss(tr("Журнал занятий не сохраняется.\n%1").arg(QString::fromUtf8(failure)));
     });
     OpenLog(DrillLogPath());
     Recent.Load(UserFile("Korvan.ini"), FileLocations().Shipped);
@@ -132,14 +128,14 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
         LoadLessonCreateFolder(UserFile("Korvan.ini"), FileLocations().User));
     Calculator = std::make_unique<TTimeCalculator>(
         AdaptableFile("Time.ini"),
-        [this](const std::string& message) { Messages->ShowMsgBox(message, TMsgButtons::Ok); });
+        [this](const TShownText& message) { Messages->ShowMsgBox(message, TMsgButtons::Ok); });
     FMemory = std::make_unique<TMemoryService>(
         this, UserFile("Korvan.ini"), FileLocations().User, [this](const std::string& failure) {
             // Said after the verdict's own handling, once a pupil.
             QTimer::singleShot(0, this, [this, failure] {
-                ShowMsgBox(this,
-                           Utf8("История ученика не сохраняется.\n") + QString::fromUtf8(failure),
-                           false);
+                ShowMsgBox(
+                    this, tr("История ученика не сохраняется.\n%1").arg(QString::fromUtf8(failure)),
+                    false);
             });
         });
     FDrill = std::make_unique<TDrill>(FLesson, *Calculator,
@@ -165,27 +161,26 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
         [this](QMenu* pmLesson) { return Authoring->AddLessonCreateMenu(pmLesson); });
     Menus = std::make_unique<TMainMenus>(
         this,
-        TMenuHandlers{[this] { Guard([this] { APupilExecute(); }); },
-                      [this] { OpenTeacherReport(this, DrillLogPath()); },
-                      [this] { Guard([this] { ABehaviorExecute(); }); },
-                      [this] { Guard([this] { ASkinExecute(); }); },
-                      [this] { Guard([this] { AAboutExecute(); }); },
-                      [this] { Guard([this] { AReviewExecute(); }); },
-                      [this] { return Skin().Language; },
-                      [this](const std::string& stored) {
-                          if (SkinDialog)
-                              SkinDialog->SetLanguage(stored);
-                          ShowMsgBox(this,
-                                     QCoreApplication::translate(
-                                         "TMainMenus",
-                                         "Язык интерфейса сменится при следующем запуске."),
-                                     false);
-                      }},
+        TMenuHandlers{
+            [this] { Guard([this] { APupilExecute(); }); },
+            [this] { OpenTeacherReport(this, DrillLogPath()); },
+            [this] { Guard([this] { ABehaviorExecute(); }); },
+            [this] { Guard([this] { ASkinExecute(); }); },
+            [this] { Guard([this] { AAboutExecute(); }); },
+            [this] { Guard([this] { AReviewExecute(); }); }, [this] { return Skin().Language; },
+            [this](const std::string& stored) {
+                if (SkinDialog)
+                    SkinDialog->SetLanguage(stored);
+                ShowMsgBox(this,
+                           QCoreApplication::translate(
+                               "TMainMenus", "Язык интерфейса сменится при следующем запуске."),
+                           false);
+            }},
         *Authoring);
     Announcer = new TAnnouncer(this);
     ApplyAccessibleTexts(this);
     FDrill->LogProgramStarted();
-    ShowInPane(TPane::MInfo, DrillTexts().ChooseLesson);
+    ShowInPane(TPane::MInfo, ChooseLessonText());
 
     qApp->installEventFilter(this);
 }
@@ -458,14 +453,14 @@ void TFMain::DeliverUnhandledKey(TDrillKey key)
 // ---------------------------------------------------------------------------
 // The drill's view
 
-void TFMain::ShowInPane(TPane pane, const std::string& text)
+void TFMain::ShowInPane(TPane pane, const TShownText& text)
 {
-    Panes->ShowInPane(pane, text);
+    Panes->ShowInPane(pane, Shown(text));
 }
 
-void TFMain::Announce(const std::string& text)
+void TFMain::Announce(const TShownText& text)
 {
-    Announcer->Announce(FromCp1251(text));
+    Announcer->Announce(Shown(text));
 }
 
 void TFMain::SetGaugeMax(int maximum)
@@ -478,9 +473,9 @@ void TFMain::SetGaugePosition(int position)
     Progress->SetGaugePosition(position);
 }
 
-void TFMain::SetCounterLabel(TCounterLabel label, const std::string& text)
+void TFMain::SetCounterLabel(TCounterLabel label, const TPhrase& text)
 {
-    Progress->SetCounterLabel(label, text);
+    Progress->SetCounterLabel(label, Shown(text));
 }
 
 void TFMain::SetKeyCaption(TKeyCaption caption, const std::string& text)
@@ -498,7 +493,10 @@ void TFMain::LayoutPanes()
     input.TranslRE = FDrill->Cfg().TranslRE;
     input.UseTextInput = FDrill->Cfg().UseTextInput;
     input.HelpMsgTextHeight = [this](int width) {
-        return Panes->TextHeight(TPane::MHelpMsg, DrillTexts().HelpTexts(), width);
+        QStringList texts;
+        for (const TPhrase& text : DrillTexts().HelpTexts())
+            texts.push_back(Shown(text));
+        return Panes->TextHeight(TPane::MHelpMsg, texts, width);
     };
     Panes->ApplyLayout(korvan::LayoutPanes(input));
 }

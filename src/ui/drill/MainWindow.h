@@ -112,11 +112,11 @@ public:
     TMemoryService& Memory() { return *FMemory; }
 
     // IDrillView
-    void ShowInPane(TPane pane, const std::string& text) override;
-    void Announce(const std::string& text) override;
+    void ShowInPane(TPane pane, const TShownText& text) override;
+    void Announce(const TShownText& text) override;
     void SetGaugeMax(int maximum) override;
     void SetGaugePosition(int position) override;
-    void SetCounterLabel(TCounterLabel label, const std::string& text) override;
+    void SetCounterLabel(TCounterLabel label, const TPhrase& text) override;
     void SetKeyCaption(TKeyCaption caption, const std::string& text) override;
     void LayoutPanes() override;
     void ApplyAppearance() override;

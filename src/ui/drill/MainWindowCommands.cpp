@@ -32,11 +32,6 @@ namespace {
 // Longest lesson title in the caption, in characters.
 constexpr std::size_t MaxCaptionTitle = 255;
 
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 } // namespace
 
 std::string LessonPathOfArgument(const std::string& argument)
@@ -86,22 +81,22 @@ void TFMain::PupilChanged()
 void TFMain::WarnSettingsApplyLater()
 {
     if (FLesson.RunState == 1)
-        Messages->ShowMsgBox(ToCp1251("Выбранные Вами параметры будут использованы только при "
-                                      "работе со следующим уроком или после повторного запуска "
-                                      "текущего урока."),
-                             TMsgButtons::Ok);
+        ShowMsgBox(this,
+                   tr("Выбранные Вами параметры будут использованы только при работе со "
+                      "следующим уроком или после повторного запуска текущего урока."),
+                   false);
 }
 
 void TFMain::UpdateCaption()
 {
-    std::string part;
+    const QString pupil = FromCp1251(PupilName);
     if (!FLesson.Loaded)
-        part = ToCp1251("(нет урока)");
+        setWindowTitle(tr("%1 | Урок: (нет урока)").arg(pupil));
     else if (FLesson.Title.empty())
-        part = ToCp1251("(без названия)");
+        setWindowTitle(tr("%1 | Урок: (без названия)").arg(pupil));
     else
-        part = FLesson.Title.substr(0, MaxCaptionTitle);
-    setWindowTitle(FromCp1251(PupilName + ToCp1251(" | Урок: ") + part));
+        setWindowTitle(
+            tr("%1 | Урок: %2").arg(pupil, FromCp1251(FLesson.Title.substr(0, MaxCaptionTitle))));
 }
 
 void TFMain::OpenLessonOrConvert(const std::string& path)
@@ -132,8 +127,8 @@ void TFMain::ProcessCommandLine()
     } catch (const TSilentAbort&) {
     } catch (const std::exception& e) {
         ShowMsgBox(this,
-                   Utf8("Ошибка при открытии файла урока \"") + QString::fromUtf8(path) +
-                       Utf8("\": ") + QString::fromUtf8(e.what()),
+                   tr("Ошибка при открытии файла урока \"%1\": %2")
+                       .arg(QString::fromUtf8(path), QString::fromUtf8(e.what())),
                    false);
     }
 }
@@ -147,8 +142,7 @@ void TFMain::ProcessModeSwitch(const std::string& argument)
         return;
     std::int32_t number = 0;
     if (!ParseInt32(std::string_view(modeSwitch).substr(2, 250), number)) {
-        Messages->ShowMsgBox(ToCp1251("Ошибка: номер режима должен быть числовым."),
-                             TMsgButtons::Ok);
+        ShowMsgBox(this, tr("Ошибка: номер режима должен быть числовым."), false);
         return;
     }
     const std::int64_t index = std::int64_t{number} - 1; // the switch counts from 1
@@ -156,8 +150,7 @@ void TFMain::ProcessModeSwitch(const std::string& argument)
         return;
     const int modes = Behavior.Settings ? Behavior.Settings->ModeCount() : 0;
     if (index >= modes) {
-        Messages->ShowMsgBox(ToCp1251("Ошибка: указанного номера режима нет в списке."),
-                             TMsgButtons::Ok);
+        ShowMsgBox(this, tr("Ошибка: указанного номера режима нет в списке."), false);
         return;
     }
     Behavior.Settings->SelectMode(static_cast<int>(index));

@@ -37,9 +37,9 @@ QFont DesignPaneFont()
 }
 
 // A pane's text: the line breaks of the files become the editor's.
-QString PlainText(const std::string& text)
+QString PlainText(const QString& text)
 {
-    QString plain = FromCp1251(text);
+    QString plain = text;
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return plain;
@@ -93,7 +93,7 @@ void TPaneView::InitPanes()
     }
 }
 
-void TPaneView::ShowInPane(TPane pane, const std::string& text)
+void TPaneView::ShowInPane(TPane pane, const QString& text)
 {
     QTextEdit* edit = Pane(pane);
     const QString plain = PlainText(text);
@@ -186,7 +186,7 @@ void TPaneView::ApplyLayout(const TPaneLayout& layout)
     }
 }
 
-int TPaneView::TextHeight(TPane pane, const std::vector<std::string>& texts, int width) const
+int TPaneView::TextHeight(TPane pane, const QStringList& texts, int width) const
 {
     // Laid out as the pane lays out its own document, at the width its
     // viewport has without a scroll bar.
@@ -200,7 +200,7 @@ int TPaneView::TextHeight(TPane pane, const std::vector<std::string>& texts, int
     document.setDocumentMargin(edit->document()->documentMargin());
     document.setTextWidth(std::max(width - frame, 0));
     qreal tallest = 0;
-    for (const std::string& text : texts) {
+    for (const QString& text : texts) {
         document.setPlainText(PlainText(text));
         tallest = std::max(tallest, document.size().height());
     }

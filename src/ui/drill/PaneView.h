@@ -5,6 +5,7 @@
 // text replaced whole and scrolled to the top.
 
 #include <QFont>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -32,13 +33,13 @@ public:
     // Borders off on all panes but MInput, every pane empty.
     void InitPanes();
     // `text` is 1251 text; CR LF and LF both break lines.
-    void ShowInPane(TPane pane, const std::string& text);
+    void ShowInPane(TPane pane, const QString& text);
     // Fonts and colours of the appearance settings (no layout).
     void ApplyAppearance(const TSkinCfg& cfg);
     void ApplyLayout(const TPaneLayout& layout);
     // The height in pixels the pane needs to show the tallest of `texts` (1251)
     // whole in its font at `width` pixels, with no scroll bar.
-    int TextHeight(TPane pane, const std::vector<std::string>& texts, int width) const;
+    int TextHeight(TPane pane, const QStringList& texts, int width) const;
 
     QTextEdit* Pane(TPane pane) const { return Panes[static_cast<int>(pane)]; }
     QFrame* Frame() const { return SAroundMemos; }
@@ -58,7 +59,7 @@ private:
     {
         TPane Pane;
         QFont Font;
-        std::vector<std::string> Texts;
+        QStringList Texts;
         int Width = -1;
         int Height = 0;
     };

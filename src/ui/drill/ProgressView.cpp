@@ -1,5 +1,6 @@
 #include "ui/drill/ProgressView.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -35,7 +36,8 @@ template <typename W> W* Named(W* widget, const char* name)
 
 QLabel* MakeLabel(QWidget* window, const char* name, const char* text, QPoint at)
 {
-    auto* label = Named(new QLabel(QString::fromUtf8(text), window), name);
+    auto* label =
+        Named(new QLabel(QCoreApplication::translate("korvan::TProgressView", text), window), name);
     label->move(at);
     label->adjustSize();
     return label;
@@ -114,14 +116,19 @@ TProgressView::TProgressView(QWidget* window, std::function<TProgressCounters()>
     ProgressPaintBox->setGeometry(432, 308, 121, 37);
     Controls.push_back({ProgressPaintBox, ProgressPaintBox->geometry(), false});
 
-    QLabel* label4 = MakeLabel(window, "Label4", "Осталось", {424, 424});
+    QLabel* label4 = MakeLabel(window, "Label4",
+                               QT_TRANSLATE_NOOP("korvan::TProgressView", "Осталось"), {424, 424});
     SRestSeparator = Named(new QFrame(window), "SRestSeparator");
     SRestSeparator->setFrameStyle(QFrame::HLine | QFrame::Plain);
     SRestSeparator->setGeometry(480, 432, 80, 1);
-    LShowMoreTotal = MakeLabel(window, "LShowMoreTotal", "Предложений: --", {424, 440});
+    LShowMoreTotal =
+        MakeLabel(window, "LShowMoreTotal",
+                  QT_TRANSLATE_NOOP("korvan::TProgressView", "Предложений: --"), {424, 440});
     LSelQ_ShowMoreTimes =
-        MakeLabel(window, "LSelQ_ShowMoreTimes", "Повторов текущего: --", {424, 456});
-    QLabel* label5 = MakeLabel(window, "Label5", "Времени:", {424, 472});
+        MakeLabel(window, "LSelQ_ShowMoreTimes",
+                  QT_TRANSLATE_NOOP("korvan::TProgressView", "Повторов текущего: --"), {424, 456});
+    QLabel* label5 = MakeLabel(window, "Label5",
+                               QT_TRANSLATE_NOOP("korvan::TProgressView", "Времени:"), {424, 472});
 
     PB = Named(new TGauge(window), "PB");
     PB->setGeometry(424, 488, 137, 17);
@@ -139,10 +146,10 @@ TProgressView::TProgressView(QWidget* window, std::function<TProgressCounters()>
         Controls.push_back({w, w->geometry(), true});
 }
 
-void TProgressView::SetCounterLabel(TCounterLabel label, const std::string& text)
+void TProgressView::SetCounterLabel(TCounterLabel label, const QString& text)
 {
     QLabel* target = label == TCounterLabel::ShowMoreTotal ? LShowMoreTotal : LSelQ_ShowMoreTimes;
-    target->setText(FromCp1251(text));
+    target->setText(text);
     target->adjustSize();
 }
 

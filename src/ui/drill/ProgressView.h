@@ -69,7 +69,7 @@ class TProgressView
 public:
     TProgressView(QWidget* window, std::function<TProgressCounters()> counters);
 
-    void SetCounterLabel(TCounterLabel label, const std::string& text);
+    void SetCounterLabel(TCounterLabel label, const QString& text);
     void SetGaugeMax(int maximum) { PB->SetMax(maximum); }
     void SetGaugePosition(int position) { PB->SetPosition(position); }
     void Repaint();

@@ -8,6 +8,7 @@
 #include "timing/TimeCalculator.h"
 #include "ui/dialogs/ImportDialog.h"
 #include "ui/platform/SoundModuleLoader.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 #include "util/Paths.h"
 #include "util/Text.h"
@@ -29,8 +30,8 @@ TLessonEditorHooks ProgramEditorHooks()
 
 int RunEditorAlone(const std::string& path)
 {
-    const TTimeCalculator norms(AdaptableFile("Time.ini"), [](const std::string& message) {
-        ShowMsgBox(nullptr, QString::fromStdString(Cp1251ToUtf8(message)), false);
+    const TTimeCalculator norms(AdaptableFile("Time.ini"), [](const TShownText& message) {
+        ShowMsgBox(nullptr, Shown(message), false);
     });
     TLessonEditorHooks hooks = ProgramEditorHooks();
     hooks.TryInTrainer = [](const std::string& lesson) {

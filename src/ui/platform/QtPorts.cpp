@@ -1,6 +1,7 @@
 #include "ui/platform/QtPorts.h"
 
 #include "ui/platform/Cp1251.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 
 namespace korvan {
@@ -42,9 +43,9 @@ QTimer* TQtQuestionTimers::Timer(TQuestionTimer timer) const
     return timer == TQuestionTimer::M1AndM2 ? M1AndM2 : M3Pause;
 }
 
-TMsgResult TQtMessageBox::ShowMsgBox(const std::string& text, TMsgButtons buttons)
+TMsgResult TQtMessageBox::ShowMsgBox(const TShownText& text, TMsgButtons buttons)
 {
-    const bool ok = korvan::ShowMsgBox(Parent, FromCp1251(text), buttons == TMsgButtons::OkCancel);
+    const bool ok = korvan::ShowMsgBox(Parent, Shown(text), buttons == TMsgButtons::OkCancel);
     return ok ? TMsgResult::Ok : TMsgResult::Cancel;
 }
 

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "drill/DrillPorts.h"
-#include "util/Messages.h"
+#include "drill/Messages.h"
 
 namespace korvan {
 
@@ -33,12 +33,12 @@ private:
     QTimer* M3Pause;
 };
 
-// ShowMsgBox for the engine: 1251 text in, caption "Сообщение".
+// ShowMsgBox for the engine: its texts translated, caption "Сообщение".
 class TQtMessageBox : public IMessageBox
 {
 public:
     explicit TQtMessageBox(QWidget* parent) : Parent(parent) {}
-    TMsgResult ShowMsgBox(const std::string& text, TMsgButtons buttons) override;
+    TMsgResult ShowMsgBox(const TShownText& text, TMsgButtons buttons) override;
 
 private:
     QPointer<QWidget> Parent;

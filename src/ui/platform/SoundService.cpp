@@ -1,6 +1,7 @@
 #include "ui/platform/SoundService.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -9,6 +10,7 @@
 
 #include "ui/platform/Cp1251.h"
 #include "ui/platform/SoundModuleLoader.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 
 namespace korvan {
@@ -61,12 +63,13 @@ public:
     }
 
 private:
-    static void Apply(QAbstractButton* button, bool down, const std::string& caption)
+    static void Apply(QAbstractButton* button, bool down, const char* caption)
     {
         if (button == nullptr)
             return;
         button->setChecked(down);
-        button->setText(FromCp1251(caption));
+        button->setText(*caption == 0 ? QString()
+                                      : QCoreApplication::translate("SoundButtons", caption));
     }
 
     QWidget* Window;
@@ -77,9 +80,9 @@ class TSoundService::TMessages : public IMessageBox
 {
 public:
     explicit TMessages(QWidget* window) : Window(window) {}
-    TMsgResult ShowMsgBox(const std::string& text, TMsgButtons buttons) override
+    TMsgResult ShowMsgBox(const TShownText& text, TMsgButtons buttons) override
     {
-        return korvan::ShowMsgBox(Window, FromCp1251(text), buttons == TMsgButtons::OkCancel)
+        return korvan::ShowMsgBox(Window, Shown(text), buttons == TMsgButtons::OkCancel)
                    ? TMsgResult::Ok
                    : TMsgResult::Cancel;
     }

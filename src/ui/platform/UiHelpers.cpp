@@ -1,6 +1,7 @@
 #include "ui/platform/UiHelpers.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
@@ -46,7 +47,8 @@ bool ShowMsgBox(QWidget* parent, const QString& text, bool withCancel)
         pre.Shown << text;
         return ok || !withCancel; // a box with OK alone has no other answer
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8("Сообщение"), text,
+    QMessageBox box(QMessageBox::NoIcon,
+                    QCoreApplication::translate("korvan::ShowMsgBox", "Сообщение"), text,
                     withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, parent);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Ok;

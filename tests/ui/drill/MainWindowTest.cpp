@@ -30,6 +30,7 @@
 #include "ui/drill/MainWindow.h"
 #include "ui/drill/ProgressView.h"
 #include "ui/editor/EditorWindow.h"
+#include "ui/platform/Cp1251.h"
 #include "ui/platform/Fonts.h"
 #include "ui/platform/ShellOpen.h"
 #include "ui/platform/Translations.h"
@@ -850,6 +851,49 @@ private slots:
         InstallTranslations(TUiLanguage::Russian);
         QVERIFY2(logs[0].contains(Utf8("Запущен урок.")), qPrintable(logs[0]));
         QCOMPARE(logs[1], logs[0]);
+    }
+
+    // A whole run under English: the drill's own texts in the panes, the
+    // counters and the caption are English; only the lesson's content and the
+    // pupil's stored name keep their letters.
+    void drillSpeaksEnglish()
+    {
+        InstallTranslations(TUiLanguage::English);
+        Start();
+        OpenFromMenu(Folder->Path("lessons/short.sl2"));
+        QStringList content{Utf8("Ученик 1"), FromCp1251(Main().Lesson().Title)};
+        for (const TQuestion& q : Main().Lesson().Questions)
+            content << FromCp1251(q.Comment) << FromCp1251(q.RText) << FromCp1251(q.EText);
+        QStringList shown;
+        const auto look = [&] {
+            shown << Main().windowTitle();
+            for (const char* name : {"MInfo", "MHelpMsg", "M1", "M2", "M3"})
+                shown << Find<QTextEdit>(name)->toPlainText();
+            for (const char* name : {"LShowMoreTotal", "LSelQ_ShowMoreTimes", "Label4", "Label5"})
+                shown << Find<QLabel>(name)->text();
+        };
+        look();
+        Key(Qt::Key_F4);
+        for (int question = 0; question < 3; ++question) {
+            QTRY_COMPARE(PhaseOf(Main()), Thinking);
+            look();
+            Key(Qt::Key_Space);
+            QTRY_COMPARE(PhaseOf(Main()), Judging);
+            look();
+            Key(Qt::Key_Space); // right
+        }
+        QTRY_COMPARE(Main().Lesson().RunState, 2);
+        look();
+        InstallTranslations(TUiLanguage::Russian);
+        QVERIFY2(shown.join(' ').contains(QStringLiteral("Sentences: ")),
+                 qPrintable(shown.join('|')));
+        for (QString text : shown) {
+            for (const QString& allowed : content)
+                if (!allowed.isEmpty())
+                    text.remove(allowed);
+            QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))),
+                     qPrintable(text));
+        }
     }
 
     // The authoring submenu ends the lesson menu; its dialogs start in the

@@ -139,17 +139,18 @@ QString Describe(const std::vector<TSegment>& segments)
 class TView : public IDrillView
 {
 public:
-    void ShowInPane(TPane pane, const std::string& text) override
+    void ShowInPane(TPane pane, const TShownText& shown) override
     {
+        const std::string text = RussianCp1251(shown);
         Panes[int(pane)] = text;
         if (Clock != nullptr && !text.empty() && ShownAt[int(pane)] < 0)
             ShownAt[int(pane)] = Clock->elapsed();
     }
     void SetGaugeMax(int) override {}
     void SetGaugePosition(int) override {}
-    void SetCounterLabel(TCounterLabel, const std::string&) override {}
+    void SetCounterLabel(TCounterLabel, const TPhrase&) override {}
     void SetKeyCaption(TKeyCaption, const std::string&) override {}
-    void Announce(const std::string&) override {}
+    void Announce(const TShownText&) override {}
     void LayoutPanes() override {}
     void ApplyAppearance() override {}
     void RepaintProgress() override {}
@@ -198,9 +199,9 @@ public:
 class TMessages : public IMessageBox
 {
 public:
-    TMsgResult ShowMsgBox(const std::string& text, TMsgButtons) override
+    TMsgResult ShowMsgBox(const TShownText& text, TMsgButtons) override
     {
-        Shown << QString::fromStdString(Cp1251ToUtf8(text));
+        Shown << QString::fromStdString(Render(text, RussianSource));
         return TMsgResult::Ok;
     }
     QStringList Shown;

@@ -6,17 +6,26 @@
 #include <functional>
 #include <string>
 
+#include "i18n/Phrase.h"
+
 namespace korvan {
 
-enum class TMsgButtons { Ok, OkCancel };
-enum class TMsgResult { Ok, Cancel };
+enum class TMsgButtons
+{
+    Ok,
+    OkCancel
+};
+enum class TMsgResult
+{
+    Ok,
+    Cancel
+};
 
 class IMessageBox
 {
 public:
     virtual ~IMessageBox() = default;
-    // `text` is 1251 text.
-    virtual TMsgResult ShowMsgBox(const std::string& text, TMsgButtons buttons) = 0;
+    virtual TMsgResult ShowMsgBox(const TShownText& text, TMsgButtons buttons) = 0;
 };
 
 // Thrown by RefuseIf to end the event handler that refused an entry; the
@@ -25,7 +34,7 @@ struct TSilentAbort
 {
 };
 
-// When `condition` holds: shows `message` (OK), gives the focus to the control
+// When `condition` holds: shows `message` (OK, 1251 text), gives the focus to the control
 // through `focusControl`, then throws TSilentAbort. Otherwise does nothing.
 void RefuseIf(bool condition, const std::string& message, IMessageBox& box,
               const std::function<void()>& focusControl);

@@ -1,4 +1,4 @@
-#include "util/Messages.h"
+#include "drill/Messages.h"
 
 #include <string>
 #include <vector>
@@ -12,9 +12,10 @@ namespace {
 class TFakeBox : public IMessageBox
 {
 public:
-    TMsgResult ShowMsgBox(const std::string& text, TMsgButtons buttons) override
+    TMsgResult ShowMsgBox(const TShownText& text, TMsgButtons buttons) override
     {
-        Events.push_back("box:" + text + (buttons == TMsgButtons::Ok ? ":ok" : ":okcancel"));
+        Events.push_back("box:" + RussianCp1251(text) +
+                         (buttons == TMsgButtons::Ok ? ":ok" : ":okcancel"));
         return TMsgResult::Ok;
     }
     std::vector<std::string> Events;

@@ -1,4 +1,4 @@
-#include "util/Messages.h"
+#include "drill/Messages.h"
 
 namespace korvan {
 
@@ -7,7 +7,7 @@ void RefuseIf(bool condition, const std::string& message, IMessageBox& box,
 {
     if (!condition)
         return;
-    box.ShowMsgBox(message, TMsgButtons::Ok);
+    box.ShowMsgBox({Content(message)}, TMsgButtons::Ok);
     if (focusControl)
         focusControl();
     throw TSilentAbort{};
