@@ -327,7 +327,7 @@
     <name>Drill</name>
     <message>
         <source>Для начала работы с уроком нажмите клавишу [F4] или кнопку &quot;Начать урок&quot;.</source>
-        <translation>To begin the lesson, press [F4] or the &quot;Start lesson&quot; button.</translation>
+        <translation>To begin the lesson, press [F4] or the &quot;Start&quot; button.</translation>
     </message>
     <message>
         <source>Напишите перевод и нажмите [F5] для того, чтобы увидеть вариант перевода, предложенный автором урока.</source>
@@ -371,11 +371,11 @@
     </message>
     <message>
         <source>Повторов текущего: --</source>
-        <translation>Repeats of this one: --</translation>
+        <translation>This one: --</translation>
     </message>
     <message>
         <source>Повторов текущего: %1</source>
-        <translation>Repeats of this one: %1</translation>
+        <translation>This one: %1</translation>
     </message>
     <message>
         <source>Выберите урок с помощью кнопки &quot;Урок&quot;.</source>
@@ -530,7 +530,7 @@ Replace it?</translation>
     </message>
     <message>
         <source>Начать урок</source>
-        <translation>Start lesson</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Показать перевод</source>
@@ -538,17 +538,17 @@ Replace it?</translation>
     </message>
     <message>
         <source>Я прав</source>
-        <translation>I was right</translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Прослушать
 свой ответ</source>
-        <translation>Listen to
-your answer</translation>
+        <translation>Replay
+answer</translation>
     </message>
     <message>
         <source>Я ошибся</source>
-        <translation>I was wrong</translation>
+        <translation>Wrong</translation>
     </message>
     <message>
         <source>По русски</source>
@@ -691,7 +691,7 @@ your answer</translation>
     </message>
     <message>
         <source>Программа обучения английскому языку</source>
-        <translation>A trainer in translating between Russian and English</translation>
+        <translation>Russian–English translation trainer</translation>
     </message>
     <message>
         <source>Версия 2.00 от 19/07/2004.
@@ -723,9 +723,7 @@ A new lesson format and a reworked interface.</translation>
         <source>Благодарю Марину Лаврову за идею программы
 и за помощь в том, чтобы сделать её полезнее
 для обучения английскому языку.</source>
-        <translation>My thanks to Marina Lavrova for the idea of the program
-and for her help in making it more useful
-for learning English.</translation>
+        <translation>Thanks to Marina Lavrova for the idea of the program and for her help in making it more useful.</translation>
     </message>
     <message>
         <source>Ваши файлы (журнал, настройки, уроки)</source>
@@ -1012,7 +1010,7 @@ Choose another folder.</translation>
     </message>
     <message>
         <source>Повторов текущего: --</source>
-        <translation>Repeats of this one: --</translation>
+        <translation>This one: --</translation>
     </message>
     <message>
         <source>Времени:</source>

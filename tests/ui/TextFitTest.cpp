@@ -18,6 +18,7 @@
 #include <QStyleOptionButton>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 
 #include <functional>
@@ -127,6 +128,40 @@ QStringList Misfits(QWidget& window)
     return found;
 }
 
+// English made about a third longer, each vowel doubled into letters that
+// Windows-1251 cannot hold: room for a longer language, and a text that goes
+// through the 1251 conversion loses letters (Cp1251LostCharacters).
+class TPseudoLanguage : public QTranslator
+{
+public:
+    bool Load() { return English.load(QStringLiteral("korvan_en"), QStringLiteral(":/i18n")); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override
+    {
+        const QString english = English.translate(context, source, disambiguation, n);
+        QString stretched;
+        bool inTag = false;
+        for (qsizetype i = 0; i < english.size(); ++i) {
+            const QChar c = english[i];
+            inTag = c == QLatin1Char('<') || (inTag && c != QLatin1Char('>'));
+            const qsizetype vowel = QStringLiteral("aeiouAEIOU").indexOf(c);
+            if (inTag || vowel < 0 || (i > 0 && english[i - 1] == QLatin1Char('%'))) {
+                stretched += c;
+                continue;
+            }
+            const QChar pseudo = QStringLiteral("\u0105\u0119\u012F\u014D\u0173"
+                                                "\u0104\u0118\u012E\u014C\u0172")[vowel];
+            stretched += pseudo;
+            stretched += pseudo;
+        }
+        return stretched;
+    }
+
+private:
+    QTranslator English;
+};
+
 } // namespace
 
 class TextFitTest : public QObject
@@ -139,6 +174,8 @@ private:
     QFont DesktopFont;
     QString FontTag; // the global data row, for the pictures' names
     QStringList Problems;
+    TPseudoLanguage Pseudo;
+    std::size_t LostAtStart = 0;
 
     TFMain& Main() { return App->Main(); }
 
@@ -238,8 +275,14 @@ private slots:
 
     void initTestCase()
     {
-        if (qEnvironmentVariable("KORVAN_FIT_LANGUAGE") == QLatin1String("en"))
+        const QString language = qEnvironmentVariable("KORVAN_FIT_LANGUAGE");
+        if (language == QLatin1String("en") || language == QLatin1String("pseudo"))
             InstallTranslations(TUiLanguage::English);
+        if (language == QLatin1String("pseudo")) {
+            QVERIFY(Pseudo.Load());
+            QCoreApplication::installTranslator(&Pseudo);
+        }
+        LostAtStart = Cp1251LostCharacters();
         InstallFontSubstitutes();
         DesktopFont = QApplication::font();
     }
@@ -265,6 +308,8 @@ private slots:
         QCOMPARE(Folder->UnansweredDialogs(), QStringList());
         Folder.reset();
         TakeShownMessages();
+        // No interface text went through the 1251 conversion.
+        QCOMPARE(Cp1251LostCharacters(), LostAtStart);
     }
 
     // An ordinary lesson with spoken answers from the idle window to the

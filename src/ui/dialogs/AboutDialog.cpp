@@ -162,6 +162,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
                              "для обучения английскому языку."),
                           Margin, 298, InnerWidth, 54);
     thanks->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    thanks->setWordWrap(true); // the Russian breaks its own lines; others wrap
 
     // Where the log and the settings are, so a teacher can find them.
     Underlines.push_back(

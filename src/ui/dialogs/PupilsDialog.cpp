@@ -1,5 +1,6 @@
 #include "ui/dialogs/PupilsDialog.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QCheckBox>
@@ -118,11 +119,13 @@ TFPupils_e::TFPupils_e(QWidget* parent) : QDialog(parent)
 
     LName = Named(new QLabel(tr("Имя:"), this), "LName");
     LName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LName->setGeometry(Margin, 16, 40, 21);
+    // A longer caption (another language's) takes room from the field.
+    const int labelWidth = std::max(40, LName->sizeHint().width());
+    LName->setGeometry(Margin, 16, labelWidth, 21);
     EName = Named(new QLineEdit(this), "EName");
     // Longer names would not fit the caption, nor survive the settings file.
     EName->setMaxLength(255);
-    EName->setGeometry(Margin + 48, 16, EditorWidth - 2 * Margin - 48, 21);
+    EName->setGeometry(Margin + labelWidth + 8, 16, EditorWidth - 2 * Margin - labelWidth - 8, 21);
     LName->setBuddy(EName);
 
     const int top = EditorHeight - Margin - ButtonHeight;

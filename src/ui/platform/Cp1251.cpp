@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <atomic>
+
 namespace korvan {
 
 namespace {
@@ -10,6 +12,8 @@ namespace {
 // Qt reaches the code page through ICU; a build without it cannot run the
 // program's texts at all, so that is checked once, loudly.
 constexpr const char* CodePage = "windows-1251";
+
+std::atomic<std::size_t> Lost{0};
 
 } // namespace
 
@@ -37,13 +41,19 @@ std::string ToCp1251Text(const QString& text)
                                                                                              : 1;
         QStringEncoder one(CodePage);
         const QByteArray piece = one.encode(QStringView(text).mid(i, length));
-        if (one.hasError() || piece.isEmpty())
+        if (one.hasError() || piece.isEmpty()) {
             result += '?';
-        else
+            ++Lost;
+        } else
             result += piece.toStdString();
         i += length;
     }
     return result;
+}
+
+std::size_t Cp1251LostCharacters()
+{
+    return Lost;
 }
 
 } // namespace korvan
