@@ -324,6 +324,13 @@
     </message>
 </context>
 <context>
+    <name>DerivedLessons</name>
+    <message>
+        <source>Сохранить урок для работы над ошибками как</source>
+        <translation>Save the lesson for work on mistakes as</translation>
+    </message>
+</context>
+<context>
     <name>Drill</name>
     <message>
         <source>Для начала работы с уроком нажмите клавишу [F4] или кнопку &quot;Начать урок&quot;.</source>
@@ -400,6 +407,33 @@
     <message>
         <source>Затрачено времени %1, в среднем %2 сек. на вопрос.</source>
         <translation>Time taken %1, on average %2 s per question.</translation>
+    </message>
+</context>
+<context>
+    <name>Paths</name>
+    <message>
+        <source>нет прав на запись</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>диск доступен только для чтения</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>на диске нет места</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>исчерпана квота на диске</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>папка не найдена</source>
+        <translation>the folder is not there</translation>
+    </message>
+    <message>
+        <source>на месте папки находится файл</source>
+        <translation>a file stands where the folder should be</translation>
     </message>
 </context>
 <context>
@@ -804,6 +838,12 @@ A new lesson format and a reworked interface.</translation>
     <message>
         <source>Ошибка: указанного номера режима нет в списке.</source>
         <translation>Error: there is no mode with that number in the list.</translation>
+    </message>
+    <message>
+        <source>Не удаётся сохранять файлы в папке &quot;%1&quot;: %2.
+Уроки можно проходить, но настройки, журнал и новые уроки этой работы с программой не сохранятся.</source>
+        <translation>Files cannot be saved in the folder &quot;%1&quot;: %2.
+You can work through lessons, but the settings, the log and new lessons of this session will not be saved.</translation>
     </message>
 </context>
 <context>

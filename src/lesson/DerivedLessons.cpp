@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "i18n/Marked.h"
 #include "lesson/LessonSounds.h"
 #include "util/Errors.h"
 #include "util/Paths.h"
@@ -168,10 +169,10 @@ namespace {
 // Steps common to both saves after the dialog: the extension rule, the
 // question for a file that the appended extension would replace, the write.
 std::optional<std::string> SaveChosen(const TLesson& lesson, const std::string& proposed,
-                                      const std::string& title1251, TSelection selection,
-                                      int threshold, ISaveLessonDialog& dialog)
+                                      const std::string& title, TSelection selection, int threshold,
+                                      ISaveLessonDialog& dialog)
 {
-    const std::optional<std::string> chosen = dialog.Execute(proposed, title1251);
+    const std::optional<std::string> chosen = dialog.Execute(proposed, title);
     if (!chosen || chosen->empty())
         return std::nullopt;
     const std::string path = WithLessonExtension(*chosen);
@@ -205,7 +206,8 @@ std::optional<std::string> SaveWithMistakesAs(const TLesson& lesson, int diffNum
         return std::nullopt;
     const std::string proposed = ProposedWriteFolder(FolderOf(lesson.FileName)) +
                                  MistakesFileName(lesson.FileName, pupil1251);
-    return SaveChosen(lesson, proposed, ToCp1251("Сохранить урок для работы над ошибками как"),
+    return SaveChosen(lesson, proposed,
+                      KORVAN_MARK("DerivedLessons", "Сохранить урок для работы над ошибками как"),
                       TSelection::WithMistakes, diffNum, dialog);
 }
 

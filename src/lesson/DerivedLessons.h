@@ -5,8 +5,8 @@
 //
 // Encodings. A proposed name is a file-system name (UTF-8): the lesson's own
 // file name as the file system stores it, our UTF-8 literals, and the pupil's
-// 1251 name converted to UTF-8. Titles handed to the save dialog are 1251 text
-// like every other text of the program.
+// 1251 name converted to UTF-8. A title handed to the save dialog is a marked
+// source text (context "DerivedLessons"), translated where shown.
 
 #include <optional>
 #include <string>
@@ -53,11 +53,11 @@ class ISaveLessonDialog
 public:
     virtual ~ISaveLessonDialog() = default;
     // Shows the save dialog starting in the folder of `proposedPath` with that
-    // file name; `title1251` empty means the standard title. The dialog itself
+    // file name; `title` empty means the standard title. The dialog itself
     // asks before the chosen name is overwritten. Returns the chosen path, or
     // nothing when the user cancelled.
     virtual std::optional<std::string> Execute(const std::string& proposedPath,
-                                               const std::string& title1251) = 0;
+                                               const std::string& title) = 0;
     // ".sl2" was appended after the dialog and a file of that name exists:
     // true to replace it.
     virtual bool ConfirmReplace(const std::string& path) = 0;

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "i18n/Marked.h"
+
 namespace korvan {
 
 namespace {
@@ -162,28 +164,20 @@ std::string FolderErrorText(int error)
     switch (error) {
     case EACCES:
     case EPERM:
-        return "нет прав на запись";
+        return KORVAN_MARK("Paths", "нет прав на запись");
     case EROFS:
-        return "диск доступен только для чтения";
+        return KORVAN_MARK("Paths", "диск доступен только для чтения");
     case ENOSPC:
-        return "на диске нет места";
+        return KORVAN_MARK("Paths", "на диске нет места");
     case EDQUOT:
-        return "исчерпана квота на диске";
+        return KORVAN_MARK("Paths", "исчерпана квота на диске");
     case ENOENT:
-        return "папка не найдена";
+        return KORVAN_MARK("Paths", "папка не найдена");
     case ENOTDIR:
-        return "на месте папки находится файл";
+        return KORVAN_MARK("Paths", "на месте папки находится файл");
     default:
         return std::strerror(error);
     }
-}
-
-std::string UserFolderProblemText(const TFolderProblem& problem)
-{
-    return "Не удаётся сохранять файлы в папке \"" + problem.Folder +
-           "\": " + FolderErrorText(problem.Error) +
-           ".\nУроки можно проходить, но настройки, журнал и новые уроки "
-           "этой работы с программой не сохранятся.";
 }
 
 } // namespace korvan

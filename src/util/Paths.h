@@ -85,9 +85,8 @@ struct TFolderProblem
 // the user folder can be written.
 std::optional<TFolderProblem> PrepareUserFolder();
 
-// The reason in Russian for the common cases, the system's text otherwise.
+// The reason for the common cases as a marked text (context "Paths",
+// translated where shown), the system's own text otherwise.
 std::string FolderErrorText(int error);
-// The one message shown when the user's files cannot be saved (UTF-8).
-std::string UserFolderProblemText(const TFolderProblem& problem);
 
 } // namespace korvan

@@ -128,9 +128,9 @@ class TFakeSaveDialog : public ISaveLessonDialog
 {
 public:
     std::optional<std::string> Execute(const std::string& proposedPath,
-                                       const std::string& title1251) override
+                                       const std::string& title) override
     {
-        Shown.push_back({proposedPath, Cp1251ToUtf8(title1251)});
+        Shown.push_back({proposedPath, title});
         return Answer;
     }
     bool ConfirmReplace(const std::string& path) override

@@ -8,12 +8,12 @@
 #include <exception>
 #include <utility>
 
+#include "drill/Messages.h"
 #include "drill/MistakesOffer.h"
 #include "lesson/Lesson.h"
 #include "lesson/LessonSounds.h"
 #include "ui/platform/Cp1251.h"
 #include "ui/platform/UiHelpers.h"
-#include "drill/Messages.h"
 
 namespace korvan {
 
@@ -76,13 +76,13 @@ QFileDialog* TDerivedLessonSave::SaveLessonDialog()
 }
 
 std::optional<std::string> TDerivedLessonSave::Execute(const std::string& proposedPath,
-                                                       const std::string& title1251)
+                                                       const std::string& title)
 {
     QFileDialog* dialog = SaveLessonDialog();
     // Qt's own standard title would be English; this is the same in Russian.
-    dialog->setWindowTitle(title1251.empty()
+    dialog->setWindowTitle(title.empty()
                                ? QCoreApplication::translate("TDerivedLessonSave", "Сохранить как")
-                               : FromCp1251(title1251));
+                               : QCoreApplication::translate("DerivedLessons", title.c_str()));
     const QString folder = QFile::decodeName(FolderOf(proposedPath).c_str());
     const QString file = QFile::decodeName(FileNameOf(proposedPath).c_str());
     dialog->setDirectory(folder.isEmpty() ? QStringLiteral(".") : folder);

@@ -61,7 +61,7 @@ public:
 
     // ISaveLessonDialog
     std::optional<std::string> Execute(const std::string& proposedPath,
-                                       const std::string& title1251) override;
+                                       const std::string& title) override;
     bool ConfirmReplace(const std::string& path) override;
 
 private:

@@ -140,7 +140,7 @@ QString TFReview::WriteProblem(const std::string& folder)
     std::string probe = folder + (folder.back() == '/' ? "" : "/") + ".korvan-write-XXXXXX";
     const int fd = ::mkstemp(probe.data());
     if (fd < 0)
-        return QString::fromStdString(FolderErrorText(errno));
+        return QCoreApplication::translate("Paths", FolderErrorText(errno).c_str());
     ::close(fd);
     ::unlink(probe.c_str());
     return {};

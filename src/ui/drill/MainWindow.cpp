@@ -117,7 +117,11 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent), Random(SeedFromTime(Clock.Now
     Panes->InitPanes();
     Progress->SetGaugePosition(0);
     if (const std::optional<TFolderProblem> problem = PrepareUserFolder())
-        ReportLoss(QString::fromUtf8(UserFolderProblemText(*problem)));
+        ReportLoss(tr("Не удаётся сохранять файлы в папке \"%1\": %2.\nУроки можно проходить, "
+                      "но настройки, журнал и новые уроки этой работы с программой не сохранятся.")
+                       .arg(QString::fromStdString(problem->Folder),
+                            QCoreApplication::translate("Paths",
+                                                        FolderErrorText(problem->Error).c_str())));
     ProgramLog().ReportFailuresTo([this](const std::string& failure) {
         ReportLoss(tr("Журнал занятий не сохраняется.\n%1").arg(QString::fromUtf8(failure)));
     });
