@@ -159,7 +159,8 @@ void TSoundLogic::ShowFailure(TPlayFailure failure, const std::string& error)
         text = KORVAN_MARK("Sound", "Ошибка при проигрывании MP3 файла: \"%1\"");
     else
         text = KORVAN_MARK("Sound", "Ошибка при проигрывании WAV файла: \"%1\"");
-    FPorts.Messages.ShowMsgBox({Marked("Sound", text, {Cp1251Arg(error)})}, TMsgButtons::Ok);
+    FPorts.Messages.ShowMsgBox({Marked("Sound", text, {ReasonArg("SoundReason", error)})},
+                               TMsgButtons::Ok);
 }
 
 void TSoundLogic::PlayerEnded(std::uint64_t id, TPlayFailure failure, const std::string& error)

@@ -37,7 +37,7 @@ enum class TPlayFailure : std::uint8_t
 struct TPlayStart
 {
     TPlayFailure Failure = TPlayFailure::None;
-    std::string Error;           // 1251, the failure's own text
+    std::string Error;           // 1251, the failure's own text (marked in context "SoundReason")
     std::int64_t DurationMs = 0; // of the sound when known; -1 when not yet known
 };
 

@@ -6,3 +6,8 @@
 // src/ui/CMakeLists.txt), so the window translates it by the same context.
 
 #define KORVAN_MARK(context, text) text
+
+// The Russian half of a text the core carries in both languages (an import's
+// reasons: the English beside it); the window shows the half of its language.
+// Not for catalogues: the macro only marks that the text is meant.
+#define KORVAN_RUSSIAN(text) text

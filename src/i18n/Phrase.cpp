@@ -22,6 +22,11 @@ TPhraseArg NumberArg(std::int64_t number)
     return {std::to_string(number), false};
 }
 
+TPhraseArg ReasonArg(const char* context, std::string cp1251)
+{
+    return {std::move(cp1251), true, context};
+}
+
 TPhrase Marked(const char* context, const char* source, std::vector<TPhraseArg> args)
 {
     return {context, source, std::move(args), std::nullopt};
@@ -90,8 +95,12 @@ std::string Render(const TPhrase& phrase, const TTranslate& translate)
 {
     std::vector<std::string> args;
     args.reserve(phrase.Args.size());
-    for (const TPhraseArg& arg : phrase.Args)
-        args.push_back(arg.Cp1251 ? Cp1251ToUtf8(arg.Text) : arg.Text);
+    for (const TPhraseArg& arg : phrase.Args) {
+        std::string text = arg.Cp1251 ? Cp1251ToUtf8(arg.Text) : arg.Text;
+        if (arg.Context != nullptr)
+            text = translate(arg.Context, text.c_str(), std::nullopt);
+        args.push_back(std::move(text));
+    }
     if (phrase.Source == nullptr)
         return args.empty() ? std::string() : args.front();
     return FillPlaceholders(translate(phrase.Context, phrase.Source, phrase.Count), args);

@@ -20,11 +20,16 @@ struct TPhraseArg
 {
     std::string Text;
     bool Cp1251 = false;
+    // Set: the text is itself a marked source text of this context (a
+    // failure's reason), translated where shown; one the catalogues lack (the
+    // system's own words, a name appended) shows as it is.
+    const char* Context = nullptr;
 };
 
 TPhraseArg Utf8Arg(std::string text);
 TPhraseArg Cp1251Arg(std::string text);
 TPhraseArg NumberArg(std::int64_t number);
+TPhraseArg ReasonArg(const char* context, std::string cp1251);
 
 struct TPhrase
 {

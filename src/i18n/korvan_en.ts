@@ -471,6 +471,85 @@
     </message>
 </context>
 <context>
+    <name>SoundReason</name>
+    <message>
+        <source>устройство вывода звука не открывается</source>
+        <translation>the sound output device does not open</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода при выводе звука</source>
+        <translation>an input/output error while playing the sound</translation>
+    </message>
+    <message>
+        <source>звук не поступает на устройство вовремя</source>
+        <translation>the sound does not reach the device in time</translation>
+    </message>
+    <message>
+        <source>устройство вывода звука отказало</source>
+        <translation>the sound output device failed</translation>
+    </message>
+    <message>
+        <source>неподдерживаемый формат звука (код %1, %2 бит)</source>
+        <translation>unsupported sound format (code %1, %2 bits)</translation>
+    </message>
+    <message>
+        <source>нет устройства вывода звука</source>
+        <translation>there is no sound output device</translation>
+    </message>
+    <message>
+        <source>устройство не принимает этот формат звука</source>
+        <translation>the device does not take this sound format</translation>
+    </message>
+    <message>
+        <source>синтезатор речи eSpeak NG не запускается (нет его данных?)</source>
+        <translation>the eSpeak NG speech synthesizer does not start (its data missing?)</translation>
+    </message>
+    <message>
+        <source>у синтезатора речи нет голоса</source>
+        <translation>the speech synthesizer has no voice</translation>
+    </message>
+    <message>
+        <source>синтезатор речи не смог прочесть предложение</source>
+        <translation>the speech synthesizer could not read the sentence</translation>
+    </message>
+    <message>
+        <source>звук недоступен, не загружается модуль звука (%1)</source>
+        <translation>sound is unavailable: the sound module does not load (%1)</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>файл не в формате MP3</source>
+        <translation>the file is not in MP3 format</translation>
+    </message>
+    <message>
+        <source>в файле нет звука MP3</source>
+        <translation>the file holds no MP3 sound</translation>
+    </message>
+    <message>
+        <source>файл не в формате WAV</source>
+        <translation>the file is not in WAV format</translation>
+    </message>
+    <message>
+        <source>заголовок формата слишком короток</source>
+        <translation>the format header is too short</translation>
+    </message>
+    <message>
+        <source>заголовок формата обрезан</source>
+        <translation>the format header is cut short</translation>
+    </message>
+    <message>
+        <source>нет заголовка формата</source>
+        <translation>there is no format header</translation>
+    </message>
+    <message>
+        <source>нет звуковых данных</source>
+        <translation>there is no sound data</translation>
+    </message>
+</context>
+<context>
     <name>TAuthoring</name>
     <message>
         <source>Файлы MS Word (*.doc)</source>

@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 #include <unordered_map>
 
+#include "i18n/Marked.h"
 #include "import/AnkiPackage.pb.h"
 
 namespace korvan {
@@ -15,7 +16,7 @@ namespace {
 [[noreturn]] void Damaged(const std::string& detail)
 {
     throw TImportError("the Anki collection cannot be read: " + detail,
-                       "коллекция Anki повреждена, её не удалось прочитать");
+                       KORVAN_RUSSIAN("коллекция Anki повреждена, её не удалось прочитать"));
 }
 
 // One code point of UTF-8, folded to lower case for Latin and Cyrillic
@@ -249,10 +250,11 @@ TAnkiNotes ReadAnkiDatabase(const std::string& path, const TAnkiLimits& limits)
     else if (version >= 15 && version <= 18)
         ReadTableSchema(db, notes, indexes);
     else
-        throw TImportError("the Anki collection has schema version " + std::to_string(version) +
-                               ", which this program does not read (it reads 11 to 18)",
-                           "коллекция Anki имеет версию схемы " + std::to_string(version) +
-                               ", которую программа не читает (читаются версии 11–18)");
+        throw TImportError(
+            "the Anki collection has schema version " + std::to_string(version) +
+                ", which this program does not read (it reads 11 to 18)",
+            KORVAN_RUSSIAN("коллекция Anki имеет версию схемы ") + std::to_string(version) +
+                KORVAN_RUSSIAN(", которую программа не читает (читаются версии 11–18)"));
 
     const auto deckOfNote = DeckOfNotes(db);
     TStatement rows(db, "SELECT id, mid, flds FROM notes ORDER BY id");

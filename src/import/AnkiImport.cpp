@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "i18n/Marked.h"
 #include "import/AnkiNotesText.h"
 #include "import/AnkiPackage.h"
 #include "import/SourceText.h"
@@ -48,7 +49,8 @@ std::string ProposedTitle(const std::vector<std::string>& decks, const std::stri
 void RefuseEmpty(const TImportCollection& collection)
 {
     if (collection.Records.empty() && collection.Skipped.empty())
-        throw TImportError("the Anki file holds no notes", "в файле Anki нет ни одной заметки");
+        throw TImportError("the Anki file holds no notes",
+                           KORVAN_RUSSIAN("в файле Anki нет ни одной заметки"));
 }
 
 } // namespace
@@ -100,10 +102,12 @@ TImportCollection ReadAnkiPackageFile(const std::string& path)
     collection.Title = ProposedTitle(collection.Decks, path);
     if (package->UnsafeMediaNames() > 0)
         collection.Skip("media files with a name that is not a plain file name",
-                        "медиафайлы с недопустимым именем", package->UnsafeMediaNames());
+                        KORVAN_RUSSIAN("медиафайлы с недопустимым именем"),
+                        package->UnsafeMediaNames());
     if (package->DuplicateMediaNames() > 0)
         collection.Skip("media file names given to two files",
-                        "имена медиафайлов, данные двум файлам", package->DuplicateMediaNames());
+                        KORVAN_RUSSIAN("имена медиафайлов, данные двум файлам"),
+                        package->DuplicateMediaNames());
     collection.Media = std::make_unique<TAnkiMedia>(std::move(package));
     return collection;
 }

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "i18n/Marked.h"
 #include "import/HtmlText.h"
 
 namespace korvan {
@@ -36,13 +37,13 @@ std::string AnkiSkipRussian(TAnkiSkip reason)
 {
     switch (reason) {
     case TAnkiSkip::Cloze:
-        return "заметки с пропусками (cloze)";
+        return KORVAN_RUSSIAN("заметки с пропусками (cloze)");
     case TAnkiSkip::FieldTooLong:
-        return "заметки с полем больше 1 МБ";
+        return KORVAN_RUSSIAN("заметки с полем больше 1 МБ");
     case TAnkiSkip::UnknownNoteType:
-        return "заметки неизвестного типа";
+        return KORVAN_RUSSIAN("заметки неизвестного типа");
     case TAnkiSkip::NoDeck:
-        return "заметки без карточек";
+        return KORVAN_RUSSIAN("заметки без карточек");
     }
     return {};
 }

@@ -11,6 +11,7 @@
 #include <zip.h>
 #include <zstd.h>
 
+#include "i18n/Marked.h"
 #include "import/AnkiDatabase.h"
 #include "import/AnkiPackage.pb.h"
 #include "util/Errors.h"
@@ -29,13 +30,13 @@ std::string Megabytes(std::uint64_t bytes)
 [[noreturn]] void NotAPackage(const std::string& detail)
 {
     throw TImportError("the Anki package is damaged or truncated (" + detail + ")",
-                       "пакет Anki повреждён или обрезан");
+                       KORVAN_RUSSIAN("пакет Anki повреждён или обрезан"));
 }
 
 [[noreturn]] void MediaListDamaged(const std::string& detail)
 {
     throw TImportError("the media list of the Anki package is damaged (" + detail + ")",
-                       "список медиафайлов пакета Anki повреждён");
+                       KORVAN_RUSSIAN("список медиафайлов пакета Anki повреждён"));
 }
 
 // One plain file name: no folder, no way out of the folder it is put in.
@@ -114,8 +115,8 @@ TAnkiPackage::TAnkiPackage(const std::string& path, const TAnkiLimits& limits)
             throw TImportError("the Anki package holds " + std::to_string(members) +
                                    " files, more than the " + std::to_string(FLimits.MaxMembers) +
                                    " this program opens",
-                               "в пакете Anki " + std::to_string(members) +
-                                   " файлов, больше, чем программа открывает (" +
+                               KORVAN_RUSSIAN("в пакете Anki ") + std::to_string(members) +
+                                   KORVAN_RUSSIAN(" файлов, больше, чем программа открывает (") +
                                    std::to_string(FLimits.MaxMembers) + ")");
         DetectLayout();
         ReadCollection();
@@ -162,8 +163,10 @@ void TAnkiPackage::DetectLayout()
             "the Anki package is of a version (" + std::to_string(metadata.version()) +
                 ") this program does not read; export it again from Anki with \"Support older "
                 "Anki versions\" ticked",
-            "пакет Anki неизвестной программе версии (" + std::to_string(metadata.version()) +
-                "); экспортируйте его из Anki заново с флажком «Support older Anki versions»");
+            KORVAN_RUSSIAN("пакет Anki неизвестной программе версии (") +
+                std::to_string(metadata.version()) +
+                KORVAN_RUSSIAN(
+                    "); экспортируйте его из Anki заново с флажком «Support older Anki versions»"));
     }
 }
 
@@ -175,7 +178,8 @@ void TAnkiPackage::ReadCollection()
     const zip_int64_t index = zip_name_locate(FZip, name, 0);
     if (index < 0)
         throw TImportError(std::string("the file holds no Anki collection (") + name + ")",
-                           std::string("в файле нет коллекции Anki (") + name + ")");
+                           std::string(KORVAN_RUSSIAN("в файле нет коллекции Anki (")) + name +
+                               ")");
     TScratchFile scratch;
     ReadMember(static_cast<std::uint64_t>(index), FLayout == TAnkiLayout::Latest,
                FLimits.MaxCollectionBytes,
@@ -270,7 +274,8 @@ std::string TAnkiPackage::ReadSmallMember(std::uint64_t index, bool compressed, 
 void TAnkiPackage::MemberDamaged(const std::string& member, const std::string& detail) const
 {
     throw TImportError("the file " + member + " in the Anki package is damaged (" + detail + ")",
-                       "файл " + member + " в пакете Anki повреждён");
+                       KORVAN_RUSSIAN("файл ") + member +
+                           KORVAN_RUSSIAN(" в пакете Anki повреждён"));
 }
 
 template <typename TSink>
@@ -294,8 +299,10 @@ void TAnkiPackage::ReadMember(std::uint64_t index, bool compressed, std::uint64_
         if (produced > limit || FUnpacked > FLimits.MaxUnpackedBytes)
             throw TImportError("the file " + member + " in the Anki package unpacks to more than " +
                                    Megabytes(bound) + " MB; it is refused (a zip bomb?)",
-                               "файл " + member + " в пакете Anki распаковывается более чем в " +
-                                   Megabytes(bound) + " МБ и не принят (возможно, это zip-бомба)");
+                               KORVAN_RUSSIAN("файл ") + member +
+                                   KORVAN_RUSSIAN(" в пакете Anki распаковывается более чем в ") +
+                                   Megabytes(bound) +
+                                   KORVAN_RUSSIAN(" МБ и не принят (возможно, это zip-бомба)"));
         sink(data, size);
     };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "i18n/Marked.h"
 #include "lesson/LessonSounds.h"
 #include "timing/TimeCalculator.h"
 #include "util/Errors.h"
@@ -174,7 +175,8 @@ TLineText ToLessonLine(const TImportCell& cell, TUnfitChoice mode)
 std::string PlaceText(const TImportCollection& c, const TImportRecord& r, bool russian)
 {
     if (russian)
-        return (c.PlacesAreLines ? "строка " : "запись ") + std::to_string(r.Place);
+        return (c.PlacesAreLines ? KORVAN_RUSSIAN("строка ") : KORVAN_RUSSIAN("запись ")) +
+               std::to_string(r.Place);
     return (c.PlacesAreLines ? "line " : "record ") + std::to_string(r.Place);
 }
 
@@ -230,7 +232,7 @@ private:
     void Add(const TImportRecord& r)
     {
         if (O.Deck >= 0 && r.Deck != O.Deck) {
-            Skip("in other decks", "в других колодах");
+            Skip("in other decks", KORVAN_RUSSIAN("в других колодах"));
             return;
         }
         if (r.FieldSet >= O.Columns.size())
@@ -263,17 +265,19 @@ private:
         if (unfit) {
             if (O.Unfit == TUnfitChoice::Skip)
                 Skip("holding a character Windows-1251 cannot hold",
-                     "с символом, которого нет в Windows-1251");
+                     KORVAN_RUSSIAN("с символом, которого нет в Windows-1251"));
             return;
         }
         if (q.RText.empty() && q.EText.empty()) {
-            Skip("without Russian and English text", "без русского и английского текста");
+            Skip("without Russian and English text",
+                 KORVAN_RUSSIAN("без русского и английского текста"));
             return;
         }
         if (O.MaxWords > 0 && static_cast<std::size_t>(
                                   std::max(WordCount(false, WordChars(), q.RText),
                                            WordCount(false, WordChars(), q.EText))) > O.MaxWords) {
-            Skip("longer than the largest number of words", "длиннее заданного числа слов");
+            Skip("longer than the largest number of words",
+                 KORVAN_RUSSIAN("длиннее заданного числа слов"));
             return;
         }
         if (!NumberFor(r, q.Number))
@@ -304,11 +308,12 @@ private:
                 const std::string column =
                     cell.Column > 0 ? ", column " + std::to_string(cell.Column) : "";
                 const std::string columnRu =
-                    cell.Column > 0 ? ", позиция " + std::to_string(cell.Column) : "";
+                    cell.Column > 0 ? KORVAN_RUSSIAN(", позиция ") + std::to_string(cell.Column)
+                                    : "";
                 throw TImportError(PlaceText(C, r, false) + column + ": \"" + std::string(text) +
                                        "\" is not a question number",
                                    PlaceText(C, r, true) + columnRu + ": \"" + std::string(text) +
-                                       "\" не номер вопроса");
+                                       KORVAN_RUSSIAN("\" не номер вопроса"));
             }
             return true;
         }
@@ -323,8 +328,9 @@ private:
         const std::string& name = cell->Sounds.front();
         const std::string ext = PlayableExtension(name);
         if (ext.empty()) {
-            Skip("recordings the trainer cannot play (only MP3 and WAV)",
-                 "записи в формате, который программа не играет (только MP3 и WAV)");
+            Skip(
+                "recordings the trainer cannot play (only MP3 and WAV)",
+                KORVAN_RUSSIAN("записи в формате, который программа не играет (только MP3 и WAV)"));
             return;
         }
         std::string target = LessonSoundName(number, language);
@@ -425,12 +431,13 @@ std::string DescribeUnfitRussian(const TUnfitText& u)
 {
     std::string place = u.PlaceRussian;
     if (u.InLine)
-        place += ", позиция " + std::to_string(u.Column);
+        place += KORVAN_RUSSIAN(", позиция ") + std::to_string(u.Column);
     else
-        place += ", поле \"" + u.Field + "\", символ " + std::to_string(u.Column);
+        place += KORVAN_RUSSIAN(", поле \"") + u.Field + KORVAN_RUSSIAN("\", символ ") +
+                 std::to_string(u.Column);
     if (u.Character.empty())
-        return place + ": управляющий символ не может стоять в строке урока";
-    return place + ": символа нет в кодировке Windows-1251: " + u.Character;
+        return place + KORVAN_RUSSIAN(": управляющий символ не может стоять в строке урока");
+    return place + KORVAN_RUSSIAN(": символа нет в кодировке Windows-1251: ") + u.Character;
 }
 
 TImportSummary BuildLessons(const TImportCollection& collection, const TImportOptions& options,

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "i18n/Marked.h"
 #include "util/Errors.h"
 #include "util/Module.h"
 
@@ -13,7 +14,7 @@ TImportCollection ReadImportSourceThroughModule(const std::string& path)
     const auto entry = reinterpret_cast<TImportModuleEntry>(module.Symbol(ImportModuleEntry));
     if (entry == nullptr)
         throw TImportError("the importer cannot be loaded: " + module.Error(),
-                           "не загружается модуль импорта: " + module.Error());
+                           KORVAN_RUSSIAN("не загружается модуль импорта: ") + module.Error());
     TImportRead read;
     entry(path, read);
     switch (read.Failure) {

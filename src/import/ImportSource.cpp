@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "i18n/Marked.h"
 #include "import/AnkiImport.h"
 #include "import/AnkiNotesText.h"
 #include "import/TableReader.h"
@@ -36,9 +37,10 @@ TImportCollection ReadImportSource(const std::string& path)
     for (const TImportReader& reader : ImportReaders())
         if (reader.Recognises(path, head))
             return reader.Read(path);
-    throw TImportError("not a file the importer knows: neither a table, nor an Anki package, "
-                       "nor a Tatoeba export",
-                       "файл неизвестного вида: не таблица, не пакет Anki и не выгрузка Tatoeba");
+    throw TImportError(
+        "not a file the importer knows: neither a table, nor an Anki package, "
+        "nor a Tatoeba export",
+        KORVAN_RUSSIAN("файл неизвестного вида: не таблица, не пакет Anki и не выгрузка Tatoeba"));
 }
 
 } // namespace korvan

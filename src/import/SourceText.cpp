@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "i18n/Marked.h"
 #include "import/ImportCollection.h"
 #include "util/Errors.h"
 #include "util/Text.h"
@@ -20,8 +21,8 @@ std::string ReadWholeFile(const std::string& path, std::size_t limit)
     if (static_cast<std::size_t>(size) > limit)
         throw TImportError("the file is larger than " + std::to_string(limit >> 20) +
                                " MB, more than any lesson source should be",
-                           "файл больше " + std::to_string(limit >> 20) +
-                               " МБ, слишком велик для урока");
+                           KORVAN_RUSSIAN("файл больше ") + std::to_string(limit >> 20) +
+                               KORVAN_RUSSIAN(" МБ, слишком велик для урока"));
     std::string bytes(static_cast<std::size_t>(size), '\0');
     in.seekg(0);
     if (!in.read(bytes.data(), size))

@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 
+#include "i18n/Marked.h"
 #include "import/SourceText.h"
 #include "util/Text.h"
 #include "util/Utf8.h"
@@ -241,13 +242,14 @@ TImportCollection ReadTable(std::string_view bytes)
         std::vector<TCell>& cells = rows[r];
         if (FilledWidth(cells) > width) {
             const auto [l, column] = index.Place(text, cells[width].Start);
-            throw TImportError("line " + std::to_string(l) + ", column " + std::to_string(column) +
-                                   ": a cell beyond the table's " + std::to_string(width) +
-                                   " columns (a separator inside an unquoted cell?)",
-                               "строка " + std::to_string(l) + ", позиция " +
-                                   std::to_string(column) + ": ячейка за последним, " +
-                                   std::to_string(width) +
-                                   "-м столбцом таблицы (разделитель внутри текста без кавычек?)");
+            throw TImportError(
+                "line " + std::to_string(l) + ", column " + std::to_string(column) +
+                    ": a cell beyond the table's " + std::to_string(width) +
+                    " columns (a separator inside an unquoted cell?)",
+                KORVAN_RUSSIAN("строка ") + std::to_string(l) + KORVAN_RUSSIAN(", позиция ") +
+                    std::to_string(column) + KORVAN_RUSSIAN(": ячейка за последним, ") +
+                    std::to_string(width) +
+                    KORVAN_RUSSIAN("-м столбцом таблицы (разделитель внутри текста без кавычек?)"));
         }
         TImportRecord record;
         record.Place = rowLines[r];

@@ -6,6 +6,7 @@
 #include <functional>
 #include <unordered_set>
 
+#include "i18n/Marked.h"
 #include "import/SourceText.h"
 #include "util/Errors.h"
 #include "util/LineReader.h"
@@ -97,13 +98,14 @@ void SkipRepeated(TImportCollection& c, std::size_t count)
 {
     if (count > 0)
         c.Skip("further translations of a sentence already taken",
-               "другие переводы уже взятого предложения", count);
+               KORVAN_RUSSIAN("другие переводы уже взятого предложения"), count);
 }
 
 void SkipBadLines(TImportCollection& c, std::size_t count)
 {
     if (count > 0)
-        c.Skip("lines that are not in the Tatoeba layout", "строки не в формате Tatoeba", count);
+        c.Skip("lines that are not in the Tatoeba layout",
+               KORVAN_RUSSIAN("строки не в формате Tatoeba"), count);
 }
 
 TImportCollection ReadPairs(const TLines& next)
@@ -345,11 +347,12 @@ TImportCollection ReadTatoebaExportFiles(const std::string& path)
         sentencesPath.replace_filename("sentences.csv");
     const fs::path linksPath = fs::path(sentencesPath).replace_filename("links.csv");
     if (!fs::exists(linksPath))
-        throw TImportError("links.csv, which pairs the sentences with their translations, is not "
-                           "beside " +
-                               sentencesPath.string(),
-                           "рядом с " + sentencesPath.string() +
-                               " нет файла links.csv, связывающего предложения с переводами");
+        throw TImportError(
+            "links.csv, which pairs the sentences with their translations, is not "
+            "beside " +
+                sentencesPath.string(),
+            KORVAN_RUSSIAN("рядом с ") + sentencesPath.string() +
+                KORVAN_RUSSIAN(" нет файла links.csv, связывающего предложения с переводами"));
     const fs::path audioPath = fs::path(sentencesPath).replace_filename("sentences_with_audio.csv");
     const std::string sentencesFile = sentencesPath.string();
     const TLinesAgain sentences = [&](const std::function<void(std::string_view)>& each) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "i18n/Marked.h"
 #include "import/SourceText.h"
 #include "lesson/Lesson.h"
 #include "util/Errors.h"
@@ -71,7 +72,7 @@ TLessonConversion ConvertUtf8Lesson(std::string_view bytes, TUnfitChoice mode)
             } else if (result.Unfit.size() < 100) {
                 TUnfitText unfit;
                 unfit.Place = "line " + std::to_string(lineNumber);
-                unfit.PlaceRussian = "строка " + std::to_string(lineNumber);
+                unfit.PlaceRussian = KORVAN_RUSSIAN("строка ") + std::to_string(lineNumber);
                 unfit.InLine = true;
                 unfit.Column = CharacterColumn(line, e.Offset);
                 unfit.Character = std::string(CharacterAt(line, e.Offset));

@@ -9,6 +9,8 @@
 
 #include "SoundFormats.h"
 #include "drill/AnswerAudio.h"
+#include "i18n/Marked.h"
+#include "i18n/Phrase.h"
 #include "util/Mp3File.h"
 #include "util/Text.h"
 
@@ -34,13 +36,13 @@ std::string DeviceErrorText(QAudio::Error error)
 {
     switch (error) {
     case QAudio::OpenError:
-        return ToCp1251("устройство вывода звука не открывается");
+        return ToCp1251(KORVAN_MARK("SoundReason", "устройство вывода звука не открывается"));
     case QAudio::IOError:
-        return ToCp1251("ошибка ввода-вывода при выводе звука");
+        return ToCp1251(KORVAN_MARK("SoundReason", "ошибка ввода-вывода при выводе звука"));
     case QAudio::UnderrunError:
-        return ToCp1251("звук не поступает на устройство вовремя");
+        return ToCp1251(KORVAN_MARK("SoundReason", "звук не поступает на устройство вовремя"));
     case QAudio::FatalError:
-        return ToCp1251("устройство вывода звука отказало");
+        return ToCp1251(KORVAN_MARK("SoundReason", "устройство вывода звука отказало"));
     case QAudio::NoError:
         break;
     }
@@ -108,8 +110,9 @@ TPlayStart TQtMainPlayer::PlayWav(const std::string& path, std::uint64_t id)
     const TWavFormat& format = wav.Info.Format;
     if (format.Encoding == TSampleEncoding::Unsupported)
         return {TPlayFailure::OpenFailed,
-                ToCp1251("неподдерживаемый формат звука (код ") + std::to_string(format.FormatTag) +
-                    ", " + std::to_string(format.BitsPerSample) + ToCp1251(" бит)"),
+                ToCp1251(FillPlaceholders(
+                    KORVAN_MARK("SoundReason", "неподдерживаемый формат звука (код %1, %2 бит)"),
+                    {std::to_string(format.FormatTag), std::to_string(format.BitsPerSample)})),
                 0};
     bytes.resize(static_cast<std::size_t>(wav.Info.DataOffset + wav.Info.DataBytes));
     bytes.erase(0, static_cast<std::size_t>(wav.Info.DataOffset));
@@ -122,11 +125,14 @@ TPlayStart TQtMainPlayer::PlayPcm(const TWavFormat& format, std::string pcm, std
     FWarmSink.reset(); // its work is done: the server knows us
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
-        return {TPlayFailure::NoDevice, ToCp1251("нет устройства вывода звука"), 0};
+        return {TPlayFailure::NoDevice,
+                ToCp1251(KORVAN_MARK("SoundReason", "нет устройства вывода звука")), 0};
     const TWavFormat out = DeviceFormatFor(device, format);
     const QAudioFormat qtFormat = ToQtFormat(out);
     if (!qtFormat.isValid())
-        return {TPlayFailure::PlayFailed, ToCp1251("устройство не принимает этот формат звука"), 0};
+        return {TPlayFailure::PlayFailed,
+                ToCp1251(KORVAN_MARK("SoundReason", "устройство не принимает этот формат звука")),
+                0};
 
     if (out.Encoding == format.Encoding && out.Channels == format.Channels &&
         out.SampleRate == format.SampleRate) {

@@ -2,6 +2,7 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include "i18n/Marked.h"
 #include "speech/SpeechText.h"
 #include "util/Text.h"
 
@@ -79,17 +80,18 @@ TSpeech TEspeakEngine::Render(const std::string& text, TLanguage language)
 {
     TEspeakState& state = State();
     if (!state.Start())
-        return Failed("синтезатор речи eSpeak NG не запускается (нет его данных?)");
+        return Failed(KORVAN_MARK("SoundReason",
+                                  "синтезатор речи eSpeak NG не запускается (нет его данных?)"));
     const std::string& voice = FVoices[language == TLanguage::Russian ? 0 : 1];
     if (!state.SetVoice(voice))
-        return Failed("у синтезатора речи нет голоса", voice);
+        return Failed(KORVAN_MARK("SoundReason", "у синтезатора речи нет голоса"), voice);
     // eSpeak reads "+" aloud and ignores the acute; it honours "ё" as written.
     const std::string utf8 = StressMarksRemoved(Cp1251ToUtf8(text));
     TSpeech speech;
     speech.SampleRate = static_cast<std::uint32_t>(state.SampleRate);
     if (espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
                      &speech.Pcm) != EE_OK)
-        return Failed("синтезатор речи не смог прочесть предложение");
+        return Failed(KORVAN_MARK("SoundReason", "синтезатор речи не смог прочесть предложение"));
     speech.Ok = true;
     return speech;
 }

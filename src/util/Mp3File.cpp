@@ -8,6 +8,7 @@
 #include <iterator>
 #include <memory>
 
+#include "i18n/Marked.h"
 #include "util/Text.h"
 
 namespace korvan {
@@ -43,9 +44,9 @@ TDecodedSound DecodeMp3File(const std::string& path)
         return Fail(path + ": " + std::strerror(errno));
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (bytes.empty())
-        return Fail(ToCp1251("файл пуст"));
+        return Fail(ToCp1251(KORVAN_MARK("SoundReason", "файл пуст")));
     if (!LooksLikeMp3(bytes))
-        return Fail(ToCp1251("файл не в формате MP3"));
+        return Fail(ToCp1251(KORVAN_MARK("SoundReason", "файл не в формате MP3")));
 
     int error = MPG123_OK;
     std::unique_ptr<mpg123_handle, THandleDeleter> handle(mpg123_new(nullptr, &error));
@@ -85,7 +86,7 @@ TDecodedSound DecodeMp3File(const std::string& path)
         }
     }
     if (sound.Format.SampleRate == 0)
-        return Fail(ToCp1251("в файле нет звука MP3"));
+        return Fail(ToCp1251(KORVAN_MARK("SoundReason", "в файле нет звука MP3")));
     sound.Pcm.resize(sound.Pcm.size() - sound.Pcm.size() % sound.Format.BlockAlign);
     sound.Ok = true;
     return sound;

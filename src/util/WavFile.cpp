@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "i18n/Marked.h"
 #include "util/Text.h"
 
 namespace korvan {
@@ -87,9 +88,9 @@ std::uint64_t TWavInfo::DurationMs() const
 TWavParse ParseWav(std::string_view bytes, std::uint64_t fileSize)
 {
     if (fileSize == 0)
-        return Fail("файл пуст");
+        return Fail(KORVAN_MARK("SoundReason", "файл пуст"));
     if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE")
-        return Fail("файл не в формате WAV");
+        return Fail(KORVAN_MARK("SoundReason", "файл не в формате WAV"));
     if (fileSize < bytes.size())
         fileSize = bytes.size();
 
@@ -105,9 +106,9 @@ TWavParse ParseWav(std::string_view bytes, std::uint64_t fileSize)
         const std::uint64_t body = at + 8;
         if (id == "fmt ") {
             if (size < MinFmtSize)
-                return Fail("заголовок формата слишком короток");
+                return Fail(KORVAN_MARK("SoundReason", "заголовок формата слишком короток"));
             if (body + MinFmtSize > bytes.size())
-                return Fail("заголовок формата обрезан");
+                return Fail(KORVAN_MARK("SoundReason", "заголовок формата обрезан"));
             TWavFormat& f = info.Format;
             f.FormatTag = Le16(bytes, body);
             f.Channels = Le16(bytes, body + 2);
@@ -129,9 +130,9 @@ TWavParse ParseWav(std::string_view bytes, std::uint64_t fileSize)
         at = body + size + (size & 1); // chunks are padded to even sizes
     }
     if (!haveFmt)
-        return Fail("нет заголовка формата");
+        return Fail(KORVAN_MARK("SoundReason", "нет заголовка формата"));
     if (!haveData)
-        return Fail("нет звуковых данных");
+        return Fail(KORVAN_MARK("SoundReason", "нет звуковых данных"));
 
     TWavParse result;
     result.Ok = true;

@@ -49,6 +49,15 @@ TEST(PhraseTest, RendersPhrasesAndContent)
     const TShownText odd = {Marked("Ctx", "%1!", {Cp1251Arg("\x98")}), Content("\x98")};
     EXPECT_EQ(RussianCp1251(odd), "\x98!\x98");
     EXPECT_EQ(RussianCp1251(text), ToCp1251("Файл \"урок\" из 3. Привет5 шт."));
+    // A reason is translated in its own context; one the catalogue lacks
+    // shows as it is.
+    const TTranslate reasons = [](const char* context, const char* source, auto) {
+        return std::string(context) == "Why" && std::string(source) == "пусто" ? "empty" : source;
+    };
+    const TPhrase failed = Marked(
+        "Ctx", "%1; %2", {ReasonArg("Why", ToCp1251("пусто")), ReasonArg("Why", ToCp1251("иное"))});
+    EXPECT_EQ(Render(failed, reasons), "empty; иное");
+    EXPECT_EQ(RussianCp1251({failed}), ToCp1251("пусто; иное"));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "i18n/Marked.h"
+#include "i18n/Phrase.h"
 #include "util/Module.h"
 #include "util/Text.h"
 
@@ -87,8 +89,9 @@ const TSoundDevices& LoadDevices()
     const auto entry = reinterpret_cast<TSoundModuleEntry>(module.Symbol(SoundModuleEntry));
     if (const TSoundDevices* devices = entry != nullptr ? entry() : nullptr)
         return *devices;
-    MissingReason() = ToCp1251("звук недоступен, не загружается модуль звука (") +
-                      PathToCp1251(module.Error()) + ")";
+    MissingReason() = ToCp1251(FillPlaceholders(
+        KORVAN_MARK("SoundReason", "звук недоступен, не загружается модуль звука (%1)"),
+        {Cp1251ToUtf8(PathToCp1251(module.Error()))}));
     return SilentDevices();
 }
 
