@@ -51,6 +51,12 @@ std::string WordDocumentName(const std::string& chosen)
     return lower == ".doc" ? chosen : chosen + ".doc";
 }
 
+std::string ShippedForLanguage(const std::string& folder, const std::string& name,
+                               TUiLanguage language)
+{
+    return language == TUiLanguage::English ? folder + "en/" + name : folder + name;
+}
+
 std::string CutShellTarget(std::string_view target)
 {
     std::size_t characters = 0;

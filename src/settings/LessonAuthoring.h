@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "i18n/Language.h"
+
 namespace korvan {
 
 // The folder of new lessons beside the program (UTF-8, ending in "/").
@@ -23,6 +25,12 @@ void SaveLessonCreateFolder(const std::string& korvanIni, const std::string& fol
 // ".doc" appended unless its extension is ".doc" in any letter case
 // ("a.txt" becomes "a.txt.doc", "lesson1" becomes "lesson1.doc").
 std::string WordDocumentName(const std::string& chosen);
+
+// A help document or lesson template `name` of `folder` (ending in "/") in
+// the interface's language: the Russian originals lie in the folder itself,
+// their English versions in its subfolder "en/".
+std::string ShippedForLanguage(const std::string& folder, const std::string& name,
+                               TUiLanguage language);
 
 // Paths and addresses handed to the desktop are cut to this many characters.
 constexpr std::size_t MaxShellTargetLength = 255;

@@ -57,13 +57,17 @@ for path in usr/bin/korvan usr/bin/korvan-lesson usr/bin/korvan-report usr/share
     usr/share/icons/hicolor/scalable/apps/korvan.svg usr/share/mime/packages/korvan-lesson.xml \
     usr/share/metainfo/org.example.korvan.metainfo.xml usr/share/doc/korvan/copyright \
     usr/share/doc/korvan/changelog.gz usr/lib/korvan/modules/korvan-sound.so \
-    usr/lib/korvan/modules/korvan-formats.so; do
+    usr/lib/korvan/modules/korvan-formats.so usr/share/korvan/docs/korvan/en/user_guide.htm \
+    usr/share/korvan/docs/korvan/en/lesson_crt.htm usr/share/korvan/macros/en/pattern_words.doc \
+    usr/share/korvan/macros/en/pattern_ordinary.doc; do
     check "package holds $path" grep -qx "$path" "$work/contents"
 done
 check "everything under /usr" test -z "$(grep -v -e '^usr/' -e '^$' "$work/contents")"
 check "no user files shipped" test -z "$(grep -E 'Log\.txt|Korvan\.ini|собственной' "$work/contents")"
 for program in $(grep '^usr/bin/.' "$work/contents"); do
     check "man page of $program" grep -qx "usr/share/man/man1/${program#usr/bin/}.1.gz" "$work/contents"
+    check "Russian man page of $program" \
+        grep -qx "usr/share/man/ru/man1/${program#usr/bin/}.1.gz" "$work/contents"
 done
 dpkg-deb -x "$deb" "$work/unpacked"
 check "AppStream data valid" \

@@ -13,6 +13,7 @@
 #include "drill/Messages.h"
 #include "settings/LessonAuthoring.h"
 #include "ui/platform/ShellOpen.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 #include "util/FileCopy.h"
 #include "util/Paths.h"
@@ -37,26 +38,29 @@ TAuthoring::TAuthoring(QWidget* window, std::string programFolder, std::string c
       Window(window), ProgramFolder(std::move(programFolder)),
       FCreateFolder(std::move(createFolder))
 {
-    const std::string docs = ProgramFolder + "docs/korvan/";
+    // The documents and templates of the interface's language.
+    const auto shipped = [this](const char* folder, const char* name) {
+        return ShippedForLanguage(ProgramFolder + folder, name, InstalledLanguage());
+    };
     ALessonCreate_Word_Ordinary = MakeAction(
         "ALessonCreate_Word_Ordinary",
         QT_TRANSLATE_NOOP("TAuthoring", "Создать обычный урок с помощью MS Word ..."),
-        [this] { CreateLessonFromTemplate(ProgramFolder + "macros/pattern_ordinary.doc"); });
+        [this, shipped] { CreateLessonFromTemplate(shipped("macros/", "pattern_ordinary.doc")); });
     ALessonCreate_Word_Words = MakeAction(
         "ALessonCreate_Word_Words",
         QT_TRANSLATE_NOOP("TAuthoring", "Создать урок для изучения слов с помощью MS Word ..."),
-        [this] { CreateLessonFromTemplate(ProgramFolder + "macros/pattern_words.doc"); });
+        [this, shipped] { CreateLessonFromTemplate(shipped("macros/", "pattern_words.doc")); });
     ALessonEdit_Word =
         MakeAction("ALessonEdit_Word",
                    QT_TRANSLATE_NOOP("TAuthoring", "Продолжить редактирование урока в MS Word ..."),
                    [this] { EditLessonInWordProcessor(); });
-    AHelpUserGuide = MakeAction("AHelpUserGuide",
-                                QT_TRANSLATE_NOOP("TAuthoring", "Описание работы с программой"),
-                                [docs] { ShellOpen(docs + "user_guide.htm"); });
+    AHelpUserGuide = MakeAction(
+        "AHelpUserGuide", QT_TRANSLATE_NOOP("TAuthoring", "Описание работы с программой"),
+        [shipped] { ShellOpen(shipped("docs/korvan/", "user_guide.htm")); });
     AHelpLessonCrt =
         MakeAction("AHelpLessonCrt",
                    QT_TRANSLATE_NOOP("TAuthoring", "Создание собственных уроков для программы"),
-                   [docs] { ShellOpen(docs + "lesson_crt.htm"); });
+                   [shipped] { ShellOpen(shipped("docs/korvan/", "lesson_crt.htm")); });
     AWebKorvanHome = MakeAction("AWebKorvanHome", QT_TRANSLATE_NOOP("TAuthoring", "Сайт программы"),
                                 [] { ShellOpen(KorvanWebPage); });
     AEmailMe = MakeAction("AEmailMe", QT_TRANSLATE_NOOP("TAuthoring", "Написать мне письмо"),

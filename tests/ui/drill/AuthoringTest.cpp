@@ -2,16 +2,19 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
 #include "ui/drill/Authoring.h"
 #include "ui/platform/ShellOpen.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 #include "util/Paths.h"
 #include "util/ProgramFolder.h"
@@ -272,15 +275,34 @@ private slots:
         QCOMPARE(Opened, QList<QUrl>{QUrl::fromLocalFile(NextChoice)});
     }
 
-    void helpActionsOpenTheirTargets()
+    // The guides and templates of the interface's language: the English ones
+    // in "en/" below the Russian originals.
+    void helpAndTemplatesFollowTheLanguage_data()
     {
+        QTest::addColumn<QString>("sub");
+        QTest::newRow("ru") << QString();
+        QTest::newRow("en") << QStringLiteral("en/");
+    }
+
+    void helpAndTemplatesFollowTheLanguage()
+    {
+        QFETCH(QString, sub);
+        WriteTemplates();
+        WriteFile(ProgramPath("macros/en/pattern_words.doc"), "{\\rtf1 words en}");
+        InstallTranslations(sub.isEmpty() ? TUiLanguage::Russian : TUiLanguage::English);
         for (const char* name : {"AHelpUserGuide", "AHelpLessonCrt", "AWebKorvanHome", "AEmailMe"})
             Action(name)->trigger();
-        QCOMPARE(Opened,
-                 (QList<QUrl>{QUrl::fromLocalFile(ProgramPath("docs/korvan/user_guide.htm")),
-                              QUrl::fromLocalFile(ProgramPath("docs/korvan/lesson_crt.htm")),
-                              QUrl(Utf8(KorvanWebPage)),
-                              QUrl(QStringLiteral("mailto:") + Utf8(AuthorEmail))}));
+        NextChoice = CreateFolder() + "words.doc";
+        Action("ALessonCreate_Word_Words")->trigger();
+        InstallTranslations(TUiLanguage::Russian);
+        const QString docs = ProgramPath("docs/korvan/") + sub;
+        QCOMPARE(Opened, (QList<QUrl>{QUrl::fromLocalFile(docs + "user_guide.htm"),
+                                      QUrl::fromLocalFile(docs + "lesson_crt.htm"),
+                                      QUrl(Utf8(KorvanWebPage)),
+                                      QUrl(QStringLiteral("mailto:") + Utf8(AuthorEmail)),
+                                      QUrl::fromLocalFile(NextChoice)}));
+        QCOMPARE(ReadAll(NextChoice),
+                 sub.isEmpty() ? QByteArray("{\\rtf1 words}") : QByteArray("{\\rtf1 words en}"));
         QVERIFY(TakeShownMessages().isEmpty()); // a missing document is not reported
     }
 
@@ -291,13 +313,20 @@ private slots:
         QCOMPARE(Opened, QList<QUrl>{QUrl::fromLocalFile(longPath.left(255))});
     }
 
+    void shippedTemplatesAndDocuments_data()
+    {
+        QTest::addColumn<QString>("sub");
+        QTest::newRow("ru") << QString();
+        QTest::newRow("en") << QStringLiteral("en/");
+    }
+
     void shippedTemplatesAndDocuments()
     {
+        QFETCH(QString, sub);
         // The program folder as the build makes it.
-        const QString shipped = QStringLiteral(KORVAN_SHIPPED_DATA "/program");
-        MakeAuthoring(shipped);
-        for (const char* name : {"pattern_ordinary.doc", "pattern_words.doc"})
-            QVERIFY2(QFile::exists(shipped + "/macros/" + QString::fromLatin1(name)), name);
+        const QString program = QStringLiteral(KORVAN_PROGRAM_FOLDER);
+        MakeAuthoring(program);
+        InstallTranslations(sub.isEmpty() ? TUiLanguage::Russian : TUiLanguage::English);
         for (const char* action : {"ALessonCreate_Word_Ordinary", "ALessonCreate_Word_Words"}) {
             NextChoice = CreateFolder() + QString::fromLatin1(action);
             Action(action)->trigger();
@@ -305,11 +334,42 @@ private slots:
             const QByteArray document = ReadAll(NextChoice + ".doc");
             QVERIFY2(document.startsWith("{\\rtf1"), action);
             QVERIFY(document.contains("korvan-lesson import"));
+            QCOMPARE(document.contains("Korvan lesson is a text file"), !sub.isEmpty());
         }
-        for (const char* doc : {"user_guide.htm", "lesson_crt.htm"}) {
-            const QByteArray html = ReadAll(shipped + "/docs/korvan/" + QString::fromLatin1(doc));
-            QVERIFY2(html.contains("<meta charset=\"utf-8\">"), doc);
-            QVERIFY2(html.contains("</html>"), doc);
+        InstallTranslations(TUiLanguage::Russian);
+        const QRegularExpression anchor(QStringLiteral("id=\"([^\"]+)\""));
+        const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+        // Cyrillic only where a Russian example is meant, marked as such.
+        const QRegularExpression russian(
+            QStringLiteral("<(\\w+)[^>]*\\slang=\"ru\"[^>]*>.*?</\\1>"),
+            QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+        const auto all = [](const QRegularExpression& pattern, const QString& text) {
+            QStringList found;
+            for (const QRegularExpressionMatch& match : pattern.globalMatch(text))
+                found << match.captured(1);
+            return found;
+        };
+        for (const char* name : {"user_guide.htm", "lesson_crt.htm"}) {
+            const QString folder = program + "/docs/korvan/";
+            const QString html =
+                QString::fromUtf8(ReadAll(folder + sub + QString::fromLatin1(name)));
+            QVERIFY2(html.contains(QStringLiteral("<meta charset=\"utf-8\">")), name);
+            QVERIFY2(html.contains(
+                         QStringLiteral("<html lang=\"%1\">")
+                             .arg(sub.isEmpty() ? QStringLiteral("ru") : QStringLiteral("en"))),
+                     name);
+            QVERIFY2(html.endsWith(QStringLiteral("</html>\n")), name);
+            // Each translation has every section of its original, and no link leads nowhere.
+            const QString original = QString::fromUtf8(ReadAll(folder + QString::fromLatin1(name)));
+            QCOMPARE(all(anchor, html), all(anchor, original));
+            for (const QString& target : all(link, html))
+                QVERIFY2(all(anchor, html).contains(target), qPrintable(target));
+            if (!sub.isEmpty()) {
+                const QString rest = QString(html).remove(russian);
+                QVERIFY2(!rest.contains(cyrillic),
+                         qPrintable(rest.mid(std::max(0, int(rest.indexOf(cyrillic)) - 40), 80)));
+            }
         }
     }
 };
