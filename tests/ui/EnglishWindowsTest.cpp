@@ -21,6 +21,7 @@
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/InputModeDialog.h"
 #include "ui/dialogs/PupilsDialog.h"
+#include "ui/dialogs/RecordDialog.h"
 #include "ui/dialogs/ReviewDialog.h"
 #include "ui/dialogs/SkinDialog.h"
 #include "ui/drill/Authoring.h"
@@ -127,6 +128,9 @@ private slots:
         QTest::newRow("FReview") << std::function<QWidget*()>([this] {
             const std::string folder = Folder.path().toStdString() + "/";
             return new TFReview(nullptr, folder + "Korvan.ini", folder + "history/");
+        }) << QStringList();
+        QTest::newRow("TRecordDialog") << std::function<QWidget*()>([] {
+            return new TRecordDialog("/nowhere/Buffer.WAV", QStringLiteral("A sentence."));
         }) << QStringList();
         // The main window's buttons and menus, on a window of their own.
         QTest::newRow("MainButtonsAndMenus") << std::function<QWidget*()>([] {
