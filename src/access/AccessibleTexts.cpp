@@ -47,40 +47,47 @@ TTable MainWindowTexts()
 
 TTable BehaviorTexts()
 {
-    const std::string speech = "Перевод я буду: ";
-    const std::string order = "Способ перебора: ";
-    const std::string toggle = "Пробел включает и выключает";
-    const std::string withFiles = "При наличии звуковых файлов к уроку. ";
+    const std::string toggle = KORVAN_MARK("Accessible", "Пробел включает и выключает");
+    const std::string direction = KORVAN_MARK("Accessible", "Направление перевода");
+    const std::string diffNum = KORVAN_MARK("Accessible", "Число ошибок");
     return {
-        {"BSelectMode", "", "Выбрать режим из списка; его установки загружаются в окно"},
+        {"BSelectMode", "",
+         KORVAN_MARK("Accessible", "Выбрать режим из списка; его установки загружаются в окно")},
         {"BSaveMode", "",
-         "Сохранить выбранные в данный момент установки под именем выбранного режима"},
+         KORVAN_MARK("Accessible",
+                     "Сохранить выбранные в данный момент установки под именем выбранного режима")},
         // A description of its own keeps the tooltip (the caption again) unsaid.
-        {"BShowRText", "Показывать русский текст", toggle},
-        {"BShowEText", "Показывать английский текст", toggle},
-        {"BUseRWav", "Проигрывать русский звук", withFiles + toggle},
-        {"BUseEWav", "Проигрывать английский звук", withFiles + toggle},
-        {"BTranslRE", "Перевод с русского на английский", "Направление перевода"},
-        {"BTranslER", "Перевод с английского на русский", "Направление перевода"},
-        {"RBUseAudioInput", "", speech + "произносить вслух"},
-        {"RBUseTextInput", "", speech + "набирать на клавиатуре"},
-        {"CBUseTime", "", "Время на обдумывание отсчитывается от нормы"},
-        {"TBSpeed", "Время на обдумывание (от нормы)", ""},
-        {"TBMistakeChange", "Если дан неверный перевод, то предложение", ""},
-        {"RBOrder", "", order + "по порядку"},
-        {"RBAll", "", order + "случайно все"},
-        {"RBPart", "", order + "случайно часть"},
-        {"TBUseAtOnce", "Одновременно используются предложений", ""},
-        {"CBSaveDiff", "Сохранять в файле предложения с ошибками",
-         "Число ошибок задаётся в поле рядом"},
-        {"UDDiffNum", "Число ошибок",
-         "Сохранять предложения, в которых было допущено столько "
-         "ошибок или более"},
-        {"EDiffNum", "Число ошибок", ""},
+        {"BShowRText", KORVAN_MARK("Accessible", "Показывать русский текст"), toggle},
+        {"BShowEText", KORVAN_MARK("Accessible", "Показывать английский текст"), toggle},
+        {"BUseRWav", KORVAN_MARK("Accessible", "Проигрывать русский звук"),
+         KORVAN_MARK("Accessible",
+                     "При наличии звуковых файлов к уроку. Пробел включает и выключает")},
+        {"BUseEWav", KORVAN_MARK("Accessible", "Проигрывать английский звук"),
+         KORVAN_MARK("Accessible",
+                     "При наличии звуковых файлов к уроку. Пробел включает и выключает")},
+        {"BTranslRE", KORVAN_MARK("Accessible", "Перевод с русского на английский"), direction},
+        {"BTranslER", KORVAN_MARK("Accessible", "Перевод с английского на русский"), direction},
+        {"RBUseAudioInput", "", KORVAN_MARK("Accessible", "Перевод я буду: произносить вслух")},
+        {"RBUseTextInput", "", KORVAN_MARK("Accessible", "Перевод я буду: набирать на клавиатуре")},
+        {"CBUseTime", "", KORVAN_MARK("Accessible", "Время на обдумывание отсчитывается от нормы")},
+        {"TBSpeed", KORVAN_MARK("Accessible", "Время на обдумывание (от нормы)"), ""},
+        {"TBMistakeChange", KORVAN_MARK("Accessible", "Если дан неверный перевод, то предложение"),
+         ""},
+        {"RBOrder", "", KORVAN_MARK("Accessible", "Способ перебора: по порядку")},
+        {"RBAll", "", KORVAN_MARK("Accessible", "Способ перебора: случайно все")},
+        {"RBPart", "", KORVAN_MARK("Accessible", "Способ перебора: случайно часть")},
+        {"TBUseAtOnce", KORVAN_MARK("Accessible", "Одновременно используются предложений"), ""},
+        {"CBSaveDiff", KORVAN_MARK("Accessible", "Сохранять в файле предложения с ошибками"),
+         KORVAN_MARK("Accessible", "Число ошибок задаётся в поле рядом")},
+        {"UDDiffNum", diffNum,
+         KORVAN_MARK("Accessible",
+                     "Сохранять предложения, в которых было допущено столько ошибок или более")},
+        {"EDiffNum", diffNum, ""},
         {"CBUseSpeech", "",
-         "Предложения без звуковых файлов произносит синтезатор речи. " + toggle},
-        {"BOk", "", "Клавиша Enter: принять установки"},
-        {"BCancel", "", "Клавиша Esc: закрыть без изменений"},
+         KORVAN_MARK("Accessible", "Предложения без звуковых файлов произносит синтезатор речи. "
+                                   "Пробел включает и выключает")},
+        {"BOk", "", KORVAN_MARK("Accessible", "Клавиша Enter: принять установки")},
+        {"BCancel", "", KORVAN_MARK("Accessible", "Клавиша Esc: закрыть без изменений")},
     };
 }
 
@@ -88,10 +95,16 @@ TTable ImportTexts()
 {
     // The choices take their names from the captions beside them.
     return {
-        {"TPreview", "Первые вопросы урока", "Номер, комментарий, русский и английский текст"},
-        {"LCounts", "Сколько записей взято и сколько пропущено", ""},
-        {"BOk", "", "Клавиша Enter: сохранить урок и открыть его"},
+        {"TPreview", KORVAN_MARK("Accessible", "Первые вопросы урока"),
+         KORVAN_MARK("Accessible", "Номер, комментарий, русский и английский текст")},
+        {"LCounts", KORVAN_MARK("Accessible", "Сколько записей взято и сколько пропущено"), ""},
+        {"BOk", "", KORVAN_MARK("Accessible", "Клавиша Enter: сохранить урок и открыть его")},
     };
+}
+
+TPhrase Said(const char* source, std::vector<TPhraseArg> args = {})
+{
+    return Marked("Accessible", source, std::move(args));
 }
 
 TTable ReviewTexts()
@@ -209,33 +222,33 @@ const std::vector<TAccessibleText>& AccessibleTexts(std::string_view window)
     return it == tables.end() ? none : it->second;
 }
 
-std::string TrackBarValueText(std::string_view control, int position)
+TPhrase TrackBarValueText(std::string_view control, int position)
 {
     if (control == "TBSpeed") {
         // The norm is multiplied by (position + 5) / 10; the marks under the
         // bar write 0.5 as "1/2" and use a decimal comma.
         if (position == 0)
-            return "1/2 от нормы";
+            return Said(KORVAN_MARK("Accessible", "1/2 от нормы"));
         const int tenths = position + 5;
-        std::string factor = std::to_string(tenths / 10);
-        if (tenths % 10 != 0)
-            factor += "," + std::to_string(tenths % 10);
-        return factor + " от нормы";
+        if (tenths % 10 == 0)
+            return Said(KORVAN_MARK("Accessible", "%1 от нормы"), {NumberArg(tenths / 10)});
+        return Said(KORVAN_MARK("Accessible", "%1,%2 от нормы"),
+                    {NumberArg(tenths / 10), NumberArg(tenths % 10)});
     }
     if (control == "TBMistakeChange") {
         switch (position) {
         case -1:
-            return "больше не показывать";
+            return Said(KORVAN_MARK("Accessible", "больше не показывать"));
         case 0:
-            return "показать еще один раз";
+            return Said(KORVAN_MARK("Accessible", "показать еще один раз"));
         case 1:
-            return "показать еще два раза";
+            return Said(KORVAN_MARK("Accessible", "показать еще два раза"));
         default:
             return {};
         }
     }
     if (control == "TBUseAtOnce")
-        return std::to_string(position);
+        return Content(std::to_string(position));
     return {};
 }
 

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "i18n/Phrase.h"
+
 namespace korvan {
 
 struct TAccessibleText
@@ -27,6 +29,6 @@ const std::vector<TAccessibleText>& AccessibleTexts(std::string_view window);
 
 // What a sighted user reads beside a track bar of the behaviour dialog at a
 // position ("TBSpeed", "TBMistakeChange", "TBUseAtOnce"); empty for others.
-std::string TrackBarValueText(std::string_view control, int position);
+TPhrase TrackBarValueText(std::string_view control, int position);
 
 } // namespace korvan

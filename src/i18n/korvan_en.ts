@@ -311,6 +311,146 @@
         <source>Клавиша Enter</source>
         <translation>Enter key</translation>
     </message>
+    <message>
+        <source>Пробел включает и выключает</source>
+        <translation>Space turns it on and off</translation>
+    </message>
+    <message>
+        <source>Направление перевода</source>
+        <translation>Translation direction</translation>
+    </message>
+    <message>
+        <source>Число ошибок</source>
+        <translation>Number of mistakes</translation>
+    </message>
+    <message>
+        <source>Выбрать режим из списка; его установки загружаются в окно</source>
+        <translation>Choose a mode from the list; its settings are loaded into the window</translation>
+    </message>
+    <message>
+        <source>Сохранить выбранные в данный момент установки под именем выбранного режима</source>
+        <translation>Save the current settings under the name of the chosen mode</translation>
+    </message>
+    <message>
+        <source>Показывать русский текст</source>
+        <translation>Show Russian text</translation>
+    </message>
+    <message>
+        <source>Показывать английский текст</source>
+        <translation>Show English text</translation>
+    </message>
+    <message>
+        <source>Проигрывать русский звук</source>
+        <translation>Play Russian sound</translation>
+    </message>
+    <message>
+        <source>При наличии звуковых файлов к уроку. Пробел включает и выключает</source>
+        <translation>If the lesson has sound files. Space turns it on and off</translation>
+    </message>
+    <message>
+        <source>Проигрывать английский звук</source>
+        <translation>Play English sound</translation>
+    </message>
+    <message>
+        <source>Перевод с русского на английский</source>
+        <translation>Translate from Russian into English</translation>
+    </message>
+    <message>
+        <source>Перевод с английского на русский</source>
+        <translation>Translate from English into Russian</translation>
+    </message>
+    <message>
+        <source>Перевод я буду: произносить вслух</source>
+        <translation>I will answer by: speaking aloud</translation>
+    </message>
+    <message>
+        <source>Перевод я буду: набирать на клавиатуре</source>
+        <translation>I will answer by: typing</translation>
+    </message>
+    <message>
+        <source>Время на обдумывание отсчитывается от нормы</source>
+        <translation>The time to think is measured against the norm</translation>
+    </message>
+    <message>
+        <source>Время на обдумывание (от нормы)</source>
+        <translation>Time to think (times the norm)</translation>
+    </message>
+    <message>
+        <source>Если дан неверный перевод, то предложение</source>
+        <translation>After a wrong translation, the sentence is</translation>
+    </message>
+    <message>
+        <source>Способ перебора: по порядку</source>
+        <translation>Sentence order: in order</translation>
+    </message>
+    <message>
+        <source>Способ перебора: случайно все</source>
+        <translation>Sentence order: random, all</translation>
+    </message>
+    <message>
+        <source>Способ перебора: случайно часть</source>
+        <translation>Sentence order: random, part</translation>
+    </message>
+    <message>
+        <source>Одновременно используются предложений</source>
+        <translation>Sentences in use at a time</translation>
+    </message>
+    <message>
+        <source>Сохранять в файле предложения с ошибками</source>
+        <translation>Save sentences with mistakes to a file</translation>
+    </message>
+    <message>
+        <source>Число ошибок задаётся в поле рядом</source>
+        <translation>The number of mistakes is set in the field beside it</translation>
+    </message>
+    <message>
+        <source>Сохранять предложения, в которых было допущено столько ошибок или более</source>
+        <translation>Save the sentences with this many mistakes or more</translation>
+    </message>
+    <message>
+        <source>Предложения без звуковых файлов произносит синтезатор речи. Пробел включает и выключает</source>
+        <translation>A speech synthesizer reads sentences that have no sound files. Space turns it on and off</translation>
+    </message>
+    <message>
+        <source>Первые вопросы урока</source>
+        <translation>The lesson&apos;s first questions</translation>
+    </message>
+    <message>
+        <source>Номер, комментарий, русский и английский текст</source>
+        <translation>Number, comment, Russian and English text</translation>
+    </message>
+    <message>
+        <source>Сколько записей взято и сколько пропущено</source>
+        <translation>How many records are taken and how many left out</translation>
+    </message>
+    <message>
+        <source>Клавиша Enter: сохранить урок и открыть его</source>
+        <translation>Enter key: save the lesson and open it</translation>
+    </message>
+    <message>
+        <source>1/2 от нормы</source>
+        <translation>half the norm</translation>
+    </message>
+    <message>
+        <source>%1 от нормы</source>
+        <translation>%1 times the norm</translation>
+    </message>
+    <message>
+        <source>%1,%2 от нормы</source>
+        <translation>%1.%2 times the norm</translation>
+    </message>
+    <message>
+        <source>больше не показывать</source>
+        <translation>not shown again</translation>
+    </message>
+    <message>
+        <source>показать еще один раз</source>
+        <translation>shown once more</translation>
+    </message>
+    <message>
+        <source>показать еще два раза</source>
+        <translation>shown twice more</translation>
+    </message>
 </context>
 <context>
     <name>App</name>
@@ -848,6 +988,337 @@ A new lesson format and a reworked interface.</translation>
     </message>
 </context>
 <context>
+    <name>korvan::TFBehavior</name>
+    <message>
+        <source>Обратите внимание! Вы отключили и показ и аудирование русского текста.</source>
+        <translation>Please note: you have turned off both showing and playing the Russian text.</translation>
+    </message>
+    <message>
+        <source>Обратите внимание! Вы отключили и показ и аудирование английского текста.</source>
+        <translation>Please note: you have turned off both showing and playing the English text.</translation>
+    </message>
+    <message>
+        <source>Поведение программы</source>
+        <translation>Program behaviour</translation>
+    </message>
+    <message>
+        <source>Сохранить режим</source>
+        <translation>Save mode</translation>
+    </message>
+    <message>
+        <source>Сохраненить выбранные в данный момент установки
+под именем выбранного режима</source>
+        <translation>Save the current settings
+under the name of the chosen mode</translation>
+    </message>
+    <message>
+        <source>Показывать текст</source>
+        <translation>Show text</translation>
+    </message>
+    <message>
+        <source>Проигрывать звук 
+(при наличии звук. файлов к уроку)</source>
+        <translation>Play sound
+(if the lesson has it)</translation>
+    </message>
+    <message>
+        <source>Направление перевода</source>
+        <translation>Translation direction</translation>
+    </message>
+    <message>
+        <source>Ру</source>
+        <translation>Ru</translation>
+    </message>
+    <message>
+        <source>Показывать
+русский текст</source>
+        <translation>Show
+Russian text</translation>
+    </message>
+    <message>
+        <source>Показывать
+английский текст</source>
+        <translation>Show
+English text</translation>
+    </message>
+    <message>
+        <source>Аудировать
+русский текст</source>
+        <translation>Play
+Russian sound</translation>
+    </message>
+    <message>
+        <source>Аудировать
+английский текст</source>
+        <translation>Play
+English sound</translation>
+    </message>
+    <message>
+        <source>Перевод с русского 
+на английский</source>
+        <translation>Translate from Russian
+into English</translation>
+    </message>
+    <message>
+        <source>Перевод с английского
+на русский</source>
+        <translation>Translate from English
+into Russian</translation>
+    </message>
+    <message>
+        <source>Перевод я буду:</source>
+        <translation>I will answer by:</translation>
+    </message>
+    <message>
+        <source>Произносить вслух</source>
+        <translation>Speaking aloud</translation>
+    </message>
+    <message>
+        <source>Набирать на клавиатуре</source>
+        <translation>Typing</translation>
+    </message>
+    <message>
+        <source>Время на обдумывание (от нормы)</source>
+        <translation>Time to think (times the norm)</translation>
+    </message>
+    <message>
+        <source>С учетом времени</source>
+        <translation>Keep to the time</translation>
+    </message>
+    <message>
+        <source>1,5</source>
+        <translation>1.5</translation>
+    </message>
+    <message>
+        <source>2,5</source>
+        <translation>2.5</translation>
+    </message>
+    <message>
+        <source>Если дан неверный перевод, 
+то предложение</source>
+        <translation>After a wrong translation,
+the sentence is</translation>
+    </message>
+    <message>
+        <source>больше не показывать</source>
+        <translation>not shown again</translation>
+    </message>
+    <message>
+        <source>показать еще один раз</source>
+        <translation>shown once more</translation>
+    </message>
+    <message>
+        <source>показать еще два раза</source>
+        <translation>shown twice more</translation>
+    </message>
+    <message>
+        <source>Способ перебора:</source>
+        <translation>Order:</translation>
+    </message>
+    <message>
+        <source>по порядку</source>
+        <translation>In order</translation>
+    </message>
+    <message>
+        <source>случайно все</source>
+        <translation>Random, all</translation>
+    </message>
+    <message>
+        <source>случайно часть</source>
+        <translation>Random, part</translation>
+    </message>
+    <message>
+        <source>Одновременно используются предложений</source>
+        <translation>Sentences in use at a time</translation>
+    </message>
+    <message>
+        <source>Сохранять в файле предложения на</source>
+        <translation>Save sentences with</translation>
+    </message>
+    <message>
+        <source>или более</source>
+        <translation>or more</translation>
+    </message>
+    <message>
+        <source>которых было допущено ошибок</source>
+        <translation>mistakes to a file</translation>
+    </message>
+    <message>
+        <source>Озвучивать предложения без записи синтезатором речи</source>
+        <translation>Synthesize sentences without recordings</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Режим :  %1</source>
+        <translation>Mode:  %1</translation>
+    </message>
+    <message>
+        <source>Установки сохранены.</source>
+        <translation>Settings saved.</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TFImportLesson</name>
+    <message>
+        <source>(нет)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Импорт урока</source>
+        <translation>Import a lesson</translation>
+    </message>
+    <message>
+        <source>Вид записей:</source>
+        <translation>Record type:</translation>
+    </message>
+    <message>
+        <source>(все)</source>
+        <translation>(all)</translation>
+    </message>
+    <message>
+        <source>Колода:</source>
+        <translation>Deck:</translation>
+    </message>
+    <message>
+        <source>Русский текст:</source>
+        <translation>Russian text:</translation>
+    </message>
+    <message>
+        <source>Английский текст:</source>
+        <translation>English text:</translation>
+    </message>
+    <message>
+        <source>Комментарий:</source>
+        <translation>Comment:</translation>
+    </message>
+    <message>
+        <source>Название урока:</source>
+        <translation>Lesson title:</translation>
+    </message>
+    <message>
+        <source>Урок для изучения слов</source>
+        <translation>Lesson for learning words</translation>
+    </message>
+    <message>
+        <source>Номера вопросов из файла</source>
+        <translation>Question numbers from the file</translation>
+    </message>
+    <message>
+        <source>Нумеровать с:</source>
+        <translation>Number from:</translation>
+    </message>
+    <message>
+        <source>без ограничения</source>
+        <translation>no limit</translation>
+    </message>
+    <message>
+        <source>Не больше слов в предложении:</source>
+        <translation>At most words in a sentence:</translation>
+    </message>
+    <message>
+        <source>все в одном уроке</source>
+        <translation>all in one lesson</translation>
+    </message>
+    <message>
+        <source>Предложений в уроке:</source>
+        <translation>Sentences per lesson:</translation>
+    </message>
+    <message>
+        <source>показать такие строки</source>
+        <translation>show such rows</translation>
+    </message>
+    <message>
+        <source>пропустить такие строки</source>
+        <translation>skip such rows</translation>
+    </message>
+    <message>
+        <source>заменить символы на «?»</source>
+        <translation>replace the characters with &quot;?&quot;</translation>
+    </message>
+    <message>
+        <source>Символы, которых нет в Windows-1251:</source>
+        <translation>Characters not in Windows-1251:</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Комментарий</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Английский</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Импортировать</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Урок не может быть создан: %1</source>
+        <translation>The lesson cannot be made: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>В %n строках есть символы, которых нет в Windows-1251; выберите, пропустить такие строки или заменить символы:</source>
+        <translation>
+            <numerusform>%n row holds characters that are not in Windows-1251; choose whether to skip such rows or to replace the characters:</numerusform>
+            <numerusform>%n rows hold characters that are not in Windows-1251; choose whether to skip such rows or to replace the characters:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Будет взято вопросов: %1, уроков: %2</source>
+        <translation>Questions to be taken: %1, lessons: %2</translation>
+    </message>
+    <message>
+        <source>Будет взято вопросов: %1</source>
+        <translation>Questions to be taken: %1</translation>
+    </message>
+    <message>
+        <source>Пропущено:</source>
+        <translation>Left out:</translation>
+    </message>
+    <message>
+        <source>Таблицы, колоды Anki, Tatoeba, уроки (*.csv *.tsv *.txt *.apkg *.colpkg *.sl2)</source>
+        <translation>Tables, Anki decks, Tatoeba, lessons (*.csv *.tsv *.txt *.apkg *.colpkg *.sl2)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Записей нет в файле: %1; эти предложения будут без звука.</source>
+        <translation>Recordings missing from the file: %1; these sentences will have no sound.</translation>
+    </message>
+    <message>
+        <source>Не удалось импортировать файл &quot;%1&quot;: %2</source>
+        <translation>Could not import the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; сохранён в кодировке UTF-8, а программа читает уроки в кодировке Windows-1251. Преобразовать его? Копия будет сохранена как &quot;%2&quot;, исходный файл останется.</source>
+        <translation>The file &quot;%1&quot; is saved in UTF-8, but the program reads lessons in Windows-1251. Convert it? A copy will be saved as &quot;%2&quot;; the original file stays as it is.</translation>
+    </message>
+    <message>
+        <source>В файле есть символы, которых нет в Windows-1251; они будут заменены на «?»:</source>
+        <translation>The file holds characters that are not in Windows-1251; they will be replaced with &quot;?&quot;:</translation>
+    </message>
+</context>
+<context>
     <name>korvan::TFInpMode</name>
     <message>
         <source>Режим перевода</source>
@@ -870,6 +1341,279 @@ A new lesson format and a reworked interface.</translation>
 диалоговое окно [Настройка] &gt; [Внешний вид программы ...]</source>
         <translation>* This question can be turned off in
 [Settings] &gt; [Appearance ...]</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TFLessonEditor</name>
+    <message>
+        <source>Название урока</source>
+        <translation>Lesson title</translation>
+    </message>
+    <message>
+        <source>&amp;Название:</source>
+        <translation>&amp;Title:</translation>
+    </message>
+    <message>
+        <source>Урок для изучения &amp;слов (второй столбец — транскрипция)</source>
+        <translation>Lesson for learning &amp;words (second column: transcription)</translation>
+    </message>
+    <message>
+        <source>Есть &amp;русские записи</source>
+        <translation>Has R&amp;ussian recordings</translation>
+    </message>
+    <message>
+        <source>Есть &amp;английские записи</source>
+        <translation>Has E&amp;nglish recordings</translation>
+    </message>
+    <message>
+        <source>Найти</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Найти (Ctrl+F, затем Enter или F3)</source>
+        <translation>Find (Ctrl+F, then Enter or F3)</translation>
+    </message>
+    <message>
+        <source>Н&amp;айти:</source>
+        <translation>&amp;Find:</translation>
+    </message>
+    <message>
+        <source>Вопросы урока</source>
+        <translation>Lesson questions</translation>
+    </message>
+    <message>
+        <source>Выделить все вопросы</source>
+        <translation>Select all questions</translation>
+    </message>
+    <message>
+        <source>Другие меню</source>
+        <translation>More menus</translation>
+    </message>
+    <message>
+        <source>&amp;Урок</source>
+        <translation>&amp;Lesson</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Проверить в тренажёре</source>
+        <translation>Try in the trainer</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Вставить вопрос</source>
+        <translation>&amp;Insert question</translation>
+    </message>
+    <message>
+        <source>&amp;Удалить вопрос</source>
+        <translation>&amp;Delete question</translation>
+    </message>
+    <message>
+        <source>Передвинуть &amp;вверх</source>
+        <translation>Move u&amp;p</translation>
+    </message>
+    <message>
+        <source>Передвинуть в&amp;низ</source>
+        <translation>Move do&amp;wn</translation>
+    </message>
+    <message>
+        <source>&amp;Найти</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <source>Найти &amp;далее</source>
+        <translation>Find &amp;next</translation>
+    </message>
+    <message>
+        <source>Найти &amp;ранее</source>
+        <translation>Find pre&amp;vious</translation>
+    </message>
+    <message>
+        <source>Перенумеровать по &amp;порядку</source>
+        <translation>Renumber in &amp;order</translation>
+    </message>
+    <message>
+        <source>Заменить символы вне Windows-1251 на &quot;?&quot;</source>
+        <translation>Replace characters outside Windows-1251 with &quot;?&quot;</translation>
+    </message>
+    <message>
+        <source>&amp;Записи</source>
+        <translation>&amp;Recordings</translation>
+    </message>
+    <message>
+        <source>Записать с микрофона (по-русски)</source>
+        <translation>Record from the microphone (Russian)</translation>
+    </message>
+    <message>
+        <source>Записать с микрофона (по-английски)</source>
+        <translation>Record from the microphone (English)</translation>
+    </message>
+    <message>
+        <source>Синтезировать (по-русски)</source>
+        <translation>Synthesize (Russian)</translation>
+    </message>
+    <message>
+        <source>Синтезировать (по-английски)</source>
+        <translation>Synthesize (English)</translation>
+    </message>
+    <message>
+        <source>Взять файл WAV или MP3 ... (по-русски)</source>
+        <translation>Take a WAV or MP3 file ... (Russian)</translation>
+    </message>
+    <message>
+        <source>Взять файл WAV или MP3 ... (по-английски)</source>
+        <translation>Take a WAV or MP3 file ... (English)</translation>
+    </message>
+    <message>
+        <source>Прослушать (по-русски)</source>
+        <translation>Listen (Russian)</translation>
+    </message>
+    <message>
+        <source>Прослушать (по-английски)</source>
+        <translation>Listen (English)</translation>
+    </message>
+    <message>
+        <source>Удалить запись (по-русски)</source>
+        <translation>Remove the recording (Russian)</translation>
+    </message>
+    <message>
+        <source>Удалить запись (по-английски)</source>
+        <translation>Remove the recording (English)</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл &quot;%1&quot;: %2</source>
+        <translation>Could not read the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; — не урок: его первая строка не &quot;%2&quot;. Импортировать его как урок?</source>
+        <translation>The file &quot;%1&quot; is not a lesson: its first line is not &quot;%2&quot;. Import it as a lesson?</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; — не урок: его первая строка не &quot;%2&quot;. Таблицу или текст можно превратить в урок командой korvan-lesson import.</source>
+        <translation>The file &quot;%1&quot; is not a lesson: its first line is not &quot;%2&quot;. A table or a text can be made into a lesson with the command korvan-lesson import.</translation>
+    </message>
+    <message>
+        <source>В папке урока есть записи, а заголовок о них не говорит: отметьте флажки записей.</source>
+        <translation>The lesson&apos;s folder holds recordings, but the header does not say so: tick the recording boxes.</translation>
+    </message>
+    <message>
+        <source>новый урок</source>
+        <translation>new lesson</translation>
+    </message>
+    <message>
+        <source>без названия</source>
+        <translation>untitled</translation>
+    </message>
+    <message>
+        <source>Редактор урока: %1 — %2[*]</source>
+        <translation>Lesson editor: %1 — %2[*]</translation>
+    </message>
+    <message>
+        <source>Не найдено: %1</source>
+        <translation>Not found: %1</translation>
+    </message>
+    <message>
+        <source>Вопросы уже пронумерованы по порядку.</source>
+        <translation>The questions are already numbered in order.</translation>
+    </message>
+    <message>
+        <source>Символов вне Windows-1251 нет.</source>
+        <translation>No characters outside Windows-1251.</translation>
+    </message>
+    <message>
+        <source>Сохранить урок</source>
+        <translation>Save the lesson</translation>
+    </message>
+    <message>
+        <source>Файлы уроков (*.sl2)</source>
+        <translation>Lesson files (*.sl2)</translation>
+    </message>
+    <message>
+        <source>Новый урок.sl2</source>
+        <translation>New lesson.sl2</translation>
+    </message>
+    <message>
+        <source>Урок был записан в кодировке UTF-8; тренажёр читает Windows-1251, и урок будет сохранён в ней.</source>
+        <translation>The lesson was written in UTF-8; the trainer reads Windows-1251, and the lesson will be saved in it.</translation>
+    </message>
+    <message>
+        <source>В уроке есть символы, которых нет в кодировке Windows-1251 (их ячейки отмечены). Заменить их на &quot;?&quot; и сохранить?</source>
+        <translation>The lesson holds characters that are not in Windows-1251 (their cells are marked). Replace them with &quot;?&quot; and save?</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить урок: %1</source>
+        <translation>Could not save the lesson: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить урок: %1
+Изменения остались в редакторе.</source>
+        <translation>Could not save the lesson: %1
+The changes are still in the editor.</translation>
+    </message>
+    <message>
+        <source>Урок сохранён.</source>
+        <translation>Lesson saved.</translation>
+    </message>
+    <message>
+        <source>В уроке нет вопросов.</source>
+        <translation>The lesson has no questions.</translation>
+    </message>
+    <message>
+        <source>Выберите вопрос.</source>
+        <translation>Choose a question.</translation>
+    </message>
+    <message>
+        <source>Синтез не удался: %1</source>
+        <translation>Synthesis failed: %1</translation>
+    </message>
+    <message>
+        <source>Взять запись</source>
+        <translation>Take a recording</translation>
+    </message>
+    <message>
+        <source>Записи (*.wav *.WAV *.mp3 *.MP3)</source>
+        <translation>Recordings (*.wav *.WAV *.mp3 *.MP3)</translation>
+    </message>
+    <message>
+        <source>У этого вопроса нет записи.</source>
+        <translation>This question has no recording.</translation>
+    </message>
+    <message>
+        <source>Запись не воспроизводится: %1</source>
+        <translation>The recording does not play: %1</translation>
+    </message>
+    <message>
+        <source>Удалить русский запись вопроса %1? Файл будет удалён.</source>
+        <translation>Remove the Russian recording of question %1? The file will be deleted.</translation>
+    </message>
+    <message>
+        <source>Удалить английский запись вопроса %1? Файл будет удалён.</source>
+        <translation>Remove the English recording of question %1? The file will be deleted.</translation>
+    </message>
+    <message>
+        <source>Урок изменён. Сохранить изменения?</source>
+        <translation>The lesson has changed. Save the changes?</translation>
+    </message>
+    <message>
+        <source>Закрыть без сохранения? Изменения будут потеряны.</source>
+        <translation>Close without saving? The changes will be lost.</translation>
     </message>
 </context>
 <context>
@@ -1115,6 +1859,69 @@ Choose another folder.</translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>korvan::TLessonTableModel</name>
+    <message>
+        <source>Заголовок обещает запись, но файла нет</source>
+        <translation>The header promises a recording, but there is no file</translation>
+    </message>
+    <message>
+        <source>Символ, которого нет в кодировке Windows-1251: замените его или примите как &quot;?&quot;</source>
+        <translation>A character that is not in Windows-1251: replace it or accept it as &quot;?&quot;</translation>
+    </message>
+    <message>
+        <source>Этот номер есть у нескольких вопросов: у них одни и те же записи</source>
+        <translation>Several questions have this number: they share the same recordings</translation>
+    </message>
+    <message>
+        <source>Пустой текст</source>
+        <translation>Empty text</translation>
+    </message>
+    <message>
+        <source>есть</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>Вопрос %1, %2: %3</source>
+        <translation>Question %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Вопрос %1, %2: %3. %4</source>
+        <translation>Question %1, %2: %3. %4</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Транскрипция</source>
+        <translation>Transcription</translation>
+    </message>
+    <message>
+        <source>Комментарий</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>По-русски</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>По-английски</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Время, с</source>
+        <translation>Time, s</translation>
+    </message>
+    <message>
+        <source>Запись RU</source>
+        <translation>Recording RU</translation>
+    </message>
+    <message>
+        <source>Запись EN</source>
+        <translation>Recording EN</translation>
     </message>
 </context>
 <context>

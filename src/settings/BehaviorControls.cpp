@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "util/Text.h"
+#include "i18n/Marked.h"
 
 namespace korvan {
 
@@ -23,16 +23,22 @@ TOrderButton OrderButtonOf(std::int32_t orderKind)
     }
 }
 
-std::optional<std::string> BothOffWarning(const TBehaviorCfg& cfg, TLanguageSide side)
+std::optional<TPhrase> BothOffWarning(const TBehaviorCfg& cfg, TLanguageSide side)
 {
     if (side == TLanguageSide::Russian) {
         if (cfg.ShowRText || cfg.UseRWav)
             return std::nullopt;
-        return ToCp1251("Обратите внимание! Вы отключили и показ и аудирование русского текста.");
+        return Marked(
+            "korvan::TFBehavior",
+            KORVAN_MARK("korvan::TFBehavior",
+                        "Обратите внимание! Вы отключили и показ и аудирование русского текста."));
     }
     if (cfg.ShowEText || cfg.UseEWav)
         return std::nullopt;
-    return ToCp1251("Обратите внимание! Вы отключили и показ и аудирование английского текста.");
+    return Marked(
+        "korvan::TFBehavior",
+        KORVAN_MARK("korvan::TFBehavior",
+                    "Обратите внимание! Вы отключили и показ и аудирование английского текста."));
 }
 
 } // namespace korvan

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "i18n/Phrase.h"
 #include "settings/BehaviorCfg.h"
 
 namespace korvan {
@@ -43,7 +44,7 @@ enum class TLanguageSide
     English
 };
 // The warning due after the text or sound of a language was switched: when
-// both are now off, the text that says so (1251), else nothing.
-std::optional<std::string> BothOffWarning(const TBehaviorCfg& cfg, TLanguageSide side);
+// both are now off, the text that says so, else nothing.
+std::optional<TPhrase> BothOffWarning(const TBehaviorCfg& cfg, TLanguageSide side);
 
 } // namespace korvan

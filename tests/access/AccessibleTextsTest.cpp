@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "access/AccessibleTexts.h"
+#include "util/Text.h"
 
 namespace korvan {
 namespace {
@@ -50,7 +51,7 @@ TEST(AccessibleTexts, TrackBarsReadAsTheirMarks)
         {"BOk", 1, ""},
     };
     for (const TRow& r : rows)
-        EXPECT_EQ(TrackBarValueText(r.Control, r.Position), r.Text)
+        EXPECT_EQ(RussianCp1251({TrackBarValueText(r.Control, r.Position)}), ToCp1251(r.Text))
             << r.Control << " " << r.Position;
 }
 

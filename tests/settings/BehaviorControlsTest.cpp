@@ -51,12 +51,12 @@ TEST(BothOffWarning, OnlyWhenTextAndSoundOfTheLanguageAreOff)
     cfg.ShowRText = false;
     EXPECT_FALSE(BothOffWarning(cfg, TLanguageSide::Russian));
     cfg.UseRWav = false;
-    EXPECT_EQ(BothOffWarning(cfg, TLanguageSide::Russian), russian);
+    EXPECT_EQ(RussianCp1251({*BothOffWarning(cfg, TLanguageSide::Russian)}), russian);
     // The other language's switches do not matter.
     EXPECT_FALSE(BothOffWarning(cfg, TLanguageSide::English));
     cfg.ShowEText = false;
     cfg.UseEWav = false;
-    EXPECT_EQ(BothOffWarning(cfg, TLanguageSide::English), english);
+    EXPECT_EQ(RussianCp1251({*BothOffWarning(cfg, TLanguageSide::English)}), english);
     cfg.UseEWav = true;
     EXPECT_FALSE(BothOffWarning(cfg, TLanguageSide::English));
 }

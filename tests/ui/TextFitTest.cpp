@@ -28,10 +28,14 @@
 #include "MainWindowTestFolder.h"
 #include "drill/Drill.h"
 #include "drill/DrillTexts.h"
+#include "import/TableReader.h"
+#include "timing/TimeCalculator.h"
 #include "ui/App.h"
 #include "ui/dialogs/BehaviorDialog.h"
+#include "ui/dialogs/ImportDialog.h"
 #include "ui/dialogs/InputModeDialog.h"
 #include "ui/drill/MainWindow.h"
+#include "ui/editor/EditorWindow.h"
 #include "ui/platform/Cp1251.h"
 #include "ui/platform/Fonts.h"
 #include "ui/platform/Translations.h"
@@ -410,6 +414,21 @@ private slots:
                             "следующим уроком или после повторного запуска текущего урока."),
                        true);
         });
+        QVERIFY2(Problems.isEmpty(), "texts that do not fit, listed above");
+    }
+
+    // The windows laid out by the import preview's data and the editor's lesson.
+    void importAndEditor()
+    {
+        const TImportCollection table =
+            ReadTable(ToCp1251Text(Utf8("English\tRussian\nHello.\tПривет.\n")));
+        TFImportLesson preview(nullptr, table);
+        preview.show();
+        Check(preview, QStringLiteral("import"));
+        const TTimeCalculator norms("/nonexistent/Time.ini");
+        TFLessonEditor editor(&norms, {});
+        editor.show();
+        Check(editor, QStringLiteral("lesson editor"));
         QVERIFY2(Problems.isEmpty(), "texts that do not fit, listed above");
     }
 };

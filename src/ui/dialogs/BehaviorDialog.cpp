@@ -16,13 +16,16 @@
 #include <QStyleOptionSlider>
 #include <QToolButton>
 
+#include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "settings/BehaviorControls.h"
 #include "ui/platform/Accessibility.h"
 #include "ui/platform/Cp1251.h"
 #include "ui/platform/DrawnIcon.h"
 #include "ui/platform/Fonts.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 #include "util/Paths.h"
 
@@ -36,20 +39,15 @@ constexpr int DialogHeight = 543;
 constexpr int Margin = 8;
 constexpr int InnerWidth = DialogWidth - 2 * Margin;
 
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 template <typename W> W* Named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
-QLabel* Label(QWidget* parent, const char* name, const char* text, QRect place)
+QLabel* Label(QWidget* parent, const char* name, const QString& text, QRect place)
 {
-    auto* label = new QLabel(Utf8(text), parent);
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(place);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -128,14 +126,14 @@ QIcon MakeIcon(TIconKind kind, const QString& tag = {})
     });
 }
 
-QToolButton* ToggleButton(QWidget* parent, const char* name, const char* hint, const QIcon& icon,
+QToolButton* ToggleButton(QWidget* parent, const char* name, const QString& hint, const QIcon& icon,
                           QRect place)
 {
     auto* button = Named(new QToolButton(parent), name);
     button->setCheckable(true);
     button->setIcon(icon);
     button->setIconSize(QSize(place.width() - 8, 26));
-    button->setToolTip(Utf8(hint));
+    button->setToolTip(hint);
     button->setGeometry(place);
     return button;
 }
@@ -184,7 +182,7 @@ TFBehavior::TFBehavior(QWidget* parent)
       FSettings(UserFile("Korvan.ini"), ShippedFile("Modes.ini"), UserFile("Modes.ini"))
 {
     setObjectName(QStringLiteral("FBehavior"));
-    setWindowTitle(Utf8("Поведение программы"));
+    setWindowTitle(tr("Поведение программы"));
     setFixedSize(DialogWidth, DialogHeight);
     setFont(DialogFont());
     CreateControls();
@@ -207,37 +205,37 @@ void TFBehavior::CreateControls()
             [this] { PopupUnderButton(BSelectMode, PM); });
 
     BSaveMode = Named(new QToolButton(this), "BSaveMode");
-    BSaveMode->setText(Utf8("Сохранить режим"));
+    BSaveMode->setText(tr("Сохранить режим"));
     BSaveMode->setIcon(MakeIcon(TIconKind::Save));
     BSaveMode->setIconSize(QSize(36, 26));
     BSaveMode->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     BSaveMode->setAutoRaise(true);
     BSaveMode->setToolTip(
-        Utf8("Сохраненить выбранные в данный момент установки\nпод именем выбранного режима"));
+        tr("Сохраненить выбранные в данный момент установки\nпод именем выбранного режима"));
     BSaveMode->setGeometry(DialogWidth - Margin - 156, 4, 156, 34);
     connect(BSaveMode, &QToolButton::clicked, this, [this] { BSaveModeClick(); });
     GroupLine(this, "Bevel1", 42);
 
     // Text and sound of each language, direction.
-    Label(this, "Label9", "Показывать текст", {Margin, 50, 110, 30})->setWordWrap(true);
-    Label(this, "Label10", "Проигрывать звук \n(при наличии звук. файлов к уроку)",
+    Label(this, "Label9", tr("Показывать текст"), {Margin, 50, 110, 30})->setWordWrap(true);
+    Label(this, "Label10", tr("Проигрывать звук \n(при наличии звук. файлов к уроку)"),
           {120, 50, 202, 30});
-    Label(this, "Label15", "Направление перевода", {324, 50, 115, 30})->setWordWrap(true);
-    const QString ru = Utf8("Ру");
+    Label(this, "Label15", tr("Направление перевода"), {324, 50, 115, 30})->setWordWrap(true);
+    const QString ru = tr("Ру");
     const QString en = QStringLiteral("En");
-    BShowRText = ToggleButton(this, "BShowRText", "Показывать\nрусский текст",
+    BShowRText = ToggleButton(this, "BShowRText", tr("Показывать\nрусский текст"),
                               MakeIcon(TIconKind::Text, ru), {Margin, 84, 44, 32});
-    BShowEText = ToggleButton(this, "BShowEText", "Показывать\nанглийский текст",
+    BShowEText = ToggleButton(this, "BShowEText", tr("Показывать\nанглийский текст"),
                               MakeIcon(TIconKind::Text, en), {56, 84, 44, 32});
-    BUseRWav = ToggleButton(this, "BUseRWav", "Аудировать\nрусский текст",
+    BUseRWav = ToggleButton(this, "BUseRWav", tr("Аудировать\nрусский текст"),
                             MakeIcon(TIconKind::Sound, ru), {126, 84, 44, 32});
-    BUseEWav = ToggleButton(this, "BUseEWav", "Аудировать\nанглийский текст",
+    BUseEWav = ToggleButton(this, "BUseEWav", tr("Аудировать\nанглийский текст"),
                             MakeIcon(TIconKind::Sound, en), {174, 84, 44, 32});
     BTranslRE =
-        ToggleButton(this, "BTranslRE", "Перевод с русского \nна английский",
+        ToggleButton(this, "BTranslRE", tr("Перевод с русского \nна английский"),
                      MakeIcon(TIconKind::Direction, ru + QChar(0x2192) + en), {324, 84, 54, 32});
     BTranslER =
-        ToggleButton(this, "BTranslER", "Перевод с английского\nна русский",
+        ToggleButton(this, "BTranslER", tr("Перевод с английского\nна русский"),
                      MakeIcon(TIconKind::Direction, en + QChar(0x2192) + ru), {382, 84, 54, 32});
     Direction = new QButtonGroup(this);
     Direction->setExclusive(true);
@@ -258,11 +256,10 @@ void TFBehavior::CreateControls()
     GroupLine(this, "Bevel2", 124);
 
     // Input mode.
-    Label(this, "Label1", "Перевод я буду:", {Margin, 134, 112, 18});
-    RBUseAudioInput = Named(new QRadioButton(Utf8("Произносить вслух"), this), "RBUseAudioInput");
+    Label(this, "Label1", tr("Перевод я буду:"), {Margin, 134, 112, 18});
+    RBUseAudioInput = Named(new QRadioButton(tr("Произносить вслух"), this), "RBUseAudioInput");
     RBUseAudioInput->setGeometry(126, 132, 150, 20);
-    RBUseTextInput =
-        Named(new QRadioButton(Utf8("Набирать на клавиатуре"), this), "RBUseTextInput");
+    RBUseTextInput = Named(new QRadioButton(tr("Набирать на клавиатуре"), this), "RBUseTextInput");
     RBUseTextInput->setGeometry(280, 132, 159, 20);
     auto* inputGroup = new QButtonGroup(this);
     inputGroup->addButton(RBUseAudioInput);
@@ -274,8 +271,8 @@ void TFBehavior::CreateControls()
     GroupLine(this, "Bevel3", 160);
 
     // Thinking time.
-    Label(this, "Label2", "Время на обдумывание (от нормы)", {Margin, 170, 260, 18});
-    CBUseTime = Named(new QCheckBox(Utf8("С учетом времени"), this), "CBUseTime");
+    Label(this, "Label2", tr("Время на обдумывание (от нормы)"), {Margin, 170, 260, 18});
+    CBUseTime = Named(new QCheckBox(tr("С учетом времени"), this), "CBUseTime");
     CBUseTime->setGeometry(280, 168, 159, 20);
     TBSpeed = Named(new TTrackBar(Qt::Horizontal, this), "TBSpeed");
     TBSpeed->setRange(SpeedRange.Min, SpeedRange.Max);
@@ -285,7 +282,9 @@ void TFBehavior::CreateControls()
     for (int v = SpeedRange.Min; v <= SpeedRange.Max; ++v)
         everyPosition.push_back(v);
     TBSpeed->SetTicks(everyPosition);
-    const char* speedLabels[] = {"1/2", "1", "1,5", "2", "2,5"};
+    // English writes a decimal point.
+    const QString speedLabels[] = {QStringLiteral("1/2"), QStringLiteral("1"), tr("1,5"),
+                                   QStringLiteral("2"), tr("2,5")};
     for (int i = 0; i < 5; ++i) {
         const int x = Margin + TBSpeed->HandleCentre(i * 5).x();
         Label(this, ("LSpeed" + std::to_string(i)).c_str(), speedLabels[i], {x - 14, 216, 28, 16})
@@ -302,15 +301,16 @@ void TFBehavior::CreateControls()
     GroupLine(this, "Bevel4", 238);
 
     // Mistakes.
-    Label(this, "Label13", "Если дан неверный перевод, \nто предложение", {Margin, 262, 184, 32});
+    Label(this, "Label13", tr("Если дан неверный перевод, \nто предложение"),
+          {Margin, 262, 184, 32});
     TBMistakeChange = Named(new TTrackBar(Qt::Vertical, this), "TBMistakeChange");
     TBMistakeChange->setRange(MistakeChangeRange.Min, MistakeChangeRange.Max);
     TBMistakeChange->setInvertedAppearance(true); // -1 at the top
     TBMistakeChange->setPageStep(1);
     TBMistakeChange->setGeometry(196, 246, 28, 74);
     TBMistakeChange->SetTicks({-1, 0, 1});
-    const char* mistakeLabels[] = {"больше не показывать", "показать еще один раз",
-                                   "показать еще два раза"};
+    const QString mistakeLabels[] = {tr("больше не показывать"), tr("показать еще один раз"),
+                                     tr("показать еще два раза")};
     for (int i = 0; i < 3; ++i) {
         const int y = 246 + TBMistakeChange->HandleCentre(i - 1).y();
         Label(this, ("LMistake" + std::to_string(i)).c_str(), mistakeLabels[i],
@@ -323,13 +323,25 @@ void TFBehavior::CreateControls()
     GroupLine(this, "Bevel5", 326);
 
     // Order.
-    Label(this, "Label35", "Способ перебора:", {Margin, 336, 112, 18});
-    RBOrder = Named(new QRadioButton(Utf8("по порядку"), this), "RBOrder");
-    RBOrder->setGeometry(126, 334, 95, 20);
-    RBAll = Named(new QRadioButton(Utf8("случайно все"), this), "RBAll");
-    RBAll->setGeometry(224, 334, 105, 20);
-    RBPart = Named(new QRadioButton(Utf8("случайно часть"), this), "RBPart");
-    RBPart->setGeometry(332, 334, 107, 20);
+    QLabel* orderLabel = Label(this, "Label35", tr("Способ перебора:"), {Margin, 336, 112, 18});
+    RBOrder = Named(new QRadioButton(tr("по порядку"), this), "RBOrder");
+    RBAll = Named(new QRadioButton(tr("случайно все"), this), "RBAll");
+    RBPart = Named(new QRadioButton(tr("случайно часть"), this), "RBPart");
+    // The row as designed; captions of another language that need more room
+    // start the row earlier, as far as a shorter label allows.
+    const std::pair<QRadioButton*, int> row[] = {{RBOrder, 95}, {RBAll, 105}, {RBPart, 107}};
+    int need = 0;
+    for (const auto& [button, width] : row)
+        need += std::max(button->sizeHint().width() - width, 0);
+    int x = std::max(Margin + orderLabel->sizeHint().width() + 6, 126 - need);
+    x = std::min(x, 126);
+    int spare = DialogWidth - Margin - x - (95 + 3 + 105 + 3 + 107);
+    for (const auto& [button, width] : row) {
+        const int grown = std::min(std::max(button->sizeHint().width() - width, 0), spare);
+        spare -= grown;
+        button->setGeometry(x, 334, width + grown, 20);
+        x += width + grown + 3;
+    }
     auto* orderGroup = new QButtonGroup(this);
     orderGroup->addButton(RBOrder);
     orderGroup->addButton(RBAll);
@@ -337,7 +349,8 @@ void TFBehavior::CreateControls()
     connect(RBOrder, &QRadioButton::clicked, this, [this] { OrderChosen(0); });
     connect(RBAll, &QRadioButton::clicked, this, [this] { OrderChosen(1); });
     connect(RBPart, &QRadioButton::clicked, this, [this] { OrderChosen(2); });
-    Label(this, "Label24", "Одновременно используются предложений", {Margin, 360, InnerWidth, 18});
+    Label(this, "Label24", tr("Одновременно используются предложений"),
+          {Margin, 360, InnerWidth, 18});
     TBUseAtOnce = Named(new TTrackBar(Qt::Horizontal, this), "TBUseAtOnce");
     TBUseAtOnce->setRange(UseAtOnceRange.Min, UseAtOnceRange.Max);
     TBUseAtOnce->setPageStep(5);
@@ -345,7 +358,7 @@ void TFBehavior::CreateControls()
     const int atOnceLabels[] = {1, 10, 20, 30, 40};
     for (int value : atOnceLabels) {
         const int x = Margin + TBUseAtOnce->HandleCentre(value).x();
-        Label(this, ("LAtOnce" + std::to_string(value)).c_str(), std::to_string(value).c_str(),
+        Label(this, ("LAtOnce" + std::to_string(value)).c_str(), QString::number(value),
               {x - 14, 404, 28, 16})
             ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
@@ -356,7 +369,7 @@ void TFBehavior::CreateControls()
     GroupLine(this, "Bevel6", 426);
 
     // Saving the sentences with mistakes.
-    CBSaveDiff = Named(new QCheckBox(Utf8("Сохранять в файле предложения на"), this), "CBSaveDiff");
+    CBSaveDiff = Named(new QCheckBox(tr("Сохранять в файле предложения на"), this), "CBSaveDiff");
     CBSaveDiff->setGeometry(Margin, 437, 232, 20);
     UDDiffNum = Named(new QSpinBox(this), "UDDiffNum");
     UDDiffNum->setRange(DiffNumRange.Min, DiffNumRange.Max);
@@ -365,8 +378,8 @@ void TFBehavior::CreateControls()
     auto* field = UDDiffNum->findChild<QLineEdit*>();
     field->setReadOnly(true);
     field->setObjectName(QStringLiteral("EDiffNum"));
-    Label(this, "Label12", "или более", {292, 439, 147, 18});
-    Label(this, "Label11", "которых было допущено ошибок", {26, 460, 300, 18});
+    Label(this, "Label12", tr("или более"), {292, 439, 147, 18});
+    Label(this, "Label11", tr("которых было допущено ошибок"), {26, 460, 300, 18});
     connect(CBSaveDiff, &QCheckBox::clicked, this, [this](bool checked) {
         FSettings.EditCfg.SaveDiff = checked;
         UDDiffNum->setEnabled(checked);
@@ -380,20 +393,20 @@ void TFBehavior::CreateControls()
     // the room beside the sound switches, so it takes the free row above the
     // buttons rather than moving the groups.
     CBUseSpeech =
-        Named(new QCheckBox(Utf8("Озвучивать предложения без записи синтезатором речи"), this),
+        Named(new QCheckBox(tr("Озвучивать предложения без записи синтезатором речи"), this),
               "CBUseSpeech");
     CBUseSpeech->setGeometry(Margin, 482, InnerWidth, 20);
     connect(CBUseSpeech, &QCheckBox::clicked, this,
             [this](bool checked) { FSettings.EditCfg.UseSpeech = checked; });
 
-    BOk = Named(new QPushButton(Utf8("Да"), this), "BOk");
+    BOk = Named(new QPushButton(tr("Да"), this), "BOk");
     BOk->setDefault(true);
     BOk->setGeometry(DialogWidth - 2 * (Margin + 80), DialogHeight - Margin - 28, 80, 28);
     connect(BOk, &QPushButton::clicked, this, [this] {
         Confirmed = true;
         accept();
     });
-    BCancel = Named(new QPushButton(Utf8("Отмена"), this), "BCancel");
+    BCancel = Named(new QPushButton(tr("Отмена"), this), "BCancel");
     BCancel->setAutoDefault(false);
     BCancel->setGeometry(DialogWidth - Margin - 80, DialogHeight - Margin - 28, 80, 28);
     connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -454,8 +467,8 @@ void TFBehavior::ShowCfg()
 {
     const TBehaviorCfg& cfg = FSettings.EditCfg;
     Filling = true;
-    BSelectMode->setText(Utf8("Режим :  ") +
-                         FromCp1251(FSettings.ModeName(FSettings.SelectedMode)));
+    BSelectMode->setText(
+        tr("Режим :  %1").arg(FromCp1251(FSettings.ModeName(FSettings.SelectedMode))));
 
     CBUseTime->setChecked(cfg.UseTime);
     TBSpeed->setEnabled(cfg.UseTime);
@@ -494,7 +507,7 @@ void TFBehavior::LanguageSwitched(bool TBehaviorCfg::*field, bool down, bool rus
     // The warning only informs: the switch stays as the user set it.
     if (const auto warning = BothOffWarning(FSettings.EditCfg, russian ? TLanguageSide::Russian
                                                                        : TLanguageSide::English))
-        ShowMsgBox(this, FromCp1251(*warning), false);
+        ShowMsgBox(this, Shown(*warning), false);
 }
 
 void TFBehavior::OrderChosen(int orderKind)
@@ -522,7 +535,7 @@ void TFBehavior::BSaveModeClick()
         ShowMsgBox(this, QString::fromUtf8(e.what()), false);
         return;
     }
-    ShowMsgBox(this, Utf8("Установки сохранены."), false);
+    ShowMsgBox(this, tr("Установки сохранены."), false);
 }
 
 } // namespace korvan

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -39,11 +40,6 @@ namespace {
 constexpr int PreviewRows = 20;
 constexpr int ListedUnfitRows = 10;
 
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 QString Utf8(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -59,7 +55,7 @@ std::function<bool(TFImportLesson&)>& NextAnswer()
 void FillFields(QComboBox* combo, const TFieldSet& set, int current)
 {
     combo->clear();
-    combo->addItem(Utf8("(нет)"), -1);
+    combo->addItem(QCoreApplication::translate("korvan::TFImportLesson", "(нет)"), -1);
     for (std::size_t f = 0; f < set.Fields.size(); ++f)
         combo->addItem(Utf8(set.Fields[f]), static_cast<int>(f));
     combo->setCurrentIndex(combo->findData(current));
@@ -72,12 +68,12 @@ QComboBox* MakeCombo(QWidget* parent, const char* name)
     return combo;
 }
 
-QSpinBox* MakeSpin(QWidget* parent, const char* name, const char* none)
+QSpinBox* MakeSpin(QWidget* parent, const char* name, const QString& none)
 {
     auto* spin = new QSpinBox(parent);
     spin->setObjectName(QString::fromLatin1(name));
     spin->setRange(0, 1000000);
-    spin->setSpecialValueText(Utf8(none));
+    spin->setSpecialValueText(none);
     return spin;
 }
 
@@ -86,7 +82,8 @@ QString SkipLines(const std::vector<TSkipCount>& skipped)
     QString text;
     for (const TSkipCount& s : skipped)
         if (s.Count > 0)
-            text += Utf8("\n  ") + Utf8(s.RussianReason) + Utf8(": ") + QString::number(s.Count);
+            text += QStringLiteral("\n  ") + Utf8(s.RussianReason) + QStringLiteral(": ") +
+                    QString::number(s.Count);
     return text;
 }
 
@@ -101,7 +98,7 @@ TFImportLesson::TFImportLesson(QWidget* parent, const TImportCollection& collect
     : QDialog(parent), Collection(collection), FOptions(ProposeOptions(collection))
 {
     setObjectName(QStringLiteral("FImportLesson"));
-    setWindowTitle(Utf8("Импорт урока"));
+    setWindowTitle(tr("Импорт урока"));
     setSizeGripEnabled(true);
     auto* form = new QFormLayout;
 
@@ -110,32 +107,32 @@ TFImportLesson::TFImportLesson(QWidget* parent, const TImportCollection& collect
         CBFieldSet->addItem(Utf8(set.Name));
     // Shown only when there is something to choose.
     if (collection.FieldSets.size() > 1)
-        form->addRow(Utf8("Вид записей:"), CBFieldSet);
+        form->addRow(tr("Вид записей:"), CBFieldSet);
     else
         CBFieldSet->hide();
     CBDeck = MakeCombo(this, "CBDeck");
-    CBDeck->addItem(Utf8("(все)"), -1);
+    CBDeck->addItem(tr("(все)"), -1);
     for (std::size_t d = 0; d < collection.Decks.size(); ++d)
         CBDeck->addItem(Utf8(collection.Decks[d]), static_cast<int>(d));
     if (collection.Decks.size() > 1)
-        form->addRow(Utf8("Колода:"), CBDeck);
+        form->addRow(tr("Колода:"), CBDeck);
     else
         CBDeck->hide();
     CBRussian = MakeCombo(this, "CBRussian");
     CBEnglish = MakeCombo(this, "CBEnglish");
     CBComment = MakeCombo(this, "CBComment");
-    form->addRow(Utf8("Русский текст:"), CBRussian);
-    form->addRow(Utf8("Английский текст:"), CBEnglish);
-    form->addRow(Utf8("Комментарий:"), CBComment);
+    form->addRow(tr("Русский текст:"), CBRussian);
+    form->addRow(tr("Английский текст:"), CBEnglish);
+    form->addRow(tr("Комментарий:"), CBComment);
 
     ETitle = new QLineEdit(Utf8(FOptions.Title), this);
     ETitle->setObjectName(QStringLiteral("ETitle"));
-    form->addRow(Utf8("Название урока:"), ETitle);
-    CBWords = new QCheckBox(Utf8("Урок для изучения слов"), this);
+    form->addRow(tr("Название урока:"), ETitle);
+    CBWords = new QCheckBox(tr("Урок для изучения слов"), this);
     CBWords->setObjectName(QStringLiteral("CBWords"));
     CBWords->setChecked(FOptions.Words);
     form->addRow(CBWords);
-    CBKeepNumbers = new QCheckBox(Utf8("Номера вопросов из файла"), this);
+    CBKeepNumbers = new QCheckBox(tr("Номера вопросов из файла"), this);
     CBKeepNumbers->setObjectName(QStringLiteral("CBKeepNumbers"));
     CBKeepNumbers->setChecked(collection.NumberField >= 0);
     CBKeepNumbers->setEnabled(collection.NumberField >= 0);
@@ -145,21 +142,21 @@ TFImportLesson::TFImportLesson(QWidget* parent, const TImportCollection& collect
     UDFirstNumber->setRange(-1000000, 1000000);
     UDFirstNumber->setValue(FOptions.FirstNumber);
     UDFirstNumber->setEnabled(!CBKeepNumbers->isChecked());
-    form->addRow(Utf8("Нумеровать с:"), UDFirstNumber);
-    UDMaxWords = MakeSpin(this, "UDMaxWords", "без ограничения");
-    form->addRow(Utf8("Не больше слов в предложении:"), UDMaxWords);
-    UDPerLesson = MakeSpin(this, "UDPerLesson", "все в одном уроке");
-    form->addRow(Utf8("Предложений в уроке:"), UDPerLesson);
+    form->addRow(tr("Нумеровать с:"), UDFirstNumber);
+    UDMaxWords = MakeSpin(this, "UDMaxWords", tr("без ограничения"));
+    form->addRow(tr("Не больше слов в предложении:"), UDMaxWords);
+    UDPerLesson = MakeSpin(this, "UDPerLesson", tr("все в одном уроке"));
+    form->addRow(tr("Предложений в уроке:"), UDPerLesson);
     CBUnfit = MakeCombo(this, "CBUnfit");
-    CBUnfit->addItem(Utf8("показать такие строки"));
-    CBUnfit->addItem(Utf8("пропустить такие строки"));
-    CBUnfit->addItem(Utf8("заменить символы на «?»"));
-    form->addRow(Utf8("Символы, которых нет в Windows-1251:"), CBUnfit);
+    CBUnfit->addItem(tr("показать такие строки"));
+    CBUnfit->addItem(tr("пропустить такие строки"));
+    CBUnfit->addItem(tr("заменить символы на «?»"));
+    form->addRow(tr("Символы, которых нет в Windows-1251:"), CBUnfit);
 
     TPreview = new QTableWidget(0, 4, this);
     TPreview->setObjectName(QStringLiteral("TPreview"));
     TPreview->setHorizontalHeaderLabels(
-        {Utf8("Номер"), Utf8("Комментарий"), Utf8("Русский"), Utf8("Английский")});
+        {tr("Номер"), tr("Комментарий"), tr("Русский"), tr("Английский")});
     TPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TPreview->horizontalHeader()->setStretchLastSection(true);
     TPreview->verticalHeader()->hide();
@@ -171,8 +168,8 @@ TFImportLesson::TFImportLesson(QWidget* parent, const TImportCollection& collect
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     BOk = buttons->button(QDialogButtonBox::Ok);
     BOk->setObjectName(QStringLiteral("BOk"));
-    BOk->setText(Utf8("Импортировать"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(Utf8("Отмена"));
+    BOk->setText(tr("Импортировать"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -268,20 +265,21 @@ void TFImportLesson::Rebuild()
     }
     QString text;
     if (!problem.isEmpty())
-        text = Utf8("Урок не может быть создан: ") + problem;
+        text = tr("Урок не может быть создан: %1").arg(problem);
     else if (!FSummary.Unfit.empty()) {
-        text = Utf8("В ") + QString::number(FSummary.UnfitRows) +
-               Utf8(" строках есть символы, которых нет в Windows-1251; выберите, пропустить "
-                    "такие строки или заменить символы:");
+        text = tr("В %n строках есть символы, которых нет в Windows-1251; выберите, пропустить "
+                  "такие строки или заменить символы:",
+                  nullptr, static_cast<int>(FSummary.UnfitRows));
         for (std::size_t i = 0; i < FSummary.Unfit.size() && i < ListedUnfitRows; ++i)
-            text += Utf8("\n  ") + Utf8(DescribeUnfitRussian(FSummary.Unfit[i]));
+            text += QStringLiteral("\n  ") + Utf8(DescribeUnfitRussian(FSummary.Unfit[i]));
     } else {
-        text = Utf8("Будет взято вопросов: ") + QString::number(FSummary.Taken);
-        if (FSummary.Lessons > 1)
-            text += Utf8(", уроков: ") + QString::number(FSummary.Lessons);
+        text = FSummary.Lessons > 1 ? tr("Будет взято вопросов: %1, уроков: %2")
+                                          .arg(FSummary.Taken)
+                                          .arg(FSummary.Lessons)
+                                    : tr("Будет взято вопросов: %1").arg(FSummary.Taken);
         const QString skipped = SkipLines(FSummary.Skipped);
         if (!skipped.isEmpty())
-            text += Utf8("\nПропущено:") + skipped;
+            text += QStringLiteral("\n") + tr("Пропущено:") + skipped;
     }
     LCounts->setText(text);
     BOk->setEnabled(problem.isEmpty() && FSummary.Unfit.empty() && FSummary.Taken > 0);
@@ -291,12 +289,14 @@ std::string ImportLessonInteractive(QWidget* parent)
 {
     QFileDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("ImportLessonDialog"));
-    dialog.setWindowTitle(Utf8("Импорт урока"));
+    dialog.setWindowTitle(QCoreApplication::translate("korvan::TFImportLesson", "Импорт урока"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({Utf8("Таблицы, колоды Anki, Tatoeba, уроки (*.csv *.tsv *.txt *.apkg "
-                                "*.colpkg *.sl2)"),
-                           Utf8("Все файлы (*)")});
+    dialog.setNameFilters({QCoreApplication::translate(
+                               "korvan::TFImportLesson",
+                               "Таблицы, колоды Anki, Tatoeba, уроки (*.csv *.tsv *.txt *.apkg "
+                               "*.colpkg *.sl2)"),
+                           QCoreApplication::translate("korvan::TFImportLesson", "Все файлы (*)")});
     dialog.setDirectory(QDir::homePath());
     const QString chosen = ExecFileDialog(dialog);
     if (chosen.isEmpty())
@@ -331,15 +331,19 @@ std::string ImportLessonFile(QWidget* parent, const std::string& source)
         BuildLessons(collection, preview.Options(), std::ref(writer));
         writer.Commit();
         if (writer.MissingMedia() > 0)
-            ShowMsgBox(parent,
-                       Utf8("Записей нет в файле: ") + QString::number(writer.MissingMedia()) +
-                           Utf8("; эти предложения будут без звука."),
-                       false);
+            ShowMsgBox(
+                parent,
+                QCoreApplication::translate("korvan::TFImportLesson",
+                                            "Записей нет в файле: %1; эти предложения будут без "
+                                            "звука.")
+                    .arg(writer.MissingMedia()),
+                false);
         return writer.LessonPaths().empty() ? std::string() : writer.LessonPaths().front();
     } catch (const TImportError& e) {
         ShowMsgBox(parent,
-                   Utf8("Не удалось импортировать файл \"") + PathText(source) + Utf8("\": ") +
-                       Utf8(e.Russian),
+                   QCoreApplication::translate("korvan::TFImportLesson",
+                                               "Не удалось импортировать файл \"%1\": %2")
+                       .arg(PathText(source), Utf8(e.Russian)),
                    false);
     }
     return {};
@@ -356,25 +360,29 @@ void OfferUtf8LessonConversion(QWidget* parent, const std::string& path,
         target = ConvertedLessonPath(UserLessonsFolder() +
                                      std::filesystem::path(path).filename().string());
     }
-    if (!ShowMsgBox(parent,
-                    Utf8("Файл \"") + QFile::decodeName(path.c_str()) +
-                        Utf8("\" сохранён в кодировке UTF-8, а программа читает уроки в "
-                             "кодировке Windows-1251. Преобразовать его? Копия будет сохранена "
-                             "как \"") +
-                        QFile::decodeName(target.c_str()) + Utf8("\", исходный файл останется."),
-                    true))
+    if (!ShowMsgBox(
+            parent,
+            QCoreApplication::translate("korvan::TFImportLesson",
+                                        "Файл \"%1\" сохранён в кодировке UTF-8, а программа "
+                                        "читает уроки в кодировке Windows-1251. Преобразовать "
+                                        "его? Копия будет сохранена как \"%2\", исходный файл "
+                                        "останется.")
+                .arg(QFile::decodeName(path.c_str()), QFile::decodeName(target.c_str())),
+            true))
         return;
     const std::string bytes = ReadWholeFile(path, std::size_t(512) << 20);
     TLessonConversion conversion = ConvertUtf8Lesson(bytes, TUnfitChoice::Stop);
     if (!conversion.Unfit.empty()) {
         QString list;
         for (std::size_t i = 0; i < conversion.Unfit.size() && i < ListedUnfitRows; ++i)
-            list += Utf8("\n  ") + Utf8(DescribeUnfitRussian(conversion.Unfit[i]));
-        if (!ShowMsgBox(parent,
-                        Utf8("В файле есть символы, которых нет в Windows-1251; они будут "
-                             "заменены на «?»:") +
-                            list,
-                        true))
+            list += QStringLiteral("\n  ") + Utf8(DescribeUnfitRussian(conversion.Unfit[i]));
+        if (!ShowMsgBox(
+                parent,
+                QCoreApplication::translate("korvan::TFImportLesson",
+                                            "В файле есть символы, которых нет в Windows-1251; "
+                                            "они будут заменены на «?»:") +
+                    list,
+                true))
             return;
         conversion = ConvertUtf8Lesson(bytes, TUnfitChoice::Replace);
     }

@@ -25,6 +25,7 @@ namespace korvan {
 
 class TFImportLesson : public QDialog
 {
+    Q_OBJECT
 public:
     TFImportLesson(QWidget* parent, const TImportCollection& collection);
 

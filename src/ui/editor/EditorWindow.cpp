@@ -32,20 +32,6 @@
 
 namespace korvan {
 
-namespace {
-
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-QString SideName(TLanguage language)
-{
-    return language == TLanguage::Russian ? Utf8("русский") : Utf8("английский");
-}
-
-} // namespace
-
 TFLessonEditor::TFLessonEditor(const TTimeCalculator* norms, TLessonEditorHooks hooks,
                                QWidget* parent)
     : QMainWindow(parent), FEditor(norms), Hooks(std::move(hooks))
@@ -57,14 +43,14 @@ TFLessonEditor::TFLessonEditor(const TTimeCalculator* norms, TLessonEditorHooks 
     auto* header = new QFormLayout;
     ETitle = new QLineEdit(central);
     ETitle->setObjectName(QStringLiteral("ETitle"));
-    ETitle->setAccessibleName(Utf8("Название урока"));
-    header->addRow(Utf8("&Название:"), ETitle);
+    ETitle->setAccessibleName(tr("Название урока"));
+    header->addRow(tr("&Название:"), ETitle);
     auto* flags = new QHBoxLayout;
-    CBWords = new QCheckBox(Utf8("Урок для изучения &слов (второй столбец — транскрипция)"));
+    CBWords = new QCheckBox(tr("Урок для изучения &слов (второй столбец — транскрипция)"));
     CBWords->setObjectName(QStringLiteral("CBWords"));
-    CBHasRuAudio = new QCheckBox(Utf8("Есть &русские записи"));
+    CBHasRuAudio = new QCheckBox(tr("Есть &русские записи"));
     CBHasRuAudio->setObjectName(QStringLiteral("CBHasRuAudio"));
-    CBHasEnAudio = new QCheckBox(Utf8("Есть &английские записи"));
+    CBHasEnAudio = new QCheckBox(tr("Есть &английские записи"));
     CBHasEnAudio->setObjectName(QStringLiteral("CBHasEnAudio"));
     for (QCheckBox* box : {CBWords, CBHasRuAudio, CBHasEnAudio}) {
         box->setAccessibleName(box->text().remove(QLatin1Char('&')));
@@ -74,9 +60,9 @@ TFLessonEditor::TFLessonEditor(const TTimeCalculator* norms, TLessonEditorHooks 
     header->addRow(flags);
     EFind = new QLineEdit(central);
     EFind->setObjectName(QStringLiteral("EFind"));
-    EFind->setAccessibleName(Utf8("Найти"));
-    EFind->setPlaceholderText(Utf8("Найти (Ctrl+F, затем Enter или F3)"));
-    header->addRow(Utf8("Н&айти:"), EFind);
+    EFind->setAccessibleName(tr("Найти"));
+    EFind->setPlaceholderText(tr("Найти (Ctrl+F, затем Enter или F3)"));
+    header->addRow(tr("Н&айти:"), EFind);
     layout->addLayout(header);
     connect(ETitle, &QLineEdit::editingFinished, this, [this] { HeaderEdited(); });
     connect(EFind, &QLineEdit::returnPressed, this, [this] { FindNext(true); });
@@ -84,7 +70,7 @@ TFLessonEditor::TFLessonEditor(const TTimeCalculator* norms, TLessonEditorHooks 
     Model = new TLessonTableModel(FEditor, this);
     TVQuestions = new QTableView(central);
     TVQuestions->setObjectName(QStringLiteral("TVQuestions"));
-    TVQuestions->setAccessibleName(Utf8("Вопросы урока"));
+    TVQuestions->setAccessibleName(tr("Вопросы урока"));
     TVQuestions->setModel(Model);
     // Fixed row heights: the view never measures 100,000 rows.
     TVQuestions->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -103,7 +89,7 @@ TFLessonEditor::TFLessonEditor(const TTimeCalculator* norms, TLessonEditorHooks 
                                  QAbstractItemView::EditKeyPressed);
     // The view's own corner button selects every question.
     for (QAbstractButton* corner : TVQuestions->findChildren<QAbstractButton*>())
-        corner->setAccessibleName(Utf8("Выделить все вопросы"));
+        corner->setAccessibleName(tr("Выделить все вопросы"));
     layout->addWidget(TVQuestions);
     setCentralWidget(central);
 
@@ -114,7 +100,7 @@ TFLessonEditor::TFLessonEditor(const TTimeCalculator* norms, TLessonEditorHooks 
     CreateActions();
     // The menu bar's button for the menus that do not fit.
     for (QAbstractButton* more : menuBar()->findChildren<QAbstractButton*>())
-        more->setAccessibleName(Utf8("Другие меню"));
+        more->setAccessibleName(tr("Другие меню"));
     resize(1100, 700);
     ApplyAccessibleTexts(this);
     OpenLesson({});
@@ -150,61 +136,80 @@ void TFLessonEditor::CreateActions()
 {
     // Keys a line edit keeps for itself (Ctrl+Ins copies, Ctrl+Del deletes a
     // word) would never reach the actions while a cell or a field is edited.
-    QMenu* lesson = menuBar()->addMenu(Utf8("&Урок"));
-    AddAction(lesson, "ASave", Utf8("&Сохранить"), QKeySequence::Save, [this] { Save(); });
-    AddAction(lesson, "ATryInTrainer", Utf8("Проверить в тренажёре"), QKeySequence(Qt::Key_F9),
+    QMenu* lesson = menuBar()->addMenu(tr("&Урок"));
+    AddAction(lesson, "ASave", tr("&Сохранить"), QKeySequence::Save, [this] { Save(); });
+    AddAction(lesson, "ATryInTrainer", tr("Проверить в тренажёре"), QKeySequence(Qt::Key_F9),
               [this] { TryInTrainer(); });
     lesson->addSeparator();
-    AddAction(lesson, "AClose", Utf8("&Закрыть"), QKeySequence(Qt::CTRL | Qt::Key_W),
+    AddAction(lesson, "AClose", tr("&Закрыть"), QKeySequence(Qt::CTRL | Qt::Key_W),
               [this] { close(); });
 
-    QMenu* edit = menuBar()->addMenu(Utf8("&Правка"));
-    AUndo = AddAction(edit, "AUndo", Utf8("&Отменить"), QKeySequence::Undo, [this] {
+    QMenu* edit = menuBar()->addMenu(tr("&Правка"));
+    AUndo = AddAction(edit, "AUndo", tr("&Отменить"), QKeySequence::Undo, [this] {
         FEditor.Undo();
         UpdateState();
     });
-    ARedo =
-        AddAction(edit, "ARedo", Utf8("&Повторить"), QKeySequence(Qt::CTRL | Qt::Key_Y), [this] {
-            FEditor.Redo();
-            UpdateState();
-        });
+    ARedo = AddAction(edit, "ARedo", tr("&Повторить"), QKeySequence(Qt::CTRL | Qt::Key_Y), [this] {
+        FEditor.Redo();
+        UpdateState();
+    });
     edit->addSeparator();
-    AddAction(edit, "AInsertRow", Utf8("&Вставить вопрос"), QKeySequence(Qt::CTRL | Qt::Key_N),
+    AddAction(edit, "AInsertRow", tr("&Вставить вопрос"), QKeySequence(Qt::CTRL | Qt::Key_N),
               [this] { InsertRow(); });
-    AddAction(edit, "ADeleteRow", Utf8("&Удалить вопрос"),
+    AddAction(edit, "ADeleteRow", tr("&Удалить вопрос"),
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), [this] { DeleteRows(); });
-    AddAction(edit, "AMoveUp", Utf8("Передвинуть &вверх"),
+    AddAction(edit, "AMoveUp", tr("Передвинуть &вверх"),
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up), [this] { MoveRow(-1); });
-    AddAction(edit, "AMoveDown", Utf8("Передвинуть в&низ"),
+    AddAction(edit, "AMoveDown", tr("Передвинуть в&низ"),
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down), [this] { MoveRow(1); });
     edit->addSeparator();
-    AddAction(edit, "AFind", Utf8("&Найти"), QKeySequence::Find, [this] {
+    AddAction(edit, "AFind", tr("&Найти"), QKeySequence::Find, [this] {
         EFind->setFocus();
         EFind->selectAll();
     });
-    AddAction(edit, "AFindNext", Utf8("Найти &далее"), QKeySequence(Qt::Key_F3),
+    AddAction(edit, "AFindNext", tr("Найти &далее"), QKeySequence(Qt::Key_F3),
               [this] { FindNext(true); });
-    AddAction(edit, "AFindPrevious", Utf8("Найти &ранее"), QKeySequence(Qt::SHIFT | Qt::Key_F3),
+    AddAction(edit, "AFindPrevious", tr("Найти &ранее"), QKeySequence(Qt::SHIFT | Qt::Key_F3),
               [this] { FindNext(false); });
     edit->addSeparator();
-    AddAction(edit, "ARenumber", Utf8("Перенумеровать по &порядку"),
+    AddAction(edit, "ARenumber", tr("Перенумеровать по &порядку"),
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), [this] { Renumber(); });
-    AddAction(edit, "AReplaceUnencodable", Utf8("Заменить символы вне Windows-1251 на \"?\""),
+    AddAction(edit, "AReplaceUnencodable", tr("Заменить символы вне Windows-1251 на \"?\""),
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q), [this] { ReplaceUnencodable(); });
 
-    QMenu* sound = menuBar()->addMenu(Utf8("&Записи"));
+    QMenu* sound = menuBar()->addMenu(tr("&Записи"));
     struct
     {
         const char* Name;
-        const char* Caption;
+        const char* Caption[2]; // Russian, English recording
         TRecordingAction Action;
         Qt::Key Key;
     } const kinds[] = {
-        {"ARecord", "Записать с микрофона", TRecordingAction::Record, Qt::Key_R},
-        {"ASynthesize", "Синтезировать", TRecordingAction::Synthesize, Qt::Key_S},
-        {"AAttach", "Взять файл WAV или MP3 ...", TRecordingAction::Attach, Qt::Key_A},
-        {"APlay", "Прослушать", TRecordingAction::Play, Qt::Key_P},
-        {"ARemove", "Удалить запись", TRecordingAction::Remove, Qt::Key_D},
+        {"ARecord",
+         {QT_TRANSLATE_NOOP("korvan::TFLessonEditor", "Записать с микрофона (по-русски)"),
+          QT_TRANSLATE_NOOP("korvan::TFLessonEditor", "Записать с микрофона (по-английски)")},
+         TRecordingAction::Record,
+         Qt::Key_R},
+        {"ASynthesize",
+         {QT_TRANSLATE_NOOP("korvan::TFLessonEditor", "Синтезировать (по-русски)"),
+          QT_TRANSLATE_NOOP("korvan::TFLessonEditor", "Синтезировать (по-английски)")},
+         TRecordingAction::Synthesize,
+         Qt::Key_S},
+        {"AAttach",
+         {QT_TRANSLATE_NOOP("korvan::TFLessonEditor", "Взять файл WAV или MP3 ... (по-русски)"),
+          QT_TRANSLATE_NOOP("korvan::TFLessonEditor", "Взять файл WAV или MP3 ... (по-английски)")},
+         TRecordingAction::Attach,
+         Qt::Key_A},
+        {"APlay",
+         {QT_TRANSLATE_NOOP("korvan::TFLessonEditor", "Прослушать (по-русски)"),
+          QT_TRANSLATE_NOOP("korvan::TFLessonEditor", "Прослушать (по-английски)")},
+         TRecordingAction::Play,
+         Qt::Key_P},
+        {"ARemove",
+         {QT_TRANSLATE_NOOP("korvan::TFLessonEditor", "Удалить запись (по-русски)"),
+          QT_TRANSLATE_NOOP("korvan::TFLessonEditor", "Удалить запись (по-английски)")},
+         TRecordingAction::Remove,
+         Qt::Key_D},
     };
     for (const TLanguage language : {TLanguage::Russian, TLanguage::English}) {
         const bool ru = language == TLanguage::Russian;
@@ -212,8 +217,7 @@ void TFLessonEditor::CreateActions()
             const std::string name = std::string(kind.Name) + (ru ? "Ru" : "En");
             const QKeySequence key(Qt::CTRL | (ru ? Qt::ALT : Qt::SHIFT) | kind.Key);
             QAction* action = AddAction(
-                sound, name.c_str(),
-                Utf8(kind.Caption) + Utf8(ru ? " (по-русски)" : " (по-английски)"), key,
+                sound, name.c_str(), tr(kind.Caption[ru ? 0 : 1]), key,
                 [this, kind = kind.Action, language] { RecordingAction(kind, language); });
             if (kind.Action == TRecordingAction::Synthesize && Hooks.Voice == nullptr)
                 action->setEnabled(false);
@@ -231,18 +235,20 @@ bool TFLessonEditor::OpenLesson(const std::string& path)
         result = OpenForEditing(path, FEditor);
         Model->EndReset();
     } catch (const std::exception& e) {
-        Fail(Utf8("Не удалось прочитать файл \"") + PathText(path) + Utf8("\": ") +
-             QString::fromUtf8(e.what()));
+        Fail(tr("Не удалось прочитать файл \"%1\": %2")
+                 .arg(PathText(path), QString::fromUtf8(e.what())));
         Model->EndReset();
         return false;
     }
     if (result.Status == TOpenStatus::NotALesson) {
-        const QString text =
-            Utf8("Файл \"") + PathText(path) + Utf8("\" — не урок: его первая строка не \"") +
-            QString::fromUtf8(LessonMagicLine.data(), qsizetype(LessonMagicLine.size())) +
-            Utf8("\".");
+        const QString magic =
+            QString::fromUtf8(LessonMagicLine.data(), qsizetype(LessonMagicLine.size()));
         if (Hooks.Import) {
-            if (ShowMsgBox(this, text + Utf8(" Импортировать его как урок?"), true)) {
+            if (ShowMsgBox(this,
+                           tr("Файл \"%1\" — не урок: его первая строка не \"%2\". "
+                              "Импортировать его как урок?")
+                               .arg(PathText(path), magic),
+                           true)) {
                 const std::string lesson = Hooks.Import(this, path);
                 // After this opening has failed and its caller has moved on.
                 if (!lesson.empty())
@@ -250,8 +256,9 @@ bool TFLessonEditor::OpenLesson(const std::string& path)
             }
         } else {
             ShowMsgBox(this,
-                       text + Utf8(" Таблицу или текст можно превратить в урок командой "
-                                   "korvan-lesson import."),
+                       tr("Файл \"%1\" — не урок: его первая строка не \"%2\". Таблицу или "
+                          "текст можно превратить в урок командой korvan-lesson import.")
+                           .arg(PathText(path), magic),
                        false);
         }
         return false;
@@ -265,8 +272,8 @@ bool TFLessonEditor::OpenLesson(const std::string& path)
         const TEditorHeader proposed = ProposedAudioFlags(FEditor.Document, *Folder);
         const TEditorHeader& now = FEditor.Document.Header();
         if ((proposed.HasRuAudio && !now.HasRuAudio) || (proposed.HasEnAudio && !now.HasEnAudio))
-            statusBar()->showMessage(Utf8("В папке урока есть записи, а заголовок о них не "
-                                          "говорит: отметьте флажки записей."));
+            statusBar()->showMessage(tr("В папке урока есть записи, а заголовок о них не "
+                                        "говорит: отметьте флажки записей."));
     }
     if (FEditor.Document.RowCount() > 0)
         GoTo(0, TColumn::Russian);
@@ -298,10 +305,10 @@ void TFLessonEditor::HeaderEdited()
 void TFLessonEditor::UpdateState()
 {
     const TEditorHeader& header = FEditor.Document.Header();
-    const QString file = FPath.empty() ? Utf8("новый урок") : PathText(FPath);
+    const QString file = FPath.empty() ? tr("новый урок") : PathText(FPath);
     const QString title =
-        header.Title.empty() ? Utf8("без названия") : QString::fromStdString(header.Title);
-    setWindowTitle(Utf8("Редактор урока: ") + title + Utf8(" — ") + file + Utf8("[*]"));
+        header.Title.empty() ? tr("без названия") : QString::fromStdString(header.Title);
+    setWindowTitle(tr("Редактор урока: %1 — %2[*]").arg(title, file));
     setWindowModified(FEditor.Modified());
     AUndo->setEnabled(FEditor.CanUndo());
     ARedo->setEnabled(FEditor.CanRedo());
@@ -369,7 +376,7 @@ void TFLessonEditor::FindNext(bool forward)
         from = {FEditor.Document.RowCount() - 1, TColumn::English}; // the first cell is next
     const auto found = FEditor.Find(query, from, forward);
     if (!found) {
-        statusBar()->showMessage(Utf8("Не найдено: ") + EFind->text());
+        statusBar()->showMessage(tr("Не найдено: %1").arg(EFind->text()));
         return;
     }
     statusBar()->clearMessage();
@@ -379,35 +386,35 @@ void TFLessonEditor::FindNext(bool forward)
 void TFLessonEditor::Renumber()
 {
     if (!FEditor.Renumber())
-        statusBar()->showMessage(Utf8("Вопросы уже пронумерованы по порядку."));
+        statusBar()->showMessage(tr("Вопросы уже пронумерованы по порядку."));
 }
 
 void TFLessonEditor::ReplaceUnencodable()
 {
     if (!FEditor.ReplaceUnencodable())
-        statusBar()->showMessage(Utf8("Символов вне Windows-1251 нет."));
+        statusBar()->showMessage(tr("Символов вне Windows-1251 нет."));
 }
 
 bool TFLessonEditor::Save()
 {
     std::string path = FPath;
     if (path.empty()) {
-        QFileDialog dialog(this, Utf8("Сохранить урок"));
+        QFileDialog dialog(this, tr("Сохранить урок"));
         dialog.setObjectName(QStringLiteral("SaveEditedLessonDialog"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilter(Utf8("Файлы уроков (*.sl2)"));
+        dialog.setNameFilter(tr("Файлы уроков (*.sl2)"));
         dialog.setDefaultSuffix(QStringLiteral("sl2"));
         if (!Hooks.NewLessonFolder.empty())
             dialog.setDirectory(PathText(Hooks.NewLessonFolder));
-        const QString chosen = ExecFileDialog(dialog, Utf8("Новый урок.sl2"));
+        const QString chosen = ExecFileDialog(dialog, tr("Новый урок.sl2"));
         if (chosen.isEmpty())
             return false;
         path = PathOf(chosen);
     }
     if (FromUtf8) {
         ShowMsgBox(this,
-                   Utf8("Урок был записан в кодировке UTF-8; тренажёр читает Windows-1251, "
-                        "и урок будет сохранён в ней."),
+                   tr("Урок был записан в кодировке UTF-8; тренажёр читает Windows-1251, "
+                      "и урок будет сохранён в ней."),
                    false);
         FromUtf8 = false;
     }
@@ -419,20 +426,20 @@ bool TFLessonEditor::Save()
         else
             ETitle->setFocus();
         if (!ShowMsgBox(this,
-                        Utf8("В уроке есть символы, которых нет в кодировке Windows-1251 (их "
-                             "ячейки отмечены). Заменить их на \"?\" и сохранить?"),
+                        tr("В уроке есть символы, которых нет в кодировке Windows-1251 (их "
+                           "ячейки отмечены). Заменить их на \"?\" и сохранить?"),
                         true))
             return false;
         FEditor.ReplaceUnencodable();
         try {
             SaveToPath(path);
         } catch (const std::exception& again) {
-            Fail(Utf8("Не удалось сохранить урок: ") + QString::fromUtf8(again.what()));
+            Fail(tr("Не удалось сохранить урок: %1").arg(QString::fromUtf8(again.what())));
             return false;
         }
     } catch (const std::exception& e) {
-        Fail(Utf8("Не удалось сохранить урок: ") + QString::fromUtf8(e.what()) +
-             Utf8("\nИзменения остались в редакторе."));
+        Fail(tr("Не удалось сохранить урок: %1\nИзменения остались в редакторе.")
+                 .arg(QString::fromUtf8(e.what())));
         return false;
     }
     return true;
@@ -450,7 +457,7 @@ void TFLessonEditor::SaveToPath(const std::string& path)
         Model->Refresh();
     }
     UpdateState();
-    statusBar()->showMessage(Utf8("Урок сохранён."), 5000);
+    statusBar()->showMessage(tr("Урок сохранён."), 5000);
     if (Hooks.Saved)
         Hooks.Saved(FPath);
 }
@@ -460,7 +467,7 @@ void TFLessonEditor::TryInTrainer()
     if ((FEditor.Modified() || FPath.empty()) && !Save())
         return;
     if (FEditor.Document.RowCount() == 0) {
-        ShowMsgBox(this, Utf8("В уроке нет вопросов."), false);
+        ShowMsgBox(this, tr("В уроке нет вопросов."), false);
         return;
     }
     if (Hooks.TryInTrainer)
@@ -470,7 +477,7 @@ void TFLessonEditor::TryInTrainer()
 bool TFLessonEditor::SavedForRecording()
 {
     if (CurrentRow() < 0) {
-        ShowMsgBox(this, Utf8("Выберите вопрос."), false);
+        ShowMsgBox(this, tr("Выберите вопрос."), false);
         return false;
     }
     // Recordings lie under the numbers of the saved lesson.
@@ -500,17 +507,18 @@ void TFLessonEditor::RecordingAction(TRecordingAction action, TLanguage language
             return;
         const TSpeech speech = Hooks.Voice->Render(ToCp1251Replacing(text), language);
         if (!speech.Ok) {
-            Fail(Utf8("Синтез не удался: ") + QString::fromStdString(Cp1251ToUtf8(speech.Error)));
+            Fail(
+                tr("Синтез не удался: %1").arg(QString::fromStdString(Cp1251ToUtf8(speech.Error))));
             return;
         }
         WriteRecording(*Folder, number, language, PcmFormat(speech.SampleRate, 1, 16), speech.Pcm);
         break;
     }
     case TRecordingAction::Attach: {
-        QFileDialog dialog(this, Utf8("Взять запись"));
+        QFileDialog dialog(this, tr("Взять запись"));
         dialog.setObjectName(QStringLiteral("AttachRecordingDialog"));
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilter(Utf8("Записи (*.wav *.WAV *.mp3 *.MP3)"));
+        dialog.setNameFilter(tr("Записи (*.wav *.WAV *.mp3 *.MP3)"));
         const QString chosen = ExecFileDialog(dialog);
         if (chosen.isEmpty())
             return;
@@ -520,7 +528,7 @@ void TFLessonEditor::RecordingAction(TRecordingAction action, TLanguage language
     case TRecordingAction::Play: {
         const auto path = Folder->Find(number, language);
         if (!path) {
-            statusBar()->showMessage(Utf8("У этого вопроса нет записи."));
+            statusBar()->showMessage(tr("У этого вопроса нет записи."));
             return;
         }
         if (!Player)
@@ -528,16 +536,17 @@ void TFLessonEditor::RecordingAction(TRecordingAction action, TLanguage language
                 SoundDevices().MakePlayer([](std::uint64_t, TPlayFailure, const std::string&) {});
         const TPlayStart start = Player->Play(*path, ++PlayCount);
         if (start.Failure != TPlayFailure::None)
-            Fail(Utf8("Запись не воспроизводится: ") +
-                 QString::fromStdString(Cp1251ToUtf8(start.Error)));
+            Fail(tr("Запись не воспроизводится: %1")
+                     .arg(QString::fromStdString(Cp1251ToUtf8(start.Error))));
         return;
     }
     case TRecordingAction::Remove: {
         if (!Folder->Has(number, language))
             return;
         if (!ShowMsgBox(this,
-                        Utf8("Удалить %1 запись вопроса %2? Файл будет удалён.")
-                            .arg(SideName(language))
+                        (language == TLanguage::Russian
+                             ? tr("Удалить русский запись вопроса %1? Файл будет удалён.")
+                             : tr("Удалить английский запись вопроса %1? Файл будет удалён."))
                             .arg(number),
                         true))
             return;
@@ -568,9 +577,9 @@ bool TFLessonEditor::ConfirmDiscard()
         return true;
     // Two plain questions, so that the program's one message box (and its
     // seam for tests) serves: save? and if not, really drop the changes?
-    if (ShowMsgBox(this, Utf8("Урок изменён. Сохранить изменения?"), true))
+    if (ShowMsgBox(this, tr("Урок изменён. Сохранить изменения?"), true))
         return Save();
-    return ShowMsgBox(this, Utf8("Закрыть без сохранения? Изменения будут потеряны."), true);
+    return ShowMsgBox(this, tr("Закрыть без сохранения? Изменения будут потеряны."), true);
 }
 
 void TFLessonEditor::closeEvent(QCloseEvent* event)

@@ -11,11 +11,6 @@ namespace korvan {
 
 namespace {
 
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 QString FromUtf8(const std::string& text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -71,7 +66,7 @@ QString TLessonTableModel::Problem(int row, int column) const
     if (column == ColRuAudio || column == ColEnAudio) {
         const TLanguage language = column == ColRuAudio ? TLanguage::Russian : TLanguage::English;
         if (Folder != nullptr && MissingRecording(Editor.Document, *Folder, row, language))
-            return Utf8("Заголовок обещает запись, но файла нет");
+            return tr("Заголовок обещает запись, но файла нет");
         return {};
     }
     const auto textColumn = TextColumn(column);
@@ -79,12 +74,12 @@ QString TLessonTableModel::Problem(int row, int column) const
         return {};
     const TCellProblems problems = Editor.Problems(row, *textColumn);
     if (problems.Unencodable)
-        return Utf8("Символ, которого нет в кодировке Windows-1251: замените его или "
-                    "примите как \"?\"");
+        return tr("Символ, которого нет в кодировке Windows-1251: замените его или "
+                  "примите как \"?\"");
     if (problems.RepeatedNumber)
-        return Utf8("Этот номер есть у нескольких вопросов: у них одни и те же записи");
+        return tr("Этот номер есть у нескольких вопросов: у них одни и те же записи");
     if (problems.Empty)
-        return Utf8("Пустой текст");
+        return tr("Пустой текст");
     return {};
 }
 
@@ -105,7 +100,7 @@ QVariant TLessonTableModel::data(const QModelIndex& index, int role) const
         if (role == Qt::EditRole || Folder == nullptr || !r.FileNumber)
             return QString();
         const TLanguage language = column == ColRuAudio ? TLanguage::Russian : TLanguage::English;
-        return Folder->Has(*r.FileNumber, language) ? Utf8("есть") : QString();
+        return Folder->Has(*r.FileNumber, language) ? tr("есть") : QString();
     }
     case Qt::BackgroundRole: {
         const QString problem = Problem(row, column);
@@ -120,10 +115,10 @@ QVariant TLessonTableModel::data(const QModelIndex& index, int role) const
     case Qt::AccessibleTextRole: {
         const QString header = headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         const QString problem = Problem(row, column);
-        return Utf8("Вопрос %1, %2: %3%4")
-            .arg(r.Number)
-            .arg(header, data(index, Qt::DisplayRole).toString(),
-                 problem.isEmpty() ? QString() : Utf8(". ") + problem);
+        const QString text = data(index, Qt::DisplayRole).toString();
+        if (problem.isEmpty())
+            return tr("Вопрос %1, %2: %3").arg(QString::number(r.Number), header, text);
+        return tr("Вопрос %1, %2: %3. %4").arg(QString::number(r.Number), header, text, problem);
     }
     case Qt::FontRole:
         if (column == ColComment && Editor.Document.Header().Words)
@@ -146,19 +141,19 @@ QVariant TLessonTableModel::headerData(int section, Qt::Orientation orientation,
         return section + 1;
     switch (section) {
     case ColNumber:
-        return Utf8("Номер");
+        return tr("Номер");
     case ColComment:
-        return Editor.Document.Header().Words ? Utf8("Транскрипция") : Utf8("Комментарий");
+        return Editor.Document.Header().Words ? tr("Транскрипция") : tr("Комментарий");
     case ColRussian:
-        return Utf8("По-русски");
+        return tr("По-русски");
     case ColEnglish:
-        return Utf8("По-английски");
+        return tr("По-английски");
     case ColTime:
-        return Utf8("Время, с");
+        return tr("Время, с");
     case ColRuAudio:
-        return Utf8("Запись RU");
+        return tr("Запись RU");
     case ColEnAudio:
-        return Utf8("Запись EN");
+        return tr("Запись EN");
     default:
         return {};
     }

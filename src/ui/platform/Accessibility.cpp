@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "access/AccessibleTexts.h"
+#include "ui/platform/Translations.h"
 
 namespace korvan {
 
@@ -58,8 +59,8 @@ void ApplyAccessibleTexts(QWidget* window)
 void DescribeTrackBarValue(QSlider* trackBar)
 {
     auto describe = [trackBar](int position) {
-        trackBar->setAccessibleDescription(QString::fromStdString(
-            TrackBarValueText(trackBar->objectName().toStdString(), position)));
+        trackBar->setAccessibleDescription(
+            Shown(TrackBarValueText(trackBar->objectName().toStdString(), position)));
     };
     describe(trackBar->value());
     QObject::connect(trackBar, &QSlider::valueChanged, trackBar, describe);
