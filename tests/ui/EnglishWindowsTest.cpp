@@ -286,6 +286,12 @@ private slots:
         TFImportLesson preview(nullptr, Table);
         preview.UDPerLesson->setValue(1);
         QCOMPARE(WithCyrillic(Texts(preview), {}), QStringList());
+        // The import's own reasons, which it gives in both languages.
+        const TFImportLesson skipping(
+            nullptr, ReadTable(ToCp1251("English\tRussian\tNote\n\t\tx\nCat.\tКот.\t\n")));
+        QVERIFY2(skipping.LCounts->text().contains(QStringLiteral("without Russian and English")),
+                 qPrintable(skipping.LCounts->text()));
+        QCOMPARE(WithCyrillic(Texts(skipping), {}), QStringList());
         QCOMPARE(std::exchange(Recorder.Missed, {}), QStringList());
     }
 };

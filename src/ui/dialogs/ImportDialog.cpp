@@ -28,6 +28,7 @@
 #include "ui/dialogs/DerivedLessonSave.h"
 #include "ui/platform/Accessibility.h"
 #include "ui/platform/Cp1251.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 #include "util/AtomicFile.h"
 #include "util/Errors.h"
@@ -77,13 +78,29 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, const QString& none)
     return spin;
 }
 
+// The import's reasons come in both languages: the half of the interface's.
+bool Russian()
+{
+    return InstalledLanguage() == TUiLanguage::Russian;
+}
+
+QString ErrorText(const TImportError& e)
+{
+    return Utf8(Russian() ? e.Russian : e.what());
+}
+
+QString UnfitText(const TUnfitText& unfit)
+{
+    return Utf8(Russian() ? DescribeUnfitRussian(unfit) : DescribeUnfit(unfit));
+}
+
 QString SkipLines(const std::vector<TSkipCount>& skipped)
 {
     QString text;
     for (const TSkipCount& s : skipped)
         if (s.Count > 0)
-            text += QStringLiteral("\n  ") + Utf8(s.RussianReason) + QStringLiteral(": ") +
-                    QString::number(s.Count);
+            text += QStringLiteral("\n  ") + Utf8(Russian() ? s.RussianReason : s.Reason) +
+                    QStringLiteral(": ") + QString::number(s.Count);
     return text;
 }
 
@@ -261,7 +278,7 @@ void TFImportLesson::Rebuild()
         });
     } catch (const TImportError& e) {
         FSummary = TImportSummary();
-        problem = Utf8(e.Russian);
+        problem = ErrorText(e);
     }
     QString text;
     if (!problem.isEmpty())
@@ -271,7 +288,7 @@ void TFImportLesson::Rebuild()
                   "такие строки или заменить символы:",
                   nullptr, static_cast<int>(FSummary.UnfitRows));
         for (std::size_t i = 0; i < FSummary.Unfit.size() && i < ListedUnfitRows; ++i)
-            text += QStringLiteral("\n  ") + Utf8(DescribeUnfitRussian(FSummary.Unfit[i]));
+            text += QStringLiteral("\n  ") + UnfitText(FSummary.Unfit[i]);
     } else {
         text = FSummary.Lessons > 1 ? tr("Будет взято вопросов: %1, уроков: %2")
                                           .arg(FSummary.Taken)
@@ -343,7 +360,7 @@ std::string ImportLessonFile(QWidget* parent, const std::string& source)
         ShowMsgBox(parent,
                    QCoreApplication::translate("korvan::TFImportLesson",
                                                "Не удалось импортировать файл \"%1\": %2")
-                       .arg(PathText(source), Utf8(e.Russian)),
+                       .arg(PathText(source), ErrorText(e)),
                    false);
     }
     return {};
@@ -375,7 +392,7 @@ void OfferUtf8LessonConversion(QWidget* parent, const std::string& path,
     if (!conversion.Unfit.empty()) {
         QString list;
         for (std::size_t i = 0; i < conversion.Unfit.size() && i < ListedUnfitRows; ++i)
-            list += QStringLiteral("\n  ") + Utf8(DescribeUnfitRussian(conversion.Unfit[i]));
+            list += QStringLiteral("\n  ") + UnfitText(conversion.Unfit[i]);
         if (!ShowMsgBox(
                 parent,
                 QCoreApplication::translate("korvan::TFImportLesson",
