@@ -25,6 +25,7 @@
 #include "ui/editor/LessonTableModel.h"
 #include "ui/platform/Accessibility.h"
 #include "ui/platform/SoundModuleLoader.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 #include "util/Errors.h"
 #include "util/Paths.h"
@@ -507,8 +508,7 @@ void TFLessonEditor::RecordingAction(TRecordingAction action, TLanguage language
             return;
         const TSpeech speech = Hooks.Voice->Render(ToCp1251Replacing(text), language);
         if (!speech.Ok) {
-            Fail(
-                tr("Синтез не удался: %1").arg(QString::fromStdString(Cp1251ToUtf8(speech.Error))));
+            Fail(tr("Синтез не удался: %1").arg(SoundReason(speech.Error)));
             return;
         }
         WriteRecording(*Folder, number, language, PcmFormat(speech.SampleRate, 1, 16), speech.Pcm);
@@ -536,8 +536,7 @@ void TFLessonEditor::RecordingAction(TRecordingAction action, TLanguage language
                 SoundDevices().MakePlayer([](std::uint64_t, TPlayFailure, const std::string&) {});
         const TPlayStart start = Player->Play(*path, ++PlayCount);
         if (start.Failure != TPlayFailure::None)
-            Fail(tr("Запись не воспроизводится: %1")
-                     .arg(QString::fromStdString(Cp1251ToUtf8(start.Error))));
+            Fail(tr("Запись не воспроизводится: %1").arg(SoundReason(start.Error)));
         return;
     }
     case TRecordingAction::Remove: {

@@ -71,6 +71,11 @@ QString Shown(const TPhrase& phrase)
     return QString::fromStdString(Render(phrase, TranslateByQt));
 }
 
+QString SoundReason(const std::string& cp1251)
+{
+    return Shown(TPhrase{nullptr, nullptr, {ReasonArg("SoundReason", cp1251)}, std::nullopt});
+}
+
 TUiLanguage InstalledLanguage()
 {
     return Installed();

@@ -22,5 +22,8 @@ TUiLanguage InstalledLanguage();
 // catalogues, lesson content converted from Windows-1251.
 QString Shown(const TShownText& text);
 QString Shown(const TPhrase& phrase);
+// A sound's or the synthesizer's failure reason (1251, marked in the context
+// "SoundReason") as shown.
+QString SoundReason(const std::string& cp1251);
 
 } // namespace korvan
