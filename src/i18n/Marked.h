@@ -6,3 +6,7 @@
 // src/ui/CMakeLists.txt), so the window translates it by the same context.
 
 #define KORVAN_MARK(context, text) text
+
+// A counted text (TPhrase::Count, %n): lupdate reads it as QT_TRANSLATE_N_NOOP,
+// so that each catalogue holds its language's plural forms.
+#define KORVAN_MARK_N(context, text) text

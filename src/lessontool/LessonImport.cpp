@@ -3,6 +3,8 @@
 #include <charconv>
 #include <ostream>
 
+#include "i18n/Catalogue.h"
+#include "i18n/Marked.h"
 #include "import/ImportSource.h"
 #include "import/ImportWrite.h"
 #include "import/SourceText.h"
@@ -13,19 +15,29 @@
 
 namespace korvan {
 
-const char* const ImportUsage =
-    "  korvan-lesson import SOURCE OUT.sl2 [options]\n"
-    "      a lesson from a table (CSV or TSV), a Tatoeba export, an Anki package, or\n"
-    "      a lesson saved in UTF-8, recognised by content. Options:\n"
-    "      --title T, --words, --ru-audio, --en-audio   the lesson's header\n"
-    "      --russian F, --english F, --comment F        the fields to take (a number\n"
-    "                                                   from 1 or a name; 0: none)\n"
-    "      --deck D                                     only this deck (number or name)\n"
-    "      --renumber [--first-number N]                number the questions afresh\n"
-    "      --max-words N                                leave out longer sentences\n"
-    "      --per-lesson N                               several lessons OUT-001.sl2, ...\n"
-    "      --skip-unfit | --replace-unfit               rows with characters Windows-1251\n"
-    "                                                   cannot hold: leave out or replace\n";
+std::string ImportUsage(TUiLanguage language)
+{
+    return Say(language, "LessonImport",
+               KORVAN_MARK(
+                   "LessonImport",
+                   "  korvan-lesson import ИСТОЧНИК УРОК.sl2 [параметры]\n"
+                   "      урок из таблицы (CSV или TSV), выгрузки Tatoeba, пакета Anki или\n"
+                   "      урока в UTF-8; вид источника узнаётся по содержимому. Параметры:\n"
+                   "      --title T, --words, --ru-audio, --en-audio   заголовок урока\n"
+                   "      --russian F, --english F, --comment F        какие поля брать (номер\n"
+                   "                                                   от 1 или имя; 0: никакое)\n"
+                   "      --deck D                                     только эта колода (номер\n"
+                   "                                                   или имя)\n"
+                   "      --renumber [--first-number N]                пронумеровать вопросы\n"
+                   "                                                   заново\n"
+                   "      --max-words N                                не брать предложения\n"
+                   "                                                   длиннее\n"
+                   "      --per-lesson N                               несколько уроков\n"
+                   "                                                   УРОК-001.sl2, ...\n"
+                   "      --skip-unfit | --replace-unfit               строки со знаками, которых\n"
+                   "                                                   нет в Windows-1251:\n"
+                   "                                                   пропустить или заменить\n"));
+}
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "i18n/Language.h"
 #include "import/TableReader.h"
 
 namespace korvan {
@@ -14,7 +15,7 @@ namespace korvan {
 // for wrong arguments.
 int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// The options, for the usage text.
-extern const char* const ImportUsage;
+// The command and its options, for the usage text.
+std::string ImportUsage(TUiLanguage language);
 
 } // namespace korvan
