@@ -726,6 +726,21 @@ Result: not usable.
     </message>
 </context>
 <context>
+    <name>LessonDump</name>
+    <message>
+        <source>korvan-lesson dump: лишний аргумент «%1»
+</source>
+        <translation>korvan-lesson dump: unexpected argument &quot;%1&quot;
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson dump: какой урок?
+</source>
+        <translation>korvan-lesson dump: which lesson?
+</translation>
+    </message>
+</context>
+<context>
     <name>LessonImport</name>
     <message>
         <source>  korvan-lesson import ИСТОЧНИК УРОК.sl2 [параметры]
@@ -758,6 +773,110 @@ Result: not usable.
       --per-lesson N                               several lessons OUT-001.sl2, ...
       --skip-unfit | --replace-unfit               rows with characters Windows-1251
                                                    cannot hold: leave out or replace
+</translation>
+    </message>
+    <message>
+        <source>после %1 нужно целое число, а не «%2»</source>
+        <translation>%1 needs a whole number, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>после --first-number нужно число, а не «%1»</source>
+        <translation>--first-number needs a number, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1»</source>
+        <translation>unknown option &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>укажите источник и урок, который записать</source>
+        <translation>give the source and the lesson to write</translation>
+    </message>
+    <message>
+        <source>%1 %2: в источнике полей всего %3</source>
+        <translation>%1 %2: the source has %3 fields</translation>
+    </message>
+    <message>
+        <source>%1 «%2»: поля с таким именем нет</source>
+        <translation>%1 &quot;%2&quot;: no field of that name</translation>
+    </message>
+    <message>
+        <source>--deck «%1»: такой колоды в источнике нет</source>
+        <translation>--deck &quot;%1&quot;: the source has no such deck</translation>
+    </message>
+    <message>
+        <source>заголовок должен быть одной строкой без табуляций</source>
+        <translation>the title must be one line without tabs</translation>
+    </message>
+    <message>
+        <source>позиция %1 заголовка: в заголовке знак, которого нет в Windows-1251</source>
+        <translation>title column %1: the title holds a character Windows-1251 cannot hold</translation>
+    </message>
+    <message>
+        <source>в уроке UTF-8 есть знаки, которых нет в Windows-1251:%1
+(--replace-unfit заменяет их)</source>
+        <translation>the UTF-8 lesson holds characters Windows-1251 cannot hold:%1
+(--replace-unfit replaces them)</translation>
+    </message>
+    <message>
+        <source>Урок UTF-8 преобразован в Windows-1251: %1
+</source>
+        <translation>Converted the UTF-8 lesson to Windows-1251: %1
+</translation>
+    </message>
+    <message>
+        <source>Знаки, которых нет в Windows-1251, заменены в строках: %1.
+</source>
+        <translation>Characters Windows-1251 cannot hold were replaced on %1 lines.
+</translation>
+    </message>
+    <message>
+        <source>Вопросов записано: %1, в %2 ... %3 (уроков: %4)
+</source>
+        <translation>Wrote %1 questions to %2 ... %3 (%4 lessons)
+</translation>
+    </message>
+    <message>
+        <source>Вопросов записано: %1, в %2
+</source>
+        <translation>Wrote %1 questions to %2
+</translation>
+    </message>
+    <message>
+        <source>Пропущено %1 %2.
+</source>
+        <translation>Skipped %1 %2.
+</translation>
+    </message>
+    <message>
+        <source>Записей, которых нет в источнике: %1; у этих предложений их не будет.
+</source>
+        <translation>%1 recordings are missing from the source; those sentences have none.
+</translation>
+    </message>
+    <message>
+        <source>знаки, которых нет в Windows-1251, в строках: %1:%2
+(--skip-unfit пропускает такие строки, --replace-unfit заменяет знаки)</source>
+        <translation>characters Windows-1251 cannot hold, in %1 rows:%2
+(--skip-unfit leaves such rows out, --replace-unfit replaces the characters)</translation>
+    </message>
+    <message>
+        <source>в источнике (%1) нет вопросов</source>
+        <translation>the %1 holds no questions</translation>
+    </message>
+    <message>
+        <source>korvan-lesson import: %1: %2. Ничего не записано.
+</source>
+        <translation>korvan-lesson import: %1: %2. Nothing was written.
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson import: %1. Ничего не записано.
+</source>
+        <translation>korvan-lesson import: %1. Nothing was written.
 </translation>
     </message>
 </context>
@@ -860,6 +979,85 @@ Usage:
         <source>korvan-lesson: неизвестная команда «%1»
 </source>
         <translation>korvan-lesson: unknown command &quot;%1&quot;
+</translation>
+    </message>
+</context>
+<context>
+    <name>LessonVoice</name>
+    <message>
+        <source>файл урока доступен только для чтения</source>
+        <translation>the lesson file is read-only</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: --voice задаёт голос одной стороны: добавьте --ru или --en
+</source>
+        <translation>korvan-lesson voice: --voice names the voice of one side: add --ru or --en
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: неизвестный параметр «%1»
+</source>
+        <translation>korvan-lesson voice: unknown option &quot;%1&quot;
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: укажите один урок
+</source>
+        <translation>korvan-lesson voice: give one lesson
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: %1 — не урок с вопросами
+</source>
+        <translation>korvan-lesson voice: %1 is not a lesson with questions
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: %1: %2. Ничего не записано.
+</source>
+        <translation>korvan-lesson voice: %1: %2. Nothing was written.
+</translation>
+    </message>
+    <message>
+        <source>вопрос %1: нет русского текста, нет и %2
+</source>
+        <translation>question %1: no Russian text, no %2
+</translation>
+    </message>
+    <message>
+        <source>вопрос %1: нет английского текста, нет и %2
+</source>
+        <translation>question %1: no English text, no %2
+</translation>
+    </message>
+    <message>
+        <source>%1: оставлена, запись уже есть
+</source>
+        <translation>%1: kept, a recording is there
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: вопрос %1: нечего произносить
+</source>
+        <translation>korvan-lesson voice: question %1: nothing to say
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: вопрос %1: %2
+</source>
+        <translation>korvan-lesson voice: question %1: %2
+</translation>
+    </message>
+    <message>
+        <source>%1: записана, %2 с
+</source>
+        <translation>%1: written, %2 s
+</translation>
+    </message>
+    <message>
+        <source>в %2 добавлена отметка %1
+</source>
+        <translation>%1 set in %2
 </translation>
     </message>
 </context>

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <ostream>
 
+#include "i18n/Catalogue.h"
+#include "i18n/Marked.h"
 #include "lesson/Lesson.h"
 #include "timing/TimeCalculator.h"
 #include "util/Errors.h"
@@ -44,7 +46,7 @@ std::string JsonString(const std::string& utf8)
 }
 
 int RunDump(const std::vector<std::string>& args, const std::string& programFolder,
-            std::ostream& out, std::ostream& err)
+            std::ostream& out, std::ostream& err, TUiLanguage language)
 {
     std::string lessonPath;
     std::string tablePath = programFolder + "Time.ini";
@@ -54,12 +56,15 @@ int RunDump(const std::vector<std::string>& args, const std::string& programFold
         else if (lessonPath.empty() && args[i].rfind("--", 0) != 0)
             lessonPath = args[i];
         else {
-            err << "korvan-lesson dump: unexpected argument \"" << args[i] << "\"\n";
+            err << Say(language, "LessonDump",
+                       KORVAN_MARK("LessonDump", "korvan-lesson dump: лишний аргумент «%1»\n"),
+                       {args[i]});
             return 2;
         }
     }
     if (lessonPath.empty()) {
-        err << "korvan-lesson dump: which lesson?\n";
+        err << Say(language, "LessonDump",
+                   KORVAN_MARK("LessonDump", "korvan-lesson dump: какой урок?\n"));
         return 2;
     }
 

@@ -48,13 +48,13 @@ int RunLessonTool(const std::vector<std::string>& args, const std::string& progr
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "dump")
-        return RunDump(rest, programFolder, out, err);
+        return RunDump(rest, programFolder, out, err, language);
     if (command == "check")
         return RunCheck(rest, out, err, language);
     if (command == "import")
-        return RunImport(rest, out, err);
+        return RunImport(rest, out, err, language);
     if (command == "voice")
-        return RunVoice(rest, out, err);
+        return RunVoice(rest, out, err, language);
     if (command == "memory")
         return RunMemory(rest, out, err, language);
     err << Say(language, "LessonTool",
