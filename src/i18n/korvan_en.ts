@@ -553,12 +553,6 @@
 </translation>
     </message>
     <message>
-        <source>  Группы после неё сохраняют четырёхстрочную схему.
-</source>
-        <translation>  The groups after it keep the four-line pattern.
-</translation>
-    </message>
-    <message>
         <source>  С вопроса %1 (номер %2) по вопрос %3 (номер %4) группы начинаются не по четырёхстрочной схеме тела урока: проверьте, что их номера, комментарии и тексты стоят там, где задумано.
 </source>
         <translation>  From question %1 (number %2) to question %3 (number %4) the groups start off the four-line pattern of the body: check that their numbers, comments and texts stand where you meant.
@@ -722,6 +716,12 @@ Result: not usable.
         <source>Итог: урок непригоден.
 </source>
         <translation>Result: not usable.
+</translation>
+    </message>
+    <message>
+        <source>  Группы после этого места сохраняют четырёхстрочную схему.
+</source>
+        <translation>  The groups after it keep the four-line pattern.
 </translation>
     </message>
 </context>

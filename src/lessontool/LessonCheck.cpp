@@ -64,9 +64,10 @@ void ReportDroppedLines(const TLesson& lesson, const TLessonReadNotes& notes, st
             shiftedLast = i;
         }
         if (shiftedFirst == SIZE_MAX) {
-            out << Say(language, "LessonCheck",
-                       KORVAN_MARK("LessonCheck",
-                                   "  Группы после неё сохраняют четырёхстрочную схему.\n"));
+            out << Say(
+                language, "LessonCheck",
+                KORVAN_MARK("LessonCheck",
+                            "  Группы после этого места сохраняют четырёхстрочную схему.\n"));
         } else {
             std::vector<std::string> range = Describe(lesson, shiftedFirst);
             for (std::string& part : Describe(lesson, shiftedLast))
