@@ -126,6 +126,19 @@ TEST(LessonToolCheck, ReportsEmptyTextsRepeatedNumbersAndMissingRecordings)
               std::string::npos)
         << missing.Out;
     EXPECT_EQ(missing.Code, 0);
+
+    const TRun russian = test::Capture([&](std::ostream& out, std::ostream& err) {
+        return RunLessonTool({"check", lesson}, "/nonexistent/", out, err, TUiLanguage::Russian);
+    });
+    EXPECT_EQ(russian.Out,
+              "Файл урока: " + lesson +
+                  "\nЗаголовок: T\nВид: обычный урок\nВопросов: 3\n"
+                  "У вопроса 1 (номер 7) нет английского текста.\n"
+                  "У вопроса 2 (номер 7) нет русского текста.\n"
+                  "Под номером 7 — 2 вопроса; у них одна пара записей.\n"
+                  "В заголовке обещаны русские записи, но 1 из 2 нет в папке урока: 012R.WAV. "
+                  "Тренажёр покажет вместо них текст.\n"
+                  "Итог: урок пригоден.\n");
 }
 
 TEST(LessonToolCheck, RejectsWhatTheTrainerCannotUse)
