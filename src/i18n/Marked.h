@@ -7,6 +7,10 @@
 
 #define KORVAN_MARK(context, text) text
 
+// A counted text (TPhrase::Count, %n): lupdate reads it as QT_TRANSLATE_N_NOOP,
+// so that each catalogue holds its language's plural forms.
+#define KORVAN_MARK_N(context, text) text
+
 // The Russian half of a text the core carries in both languages (an import's
 // reasons: the English beside it); the window shows the half of its language.
 // Not for catalogues: the macro only marks that the text is meant.

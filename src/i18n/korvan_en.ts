@@ -550,6 +550,751 @@
     </message>
 </context>
 <context>
+    <name>HtmlReport</name>
+    <message>
+        <source>рост +%1</source>
+        <translation>up +%1</translation>
+    </message>
+    <message>
+        <source>спад −%1</source>
+        <translation>down −%1</translation>
+    </message>
+    <message>
+        <source>без изменений</source>
+        <translation>no change</translation>
+    </message>
+    <message>
+        <source>Отчёт для учителя</source>
+        <translation>Teacher&apos;s report</translation>
+    </message>
+    <message>
+        <source>(ученик не выбран)</source>
+        <translation>(no pupil chosen)</translation>
+    </message>
+    <message>
+        <source>(урок не открыт)</source>
+        <translation>(no lesson open)</translation>
+    </message>
+    <message>
+        <source>Учеников: %1. Запусков: %2 (завершено %3, не завершено %4).</source>
+        <translation>Pupils: %1. Runs: %2 (finished %3, unfinished %4).</translation>
+    </message>
+    <message>
+        <source>С %1 по %2.</source>
+        <translation>From %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Журналы: %1.</source>
+        <translation>Logs: %1.</translation>
+    </message>
+    <message>
+        <source>Класс</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Ученик</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Завершено</source>
+        <translation>Finished</translation>
+    </message>
+    <message>
+        <source>Не завершено</source>
+        <translation>Unfinished</translation>
+    </message>
+    <message>
+        <source>Время завершённых</source>
+        <translation>Time of finished runs</translation>
+    </message>
+    <message>
+        <source>Последний балл</source>
+        <translation>Last points</translation>
+    </message>
+    <message>
+        <source>Лучший балл</source>
+        <translation>Best points</translation>
+    </message>
+    <message>
+        <source>Тенденция</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Карточек в памяти</source>
+        <translation>Cards in memory</translation>
+    </message>
+    <message>
+        <source>К повторению сегодня</source>
+        <translation>Due today</translation>
+    </message>
+    <message>
+        <source>Из них просрочено</source>
+        <translation>Of them overdue</translation>
+    </message>
+    <message>
+        <source>Припоминание RU → EN</source>
+        <translation>Recall RU → EN</translation>
+    </message>
+    <message>
+        <source>Припоминание EN → RU</source>
+        <translation>Recall EN → RU</translation>
+    </message>
+    <message>
+        <source>Запусков: %1, завершено %2, время завершённых %3.</source>
+        <translation>Runs: %1, finished %2, time of finished runs %3.</translation>
+    </message>
+    <message>
+        <source>Запуски</source>
+        <translation>Runs</translation>
+    </message>
+    <message>
+        <source>Начало</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Урок</source>
+        <translation>Lesson</translation>
+    </message>
+    <message>
+        <source>Режим</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Перевод</source>
+        <translation>Translation</translation>
+    </message>
+    <message>
+        <source>Ответ</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Вопросов</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Ошибок</source>
+        <translation>Mistakes</translation>
+    </message>
+    <message>
+        <source>Баллы</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Оценка</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>%1 % из %2</source>
+        <translation>%1 % of %2</translation>
+    </message>
+    <message>
+        <source>Память</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>Карточек в памяти: %1, к повторению сегодня: %2 (из них просрочено %3).</source>
+        <translation>Cards in memory: %1, due today: %2 (of them overdue %3).</translation>
+    </message>
+    <message>
+        <source>Нечитаемых строк в истории: %1.</source>
+        <translation>Unreadable lines in the history: %1.</translation>
+    </message>
+    <message>
+        <source>Направление</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Первых ответов дня за 30 дней</source>
+        <translation>First answers of a day in 30 days</translation>
+    </message>
+    <message>
+        <source>Вспомнил</source>
+        <translation>Recalled</translation>
+    </message>
+    <message>
+        <source>Повторения в ближайшие 14 дней</source>
+        <translation>Reviews in the next 14 days</translation>
+    </message>
+    <message>
+        <source>набирал</source>
+        <translation>typed</translation>
+    </message>
+    <message>
+        <source>говорил</source>
+        <translation>spoke</translation>
+    </message>
+    <message>
+        <source>не завершён</source>
+        <translation>not finished</translation>
+    </message>
+    <message>
+        <source>Уроки</source>
+        <translation>Lessons</translation>
+    </message>
+    <message>
+        <source>Запусков</source>
+        <translation>Runs</translation>
+    </message>
+    <message>
+        <source>Средний балл</source>
+        <translation>Mean points</translation>
+    </message>
+    <message>
+        <source>Самые трудные предложения</source>
+        <translation>Hardest sentences</translation>
+    </message>
+    <message>
+        <source>Ни одно предложение не вызвало больше одной ошибки за запуск.</source>
+        <translation>No sentence caused more than one mistake in a run.</translation>
+    </message>
+    <message>
+        <source>Предложение</source>
+        <translation>Sentence</translation>
+    </message>
+    <message>
+        <source>Ошибок всего</source>
+        <translation>Mistakes in all</translation>
+    </message>
+    <message>
+        <source>В запусках</source>
+        <translation>In runs</translation>
+    </message>
+</context>
+<context>
+    <name>LessonCheck</name>
+    <message>
+        <source>Строка %1: «%2» — не номер вопроса, поэтому тренажёр её пропускает.
+</source>
+        <translation>Line %1: &quot;%2&quot; is not a question number, so the trainer skips it.
+</translation>
+    </message>
+    <message>
+        <source>Строки с %1 по %2 — не номера вопросов, поэтому тренажёр их пропускает:%3
+</source>
+        <translation>Lines %1 to %2 are not question numbers, so the trainer skips them:%3
+</translation>
+    </message>
+    <message>
+        <source>  С вопроса %1 (номер %2) по вопрос %3 (номер %4) группы начинаются не по четырёхстрочной схеме тела урока: проверьте, что их номера, комментарии и тексты стоят там, где задумано.
+</source>
+        <translation>  From question %1 (number %2) to question %3 (number %4) the groups start off the four-line pattern of the body: check that their numbers, comments and texts stand where you meant.
+</translation>
+    </message>
+    <message>
+        <source>У вопроса %1 (номер %2) нет русского текста.
+</source>
+        <translation>The question %1 (number %2) has no Russian text.
+</translation>
+    </message>
+    <message>
+        <source>У вопроса %1 (номер %2) нет английского текста.
+</source>
+        <translation>The question %1 (number %2) has no English text.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Под номером %1 — %n вопросов; у них одна пара записей.
+</source>
+        <translation>
+            <numerusform>The number %1 is used by %n question.
+</numerusform>
+            <numerusform>The number %1 is used by %n questions; they share one pair of recordings.
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> и ещё %1</source>
+        <translation> and %1 more</translation>
+    </message>
+    <message>
+        <source>В заголовке обещаны русские записи, но %1 из %2 нет в папке урока:%3. Тренажёр покажет вместо них текст.
+</source>
+        <translation>The header promises Russian recordings, but %1 of %2 are not in the lesson&apos;s folder:%3. The trainer shows the text instead.
+</translation>
+    </message>
+    <message>
+        <source>В заголовке обещаны английские записи, но %1 из %2 нет в папке урока:%3. Тренажёр покажет вместо них текст.
+</source>
+        <translation>The header promises English recordings, but %1 of %2 are not in the lesson&apos;s folder:%3. The trainer shows the text instead.
+</translation>
+    </message>
+    <message>
+        <source>Файл — текст в UTF-8 с меткой порядка байтов: тренажёр читает Windows-1251 и не примет урок в таком виде. Преобразуйте его командой
+  korvan-lesson import &quot;%1&quot; &quot;%2&quot;
+или откройте его в тренажёре, который предложит преобразование.
+</source>
+        <translation>The file is UTF-8 text with a byte-order mark: the trainer reads Windows-1251, so it would not take the lesson as it is. Convert it with
+  korvan-lesson import &quot;%1&quot; &quot;%2&quot;
+or open it in the trainer, which offers to convert it.
+</translation>
+    </message>
+    <message>
+        <source>Файл — текст в UTF-8: тренажёр читает Windows-1251 и не примет урок в таком виде. Преобразуйте его командой
+  korvan-lesson import &quot;%1&quot; &quot;%2&quot;
+или откройте его в тренажёре, который предложит преобразование.
+</source>
+        <translation>The file is UTF-8 text: the trainer reads Windows-1251, so it would not take the lesson as it is. Convert it with
+  korvan-lesson import &quot;%1&quot; &quot;%2&quot;
+or open it in the trainer, which offers to convert it.
+</translation>
+    </message>
+    <message>
+        <source>Знаки, которых нет в Windows-1251, останавливают преобразование: измените их или добавьте --replace-unfit, чтобы их заменить.
+</source>
+        <translation>Characters Windows-1251 cannot hold stop the conversion; change them, or add --replace-unfit to replace them.
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson check: укажите ровно один файл урока
+</source>
+        <translation>korvan-lesson check: give exactly one lesson file
+</translation>
+    </message>
+    <message>
+        <source>Файл урока: %1
+</source>
+        <translation>Lesson file: %1
+</translation>
+    </message>
+    <message>
+        <source>Файл начинается с метки порядка байтов UTF-8. Сохраните его как текст Windows-1251 (кириллица, &quot;ANSI&quot;) без неё.
+</source>
+        <translation>The file begins with a UTF-8 byte-order mark. Save it as Windows-1251 (Cyrillic, &quot;ANSI&quot;) text without it.
+</translation>
+    </message>
+    <message>
+        <source>Файл — текст в UTF-8: тренажёр читает Windows-1251, и русские буквы превратятся в мусор. Сохраните его как текст Windows-1251 (кириллица).
+</source>
+        <translation>The file is UTF-8 text: the trainer reads Windows-1251, so its Russian letters would show as garbage. Save it as Windows-1251 (Cyrillic) text.
+</translation>
+    </message>
+    <message>
+        <source>Это не урок: первая строка должна быть в точности &quot;%1&quot;.
+Итог: урок непригоден.
+</source>
+        <translation>Not a lesson: the first line must be exactly &quot;%1&quot;.
+Result: not usable.
+</translation>
+    </message>
+    <message>
+        <source>Заголовок: %1
+</source>
+        <translation>Title: %1
+</translation>
+    </message>
+    <message>
+        <source>(нет)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Вид: урок слов (строка комментария — транскрипция)
+</source>
+        <translation>Kind: words lesson (the comment line is the transcription)
+</translation>
+    </message>
+    <message>
+        <source>Вид: обычный урок
+</source>
+        <translation>Kind: ordinary lesson
+</translation>
+    </message>
+    <message>
+        <source>Нет строки &quot;&lt;header&gt;&quot;, поэтому тренажёр не находит вопросов.
+</source>
+        <translation>There is no &quot;&lt;header&gt;&quot; line, so the trainer finds no questions.
+</translation>
+    </message>
+    <message>
+        <source>Нет строки &quot;&lt;body&gt;&quot; после &quot;&lt;header&gt;&quot;, поэтому тренажёр не находит вопросов.
+</source>
+        <translation>There is no &quot;&lt;body&gt;&quot; line after &quot;&lt;header&gt;&quot;, so the trainer finds no questions.
+</translation>
+    </message>
+    <message>
+        <source>Запись заголовка &quot;%1&quot; ничего не говорит тренажёру (в ключах важен регистр: Title, Words, HasRuAudio, HasEnAudio).
+</source>
+        <translation>The header entry &quot;%1&quot; means nothing to the trainer (keys are case-sensitive: Title, Words, HasRuAudio, HasEnAudio).
+</translation>
+    </message>
+    <message>
+        <source>Знак Ctrl-Z обрывает файл раньше времени: всё, что после него, не читается.
+</source>
+        <translation>A Ctrl-Z character ends the file early; anything after it is not read.
+</translation>
+    </message>
+    <message>
+        <source>Вопросов: %1
+</source>
+        <translation>Questions: %1
+</translation>
+    </message>
+    <message>
+        <source>Итог: урок пригоден.
+</source>
+        <translation>Result: usable.
+</translation>
+    </message>
+    <message>
+        <source>Итог: урок непригоден.
+</source>
+        <translation>Result: not usable.
+</translation>
+    </message>
+    <message>
+        <source>  Группы после этого места сохраняют четырёхстрочную схему.
+</source>
+        <translation>  The groups after it keep the four-line pattern.
+</translation>
+    </message>
+</context>
+<context>
+    <name>LessonDump</name>
+    <message>
+        <source>korvan-lesson dump: лишний аргумент «%1»
+</source>
+        <translation>korvan-lesson dump: unexpected argument &quot;%1&quot;
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson dump: какой урок?
+</source>
+        <translation>korvan-lesson dump: which lesson?
+</translation>
+    </message>
+</context>
+<context>
+    <name>LessonImport</name>
+    <message>
+        <source>  korvan-lesson import ИСТОЧНИК УРОК.sl2 [параметры]
+      урок из таблицы (CSV или TSV), выгрузки Tatoeba, пакета Anki или
+      урока в UTF-8; вид источника узнаётся по содержимому. Параметры:
+      --title T, --words, --ru-audio, --en-audio   заголовок урока
+      --russian F, --english F, --comment F        какие поля брать (номер
+                                                   от 1 или имя; 0: никакое)
+      --deck D                                     только эта колода (номер
+                                                   или имя)
+      --renumber [--first-number N]                пронумеровать вопросы
+                                                   заново
+      --max-words N                                не брать предложения
+                                                   длиннее
+      --per-lesson N                               несколько уроков
+                                                   УРОК-001.sl2, ...
+      --skip-unfit | --replace-unfit               строки со знаками, которых
+                                                   нет в Windows-1251:
+                                                   пропустить или заменить
+</source>
+        <translation>  korvan-lesson import SOURCE OUT.sl2 [options]
+      a lesson from a table (CSV or TSV), a Tatoeba export, an Anki package, or
+      a lesson saved in UTF-8, recognised by content. Options:
+      --title T, --words, --ru-audio, --en-audio   the lesson&apos;s header
+      --russian F, --english F, --comment F        the fields to take (a number
+                                                   from 1 or a name; 0: none)
+      --deck D                                     only this deck (number or name)
+      --renumber [--first-number N]                number the questions afresh
+      --max-words N                                leave out longer sentences
+      --per-lesson N                               several lessons OUT-001.sl2, ...
+      --skip-unfit | --replace-unfit               rows with characters Windows-1251
+                                                   cannot hold: leave out or replace
+</translation>
+    </message>
+    <message>
+        <source>после %1 нужно целое число, а не «%2»</source>
+        <translation>%1 needs a whole number, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>после --first-number нужно число, а не «%1»</source>
+        <translation>--first-number needs a number, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1»</source>
+        <translation>unknown option &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>укажите источник и урок, который записать</source>
+        <translation>give the source and the lesson to write</translation>
+    </message>
+    <message>
+        <source>%1 %2: в источнике полей всего %3</source>
+        <translation>%1 %2: the source has %3 fields</translation>
+    </message>
+    <message>
+        <source>%1 «%2»: поля с таким именем нет</source>
+        <translation>%1 &quot;%2&quot;: no field of that name</translation>
+    </message>
+    <message>
+        <source>--deck «%1»: такой колоды в источнике нет</source>
+        <translation>--deck &quot;%1&quot;: the source has no such deck</translation>
+    </message>
+    <message>
+        <source>заголовок должен быть одной строкой без табуляций</source>
+        <translation>the title must be one line without tabs</translation>
+    </message>
+    <message>
+        <source>позиция %1 заголовка: в заголовке знак, которого нет в Windows-1251</source>
+        <translation>title column %1: the title holds a character Windows-1251 cannot hold</translation>
+    </message>
+    <message>
+        <source>в уроке UTF-8 есть знаки, которых нет в Windows-1251:%1
+(--replace-unfit заменяет их)</source>
+        <translation>the UTF-8 lesson holds characters Windows-1251 cannot hold:%1
+(--replace-unfit replaces them)</translation>
+    </message>
+    <message>
+        <source>Урок UTF-8 преобразован в Windows-1251: %1
+</source>
+        <translation>Converted the UTF-8 lesson to Windows-1251: %1
+</translation>
+    </message>
+    <message>
+        <source>Знаки, которых нет в Windows-1251, заменены в строках: %1.
+</source>
+        <translation>Characters Windows-1251 cannot hold were replaced on %1 lines.
+</translation>
+    </message>
+    <message>
+        <source>Вопросов записано: %1, в %2 ... %3 (уроков: %4)
+</source>
+        <translation>Wrote %1 questions to %2 ... %3 (%4 lessons)
+</translation>
+    </message>
+    <message>
+        <source>Вопросов записано: %1, в %2
+</source>
+        <translation>Wrote %1 questions to %2
+</translation>
+    </message>
+    <message>
+        <source>Пропущено %1 %2.
+</source>
+        <translation>Skipped %1 %2.
+</translation>
+    </message>
+    <message>
+        <source>Записей, которых нет в источнике: %1; у этих предложений их не будет.
+</source>
+        <translation>%1 recordings are missing from the source; those sentences have none.
+</translation>
+    </message>
+    <message>
+        <source>знаки, которых нет в Windows-1251, в строках: %1:%2
+(--skip-unfit пропускает такие строки, --replace-unfit заменяет знаки)</source>
+        <translation>characters Windows-1251 cannot hold, in %1 rows:%2
+(--skip-unfit leaves such rows out, --replace-unfit replaces the characters)</translation>
+    </message>
+    <message>
+        <source>в источнике (%1) нет вопросов</source>
+        <translation>the %1 holds no questions</translation>
+    </message>
+    <message>
+        <source>korvan-lesson import: %1: %2. Ничего не записано.
+</source>
+        <translation>korvan-lesson import: %1: %2. Nothing was written.
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson import: %1. Ничего не записано.
+</source>
+        <translation>korvan-lesson import: %1. Nothing was written.
+</translation>
+    </message>
+</context>
+<context>
+    <name>LessonMemory</name>
+    <message>
+        <source>  korvan-lesson memory ПАПКА_ИЛИ_ФАЙЛ_УЧЕНИКА... [--at ВРЕМЯ] [--json]
+                [--retention R] [--day-starts-at ЧАС]
+      что ученик знает по своей истории: у каждой карточки повторения,
+      забывания, стабильность, трудность, интервал и день повторения,
+      вероятность вспомнить её в ВРЕМЯ (RFC 3339, по умолчанию сейчас),
+      и карточки к повторению к учебному дню ученика, куда входит ВРЕМЯ
+</source>
+        <translation>  korvan-lesson memory PUPIL_FOLDER_OR_FILE... [--at TIME] [--json]
+                [--retention R] [--day-starts-at HOUR]
+      what a pupil&apos;s history says they know: each card&apos;s reviews, lapses,
+      stability, difficulty, interval and due day, its chance of recall at TIME
+      (RFC 3339, now by default), and the cards due by the pupil day of TIME
+</translation>
+    </message>
+    <message>
+        <source>после --at нужно время</source>
+        <translation>--at needs a time</translation>
+    </message>
+    <message>
+        <source>после --at нужно время вида 2026-12-09T19:53:07+03:00, а не «%1»</source>
+        <translation>--at takes a time such as 2026-12-09T19:53:07+03:00, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>после --retention нужно число от 0.70 до 0.97</source>
+        <translation>--retention takes a number from 0.70 to 0.97</translation>
+    </message>
+    <message>
+        <source>после --day-starts-at нужен час от 0 до 23</source>
+        <translation>--day-starts-at takes an hour from 0 to 23</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1»</source>
+        <translation>unknown option &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>для memory нужна папка или файл истории ученика</source>
+        <translation>memory needs a pupil&apos;s history folder or file</translation>
+    </message>
+    <message>
+        <source>Карточек: %1
+К повторению к %2: %3
+Нечитаемых строк: %4
+</source>
+        <translation>Cards: %1
+Due by %2: %3
+Unreadable lines: %4
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson: %1
+Запуск:
+</source>
+        <translation>korvan-lesson: %1
+Usage:
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson: «%1» не существует
+</source>
+        <translation>korvan-lesson: &quot;%1&quot; does not exist
+</translation>
+    </message>
+</context>
+<context>
+    <name>LessonTool</name>
+    <message>
+        <source>Запуск:
+  korvan-lesson dump УРОК [--time-table ФАЙЛ]
+      урок в JSON (тексты в UTF-8) со временем на обдумывание каждого вопроса
+  korvan-lesson check УРОК
+      что тренажёр поймёт из файла; код выхода 0, когда урок пригоден
+</source>
+        <translation>Usage:
+  korvan-lesson dump LESSON [--time-table FILE]
+      the lesson as JSON (texts in UTF-8) with each question&apos;s thinking time
+  korvan-lesson check LESSON
+      what the trainer makes of the file; exit 0 when the lesson is usable
+</translation>
+    </message>
+    <message>
+        <source>  korvan-lesson voice УРОК [--ru] [--en] [--force] [--voice ГОЛОС]
+      недостающие записи (NNNR.WAV, NNNE.WAV), начитанные синтезатором речи,
+      для обеих сторон, если не названа одна; урок помечается как озвученный.
+      --force заменяет готовые записи; --voice называет голос eSpeak NG
+      для названной стороны
+</source>
+        <translation>  korvan-lesson voice LESSON [--ru] [--en] [--force] [--voice NAME]
+      the missing recordings (NNNR.WAV, NNNE.WAV) spoken by the synthesizer, both
+      sides unless one is named; marks the lesson as having them. --force
+      replaces existing recordings; --voice names an eSpeak NG voice for the side
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson: неизвестная команда «%1»
+</source>
+        <translation>korvan-lesson: unknown command &quot;%1&quot;
+</translation>
+    </message>
+</context>
+<context>
+    <name>LessonVoice</name>
+    <message>
+        <source>файл урока доступен только для чтения</source>
+        <translation>the lesson file is read-only</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: --voice задаёт голос одной стороны: добавьте --ru или --en
+</source>
+        <translation>korvan-lesson voice: --voice names the voice of one side: add --ru or --en
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: неизвестный параметр «%1»
+</source>
+        <translation>korvan-lesson voice: unknown option &quot;%1&quot;
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: укажите один урок
+</source>
+        <translation>korvan-lesson voice: give one lesson
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: %1 — не урок с вопросами
+</source>
+        <translation>korvan-lesson voice: %1 is not a lesson with questions
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: %1: %2. Ничего не записано.
+</source>
+        <translation>korvan-lesson voice: %1: %2. Nothing was written.
+</translation>
+    </message>
+    <message>
+        <source>вопрос %1: нет русского текста, нет и %2
+</source>
+        <translation>question %1: no Russian text, no %2
+</translation>
+    </message>
+    <message>
+        <source>вопрос %1: нет английского текста, нет и %2
+</source>
+        <translation>question %1: no English text, no %2
+</translation>
+    </message>
+    <message>
+        <source>%1: оставлена, запись уже есть
+</source>
+        <translation>%1: kept, a recording is there
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: вопрос %1: нечего произносить
+</source>
+        <translation>korvan-lesson voice: question %1: nothing to say
+</translation>
+    </message>
+    <message>
+        <source>korvan-lesson voice: вопрос %1: %2
+</source>
+        <translation>korvan-lesson voice: question %1: %2
+</translation>
+    </message>
+    <message>
+        <source>%1: записана, %2 с
+</source>
+        <translation>%1: written, %2 s
+</translation>
+    </message>
+    <message>
+        <source>в %2 добавлена отметка %1
+</source>
+        <translation>%1 set in %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryReport</name>
+    <message>
+        <source>Карточек к повторению в ближайшие 14 дней</source>
+        <translation>Cards due in the next 14 days</translation>
+    </message>
+</context>
+<context>
     <name>Paths</name>
     <message>
         <source>нет прав на запись</source>
@@ -574,6 +1319,106 @@
     <message>
         <source>на месте папки находится файл</source>
         <translation>a file stands where the folder should be</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCharts</name>
+    <message>
+        <source>Баллы по времени</source>
+        <translation>Points over time</translation>
+    </message>
+    <message>
+        <source>Нет завершённых запусков с баллами</source>
+        <translation>No finished runs with points</translation>
+    </message>
+</context>
+<context>
+    <name>ReportText</name>
+    <message>
+        <source>%1.%2.%3</source>
+        <translation>%3-%2-%1</translation>
+    </message>
+    <message>
+        <source>%1 ч %2 мин</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 мин %2 с</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 с</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTool</name>
+    <message>
+        <source>Запуск: korvan-report ЖУРНАЛ_ИЛИ_ПАПКА... [--html ФАЙЛ] [--csv ФАЙЛ|-]
+                     [--memory-csv ФАЙЛ|-] [--at ВРЕМЯ] [--lang ru|en]
+  ЖУРНАЛ_ИЛИ_ПАПКА  журнал занятий или папка, где ищутся файлы Log.txt;
+                 читаются и папки истории учеников рядом с журналами, а
+                 папку истории (всего класса или одного ученика) можно
+                 назвать и прямо
+  --html ФАЙЛ    отчёт для учителя в виде страницы
+  --csv ФАЙЛ|-   по строке на каждый запуск, UTF-8 (&quot;-&quot;: стандартный вывод)
+  --memory-csv ФАЙЛ|-  по строке на каждого ученика и карточку его памяти
+  --at ВРЕМЯ     день, на который показывается память (RFC 3339; по
+                 умолчанию сейчас)
+  --lang ru|en   язык страницы и сообщений (по умолчанию язык системы)
+</source>
+        <translation>Usage: korvan-report LOG_OR_FOLDER... [--html FILE] [--csv FILE|-]
+                     [--memory-csv FILE|-] [--at TIME] [--lang ru|en]
+  LOG_OR_FOLDER  a drill log, or a folder searched for files named Log.txt;
+                 the pupils&apos; history folders beside the logs are read too, and
+                 a history folder (or one pupil&apos;s) may be named directly
+  --html FILE    the teacher&apos;s report as a page
+  --csv FILE|-   one row per run, UTF-8 (&quot;-&quot;: standard output)
+  --memory-csv FILE|-  one row per pupil and card of their memory
+  --at TIME      the day the memory is reported on (RFC 3339; now by default)
+  --lang ru|en   the language of the page and the messages (the system&apos;s by
+                 default)
+</translation>
+    </message>
+    <message>
+        <source>korvan-report: после %1 нужно имя файла
+</source>
+        <translation>korvan-report: %1 needs a file name
+</translation>
+    </message>
+    <message>
+        <source>korvan-report: после --at нужно время вида 2026-12-09T19:53:07+03:00
+</source>
+        <translation>korvan-report: --at takes a time such as 2026-12-09T19:53:07+03:00
+</translation>
+    </message>
+    <message>
+        <source>korvan-report: после --lang нужно ru или en
+</source>
+        <translation>korvan-report: --lang takes ru or en
+</translation>
+    </message>
+    <message>
+        <source>korvan-report: неизвестный параметр «%1»
+</source>
+        <translation>korvan-report: unknown option &quot;%1&quot;
+</translation>
+    </message>
+    <message>
+        <source>korvan-report: назовите хотя бы один журнал и один файл для вывода
+</source>
+        <translation>korvan-report: name at least one log and one output
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>korvan-report: %n строк не понято и пропущено. Первые из них: %1
+</source>
+        <translation>
+            <numerusform>korvan-report: %n line(s) not understood, skipped; first at %1
+</numerusform>
+            <numerusform>korvan-report: %n line(s) not understood, skipped; first at %1
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -920,6 +1765,15 @@ answer</translation>
     <message>
         <source>Язык интерфейса сменится при следующем запуске.</source>
         <translation>The interface language will change the next time Korvan starts.</translation>
+    </message>
+</context>
+<context>
+    <name>TeacherReport</name>
+    <message>
+        <source>Не удалось построить отчёт для учителя.
+%1</source>
+        <translation>Could not build the teacher&apos;s report.
+%1</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <ostream>
 
+#include "i18n/Catalogue.h"
+#include "i18n/Marked.h"
 #include "i18n/Phrase.h"
 #include "lesson/Lesson.h"
 #include "timing/TimeCalculator.h"
@@ -45,7 +47,7 @@ std::string JsonString(const std::string& utf8)
 }
 
 int RunDump(const std::vector<std::string>& args, const std::string& programFolder,
-            std::ostream& out, std::ostream& err)
+            std::ostream& out, std::ostream& err, TUiLanguage language)
 {
     std::string lessonPath;
     std::string tablePath = programFolder + "Time.ini";
@@ -55,12 +57,15 @@ int RunDump(const std::vector<std::string>& args, const std::string& programFold
         else if (lessonPath.empty() && args[i].rfind("--", 0) != 0)
             lessonPath = args[i];
         else {
-            err << "korvan-lesson dump: unexpected argument \"" << args[i] << "\"\n";
+            err << Say(language, "LessonDump",
+                       KORVAN_MARK("LessonDump", "korvan-lesson dump: лишний аргумент «%1»\n"),
+                       {args[i]});
             return 2;
         }
     }
     if (lessonPath.empty()) {
-        err << "korvan-lesson dump: which lesson?\n";
+        err << Say(language, "LessonDump",
+                   KORVAN_MARK("LessonDump", "korvan-lesson dump: какой урок?\n"));
         return 2;
     }
 
@@ -73,8 +78,8 @@ int RunDump(const std::vector<std::string>& args, const std::string& programFold
         return 1;
     }
     // The trainer's own table and message; the norms it would use are dumped.
-    const TTimeCalculator norms(tablePath, [&err](const TShownText& message) {
-        err << Render(message, RussianSource) << "\n";
+    const TTimeCalculator norms(tablePath, [&err, language](const TShownText& message) {
+        err << Render(message, TranslatorFor(language)) << "\n";
     });
     norms.CalculateNorms(lesson);
 

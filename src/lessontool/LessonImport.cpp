@@ -3,6 +3,8 @@
 #include <charconv>
 #include <ostream>
 
+#include "i18n/Catalogue.h"
+#include "i18n/Marked.h"
 #include "import/ImportSource.h"
 #include "import/ImportWrite.h"
 #include "import/SourceText.h"
@@ -13,19 +15,29 @@
 
 namespace korvan {
 
-const char* const ImportUsage =
-    "  korvan-lesson import SOURCE OUT.sl2 [options]\n"
-    "      a lesson from a table (CSV or TSV), a Tatoeba export, an Anki package, or\n"
-    "      a lesson saved in UTF-8, recognised by content. Options:\n"
-    "      --title T, --words, --ru-audio, --en-audio   the lesson's header\n"
-    "      --russian F, --english F, --comment F        the fields to take (a number\n"
-    "                                                   from 1 or a name; 0: none)\n"
-    "      --deck D                                     only this deck (number or name)\n"
-    "      --renumber [--first-number N]                number the questions afresh\n"
-    "      --max-words N                                leave out longer sentences\n"
-    "      --per-lesson N                               several lessons OUT-001.sl2, ...\n"
-    "      --skip-unfit | --replace-unfit               rows with characters Windows-1251\n"
-    "                                                   cannot hold: leave out or replace\n";
+std::string ImportUsage(TUiLanguage language)
+{
+    return Say(language, "LessonImport",
+               KORVAN_MARK(
+                   "LessonImport",
+                   "  korvan-lesson import ИСТОЧНИК УРОК.sl2 [параметры]\n"
+                   "      урок из таблицы (CSV или TSV), выгрузки Tatoeba, пакета Anki или\n"
+                   "      урока в UTF-8; вид источника узнаётся по содержимому. Параметры:\n"
+                   "      --title T, --words, --ru-audio, --en-audio   заголовок урока\n"
+                   "      --russian F, --english F, --comment F        какие поля брать (номер\n"
+                   "                                                   от 1 или имя; 0: никакое)\n"
+                   "      --deck D                                     только эта колода (номер\n"
+                   "                                                   или имя)\n"
+                   "      --renumber [--first-number N]                пронумеровать вопросы\n"
+                   "                                                   заново\n"
+                   "      --max-words N                                не брать предложения\n"
+                   "                                                   длиннее\n"
+                   "      --per-lesson N                               несколько уроков\n"
+                   "                                                   УРОК-001.sl2, ...\n"
+                   "      --skip-unfit | --replace-unfit               строки со знаками, которых\n"
+                   "                                                   нет в Windows-1251:\n"
+                   "                                                   пропустить или заменить\n"));
+}
 
 namespace {
 
@@ -35,12 +47,14 @@ struct TUsageError
     std::string Text;
 };
 
-std::size_t Count(const std::string& option, const std::string& value)
+std::size_t Count(const std::string& option, const std::string& value, TUiLanguage language)
 {
     std::size_t n = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
     if (ec != std::errc() || end != value.data() + value.size())
-        throw TUsageError{option + " needs a whole number, not \"" + value + "\""};
+        throw TUsageError{Say(language, "LessonImport",
+                              KORVAN_MARK("LessonImport", "после %1 нужно целое число, а не «%2»"),
+                              {option, value})};
     return n;
 }
 
@@ -56,14 +70,15 @@ struct TRequest
     TUnfitChoice Unfit = TUnfitChoice::Stop;
 };
 
-TRequest ParseArguments(const std::vector<std::string>& args)
+TRequest ParseArguments(const std::vector<std::string>& args, TUiLanguage language)
 {
     TRequest r;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&]() -> const std::string& {
             if (i + 1 >= args.size())
-                throw TUsageError{a + " needs a value"};
+                throw TUsageError{Say(language, "LessonImport",
+                                      KORVAN_MARK("LessonImport", "после %1 нужно значение"), {a})};
             return args[++i];
         };
         if (a == "--title") {
@@ -88,12 +103,15 @@ TRequest ParseArguments(const std::vector<std::string>& args)
         else if (a == "--first-number") {
             const std::string& v = value();
             if (!ParseInt32(v, r.FirstNumber))
-                throw TUsageError{"--first-number needs a number, not \"" + v + "\""};
+                throw TUsageError{
+                    Say(language, "LessonImport",
+                        KORVAN_MARK("LessonImport", "после --first-number нужно число, а не «%1»"),
+                        {v})};
             r.Renumber = true;
         } else if (a == "--max-words")
-            r.MaxWords = Count(a, value());
+            r.MaxWords = Count(a, value(), language);
         else if (a == "--per-lesson")
-            r.PerLesson = Count(a, value());
+            r.PerLesson = Count(a, value(), language);
         else if (a == "--skip-unfit")
             r.Unfit = TUnfitChoice::Skip;
         else if (a == "--replace-unfit")
@@ -101,21 +119,26 @@ TRequest ParseArguments(const std::vector<std::string>& args)
         else if (a.rfind("--", 0) != 0)
             r.Files.push_back(a);
         else
-            throw TUsageError{"unknown option \"" + a + "\""};
+            throw TUsageError{Say(language, "LessonImport",
+                                  KORVAN_MARK("LessonImport", "неизвестный параметр «%1»"), {a})};
     }
     if (r.Files.size() != 2)
-        throw TUsageError{"give the source and the lesson to write"};
+        throw TUsageError{
+            Say(language, "LessonImport",
+                KORVAN_MARK("LessonImport", "укажите источник и урок, который записать"))};
     return r;
 }
 
 // A field given by number (from 1; 0 none) or by name, in one field set.
-int FieldIn(const TFieldSet& set, const std::string& given, const char* option)
+int FieldIn(const TFieldSet& set, const std::string& given, const char* option,
+            TUiLanguage language)
 {
     std::int32_t number = 0;
     if (ParseInt32(given, number)) {
         if (number < 0 || static_cast<std::size_t>(number) > set.Fields.size())
-            throw TUsageError{std::string(option) + " " + given + ": the source has " +
-                              std::to_string(set.Fields.size()) + " fields"};
+            throw TUsageError{Say(language, "LessonImport",
+                                  KORVAN_MARK("LessonImport", "%1 %2: в источнике полей всего %3"),
+                                  {option, given, std::to_string(set.Fields.size())})};
         return number - 1;
     }
     for (std::size_t f = 0; f < set.Fields.size(); ++f)
@@ -125,13 +148,14 @@ int FieldIn(const TFieldSet& set, const std::string& given, const char* option)
 }
 
 void ApplyField(TImportCollection& c, TImportOptions& o, const std::string& given,
-                int TColumnChoice::*slot, int TColumnChoice::*sound, const char* option)
+                int TColumnChoice::*slot, int TColumnChoice::*sound, const char* option,
+                TUiLanguage language)
 {
     if (given.empty())
         return;
     bool found = false;
     for (std::size_t s = 0; s < c.FieldSets.size(); ++s) {
-        const int f = FieldIn(c.FieldSets[s], given, option);
+        const int f = FieldIn(c.FieldSets[s], given, option, language);
         if (f == -2)
             continue;
         found = true;
@@ -140,10 +164,13 @@ void ApplyField(TImportCollection& c, TImportOptions& o, const std::string& give
             o.Columns[s].*sound = f >= 0 && o.Columns[s].*sound < 0 ? f : o.Columns[s].*sound;
     }
     if (!found)
-        throw TUsageError{std::string(option) + " \"" + given + "\": no field of that name"};
+        throw TUsageError{Say(language, "LessonImport",
+                              KORVAN_MARK("LessonImport", "%1 «%2»: поля с таким именем нет"),
+                              {option, given})};
 }
 
-void ApplyDeck(const TImportCollection& c, TImportOptions& o, const std::string& given)
+void ApplyDeck(const TImportCollection& c, TImportOptions& o, const std::string& given,
+               TUiLanguage language)
 {
     if (given.empty())
         return;
@@ -158,7 +185,9 @@ void ApplyDeck(const TImportCollection& c, TImportOptions& o, const std::string&
         o.Deck = number - 1;
         return;
     }
-    throw TUsageError{"--deck \"" + given + "\": the source has no such deck"};
+    throw TUsageError{Say(language, "LessonImport",
+                          KORVAN_MARK("LessonImport", "--deck «%1»: такой колоды в источнике нет"),
+                          {given})};
 }
 
 // "Failed" in the lesson tool's words: the place, the reason, nothing written.
@@ -167,62 +196,94 @@ struct TFailure
     std::string Text;
 };
 
-void CheckTitle(const std::string& title, TUnfitChoice unfit)
+void CheckTitle(const std::string& title, TUnfitChoice unfit, TUiLanguage language)
 {
     if (title.find_first_of("\t\r\n") != std::string::npos)
-        throw TFailure{"the title must be one line without tabs"};
+        throw TFailure{
+            Say(language, "LessonImport",
+                KORVAN_MARK("LessonImport", "заголовок должен быть одной строкой без табуляций"))};
     if (unfit == TUnfitChoice::Replace)
         return;
     try {
         (void)ToCp1251(title);
     } catch (const TEncodingError& e) {
-        throw TFailure{"title column " + std::to_string(e.Offset + 1) +
-                       ": the title holds a character Windows-1251 cannot hold"};
+        throw TFailure{
+            Say(language, "LessonImport",
+                KORVAN_MARK("LessonImport",
+                            "позиция %1 заголовка: в заголовке знак, которого нет в Windows-1251"),
+                {std::to_string(e.Offset + 1)})};
     }
 }
 
-int ConvertLesson(const TRequest& r, std::string_view bytes, std::ostream& out)
+// The unfit texts, one a line, each after a line break and an indent; the
+// import gives them in both languages.
+std::string UnfitLines(const std::vector<TUnfitText>& unfit, TUiLanguage language)
+{
+    std::string lines;
+    for (const TUnfitText& u : unfit)
+        lines += "\n  " +
+                 (language == TUiLanguage::Russian ? DescribeUnfitRussian(u) : DescribeUnfit(u));
+    return lines;
+}
+
+int ConvertLesson(const TRequest& r, std::string_view bytes, std::ostream& out,
+                  TUiLanguage language)
 {
     const TLessonConversion conversion = ConvertUtf8Lesson(bytes, r.Unfit);
-    if (!conversion.Unfit.empty()) {
-        std::string text = "the UTF-8 lesson holds characters Windows-1251 cannot hold:";
-        for (const TUnfitText& u : conversion.Unfit)
-            text += "\n  " + DescribeUnfit(u);
-        throw TFailure{text + "\n(--replace-unfit replaces them)"};
-    }
+    if (!conversion.Unfit.empty())
+        throw TFailure{
+            Say(language, "LessonImport",
+                KORVAN_MARK("LessonImport", "в уроке UTF-8 есть знаки, которых нет в "
+                                            "Windows-1251:%1\n(--replace-unfit заменяет их)"),
+                {UnfitLines(conversion.Unfit, language)})};
     WriteFileAtomically(r.Files[1], conversion.Cp1251);
-    out << "Converted the UTF-8 lesson to Windows-1251: " << r.Files[1] << "\n";
+    out << Say(language, "LessonImport",
+               KORVAN_MARK("LessonImport", "Урок UTF-8 преобразован в Windows-1251: %1\n"),
+               {r.Files[1]});
     if (conversion.Replaced > 0)
-        out << "Characters Windows-1251 cannot hold were replaced on " << conversion.Replaced
-            << " lines.\n";
+        out << Say(language, "LessonImport",
+                   KORVAN_MARK("LessonImport",
+                               "Знаки, которых нет в Windows-1251, заменены в строках: %1.\n"),
+                   {std::to_string(conversion.Replaced)});
     return 0;
 }
 
-void PrintSummary(const TImportSummary& summary, const TLessonWriter& writer, std::ostream& out)
+void PrintSummary(const TImportSummary& summary, const TLessonWriter& writer, std::ostream& out,
+                  TUiLanguage language)
 {
     const std::vector<std::string>& paths = writer.LessonPaths();
-    out << "Wrote " << summary.Taken << " questions to " << paths.front();
+    const std::string taken = std::to_string(summary.Taken);
     if (paths.size() > 1)
-        out << " ... " << paths.back() << " (" << paths.size() << " lessons)";
-    out << "\n";
+        out << Say(language, "LessonImport",
+                   KORVAN_MARK("LessonImport", "Вопросов записано: %1, в %2 ... %3 (уроков: %4)\n"),
+                   {taken, paths.front(), paths.back(), std::to_string(paths.size())});
+    else
+        out << Say(language, "LessonImport",
+                   KORVAN_MARK("LessonImport", "Вопросов записано: %1, в %2\n"),
+                   {taken, paths.front()});
     for (const TSkipCount& skip : summary.Skipped)
         if (skip.Count > 0)
-            out << "Skipped " << skip.Count << " " << skip.Reason << ".\n";
+            out << Say(language, "LessonImport", KORVAN_MARK("LessonImport", "Пропущено %1 %2.\n"),
+                       {std::to_string(skip.Count),
+                        language == TUiLanguage::Russian ? skip.RussianReason : skip.Reason});
     if (writer.MissingMedia() > 0)
-        out << writer.MissingMedia()
-            << " recordings are missing from the source; those sentences have none.\n";
+        out << Say(
+            language, "LessonImport",
+            KORVAN_MARK("LessonImport",
+                        "Записей, которых нет в источнике: %1; у этих предложений их не будет.\n"),
+            {std::to_string(writer.MissingMedia())});
 }
 
-int Import(const TRequest& r, std::ostream& out)
+int Import(const TRequest& r, std::ostream& out, TUiLanguage language)
 {
     const std::string& source = r.Files[0];
     if (IsUtf8LessonFile(source))
-        return ConvertLesson(r, ReadWholeFile(source, std::size_t(512) << 20), out);
+        return ConvertLesson(r, ReadWholeFile(source, std::size_t(512) << 20), out, language);
 
     TImportCollection collection = ReadImportSource(source);
     TImportOptions options = ProposeOptions(collection);
     if (r.TitleGiven) {
-        CheckTitle(r.Title, r.Unfit);
+        CheckTitle(r.Title, r.Unfit, language);
         options.Title = r.Title;
     }
     options.Words = options.Words || r.Words;
@@ -232,11 +293,12 @@ int Import(const TRequest& r, std::ostream& out)
     options.PerLesson = r.PerLesson;
     options.Unfit = r.Unfit;
     ApplyField(collection, options, r.Russian, &TColumnChoice::Russian,
-               &TColumnChoice::RussianSound, "--russian");
+               &TColumnChoice::RussianSound, "--russian", language);
     ApplyField(collection, options, r.English, &TColumnChoice::English,
-               &TColumnChoice::EnglishSound, "--english");
-    ApplyField(collection, options, r.Comment, &TColumnChoice::Comment, nullptr, "--comment");
-    ApplyDeck(collection, options, r.Deck);
+               &TColumnChoice::EnglishSound, "--english", language);
+    ApplyField(collection, options, r.Comment, &TColumnChoice::Comment, nullptr, "--comment",
+               language);
+    ApplyDeck(collection, options, r.Deck, language);
 
     TLessonWriter writer(r.Files[1], collection.Media.get());
     const TImportSummary summary = BuildLessons(collection, options, [&](TBuiltLesson& lesson) {
@@ -244,44 +306,54 @@ int Import(const TRequest& r, std::ostream& out)
         lesson.Lesson.HasEnAudio = lesson.Lesson.HasEnAudio || r.EnAudio;
         writer(lesson);
     });
-    if (!summary.Unfit.empty()) {
-        std::string text = "characters Windows-1251 cannot hold, in " +
-                           std::to_string(summary.UnfitRows) + " rows:";
-        for (const TUnfitText& u : summary.Unfit)
-            text += "\n  " + DescribeUnfit(u);
-        throw TFailure{text + "\n(--skip-unfit leaves such rows out, --replace-unfit replaces "
-                              "the characters)"};
-    }
+    if (!summary.Unfit.empty())
+        throw TFailure{
+            Say(language, "LessonImport",
+                KORVAN_MARK("LessonImport",
+                            "знаки, которых нет в Windows-1251, в строках: %1:%2\n(--skip-unfit "
+                            "пропускает такие строки, --replace-unfit заменяет знаки)"),
+                {std::to_string(summary.UnfitRows), UnfitLines(summary.Unfit, language)})};
     if (summary.Taken == 0)
-        throw TFailure{"the " + collection.Format + " holds no questions"};
+        throw TFailure{Say(language, "LessonImport",
+                           KORVAN_MARK("LessonImport", "в источнике (%1) нет вопросов"),
+                           {collection.Format})};
     writer.Commit();
-    PrintSummary(summary, writer, out);
+    PrintSummary(summary, writer, out, language);
     return 0;
 }
 
 } // namespace
 
-int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              TUiLanguage language)
 {
     TRequest request;
     try {
-        request = ParseArguments(args);
+        request = ParseArguments(args, language);
     } catch (const TUsageError& e) {
         err << "korvan-lesson import: " << e.Text << "\n";
         return 2;
     }
     const std::string& source = request.Files[0];
     try {
-        return Import(request, out);
+        return Import(request, out, language);
     } catch (const TUsageError& e) {
         err << "korvan-lesson import: " << e.Text << "\n";
         return 2;
     } catch (const TFailure& e) {
-        err << "korvan-lesson import: " << source << ": " << e.Text << ". Nothing was written.\n";
+        err << Say(
+            language, "LessonImport",
+            KORVAN_MARK("LessonImport", "korvan-lesson import: %1: %2. Ничего не записано.\n"),
+            {source, e.Text});
     } catch (const TImportError& e) {
-        err << "korvan-lesson import: " << source << ": " << e.what() << ". Nothing was written.\n";
+        err << Say(
+            language, "LessonImport",
+            KORVAN_MARK("LessonImport", "korvan-lesson import: %1: %2. Ничего не записано.\n"),
+            {source, language == TUiLanguage::Russian ? e.Russian : std::string(e.what())});
     } catch (const TIoError& e) {
-        err << "korvan-lesson import: " << e.what() << ". Nothing was written.\n";
+        err << Say(language, "LessonImport",
+                   KORVAN_MARK("LessonImport", "korvan-lesson import: %1. Ничего не записано.\n"),
+                   {e.what()});
     }
     return 1;
 }

@@ -8,18 +8,26 @@
 #include <filesystem>
 #include <ostream>
 
+#include "i18n/Catalogue.h"
+#include "i18n/Marked.h"
 #include "memory/MemoryModel.h"
 #include "settings/MemorySettings.h"
 #include "util/Errors.h"
 
 namespace korvan {
 
-const char* const MemoryUsage =
-    "  korvan-lesson memory PUPIL_FOLDER_OR_FILE... [--at TIME] [--json]\n"
-    "                [--retention R] [--day-starts-at HOUR]\n"
-    "      what a pupil's history says they know: each card's reviews, lapses,\n"
-    "      stability, difficulty, interval and due day, its chance of recall at TIME\n"
-    "      (RFC 3339, now by default), and the cards due by the pupil day of TIME\n";
+std::string MemoryUsage(TUiLanguage language)
+{
+    return Say(
+        language, "LessonMemory",
+        KORVAN_MARK("LessonMemory",
+                    "  korvan-lesson memory ПАПКА_ИЛИ_ФАЙЛ_УЧЕНИКА... [--at ВРЕМЯ] [--json]\n"
+                    "                [--retention R] [--day-starts-at ЧАС]\n"
+                    "      что ученик знает по своей истории: у каждой карточки повторения,\n"
+                    "      забывания, стабильность, трудность, интервал и день повторения,\n"
+                    "      вероятность вспомнить её в ВРЕМЯ (RFC 3339, по умолчанию сейчас),\n"
+                    "      и карточки к повторению к учебному дню ученика, куда входит ВРЕМЯ\n"));
+}
 
 namespace {
 
@@ -38,8 +46,12 @@ bool ParseNumber(const std::string& text, double& value)
 }
 
 // Empty when the arguments are sound, else what is wrong.
-std::string ParseArgs(const std::vector<std::string>& args, TMemoryArgs& parsed)
+std::string ParseArgs(const std::vector<std::string>& args, TMemoryArgs& parsed,
+                      TUiLanguage language)
 {
+    const auto say = [language](const char* source, const std::vector<std::string>& args = {}) {
+        return Say(language, "LessonMemory", source, args);
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -47,30 +59,35 @@ std::string ParseArgs(const std::vector<std::string>& args, TMemoryArgs& parsed)
             parsed.Json = true;
         } else if (a == "--at") {
             if (!hasValue)
-                return "--at needs a time";
+                return say(KORVAN_MARK("LessonMemory", "после --at нужно время"));
             const auto at = ParseRfc3339(args[++i]);
             if (!at)
-                return "--at takes a time such as 2026-12-09T19:53:07+03:00, not \"" + args[i] +
-                       "\"";
+                return say(KORVAN_MARK("LessonMemory", "после --at нужно время вида "
+                                                       "2026-12-09T19:53:07+03:00, а не «%1»"),
+                           {args[i]});
             parsed.At = *at;
         } else if (a == "--retention") {
             double r = 0;
             if (!hasValue || !ParseNumber(args[++i], r) || r < MinDesiredRetention ||
                 r > MaxDesiredRetention)
-                return "--retention takes a number from 0.70 to 0.97";
+                return say(
+                    KORVAN_MARK("LessonMemory", "после --retention нужно число от 0.70 до 0.97"));
             parsed.Options.DesiredRetention = r;
         } else if (a == "--day-starts-at") {
             double h = 0;
             if (!hasValue || !ParseNumber(args[++i], h) || h < 0 || h > 23 || h != int(h))
-                return "--day-starts-at takes an hour from 0 to 23";
+                return say(
+                    KORVAN_MARK("LessonMemory", "после --day-starts-at нужен час от 0 до 23"));
             parsed.Options.DayStartsAt = static_cast<int>(h);
         } else if (a.size() > 1 && a[0] == '-') {
-            return "unknown option \"" + a + "\"";
+            return say(KORVAN_MARK("LessonMemory", "неизвестный параметр «%1»"), {a});
         } else {
             parsed.Paths.push_back(a);
         }
     }
-    return parsed.Paths.empty() ? "memory needs a pupil's history folder or file" : "";
+    return parsed.Paths.empty()
+               ? say(KORVAN_MARK("LessonMemory", "для memory нужна папка или файл истории ученика"))
+               : "";
 }
 
 std::string Fixed(double value, int digits)
@@ -136,8 +153,10 @@ void WriteJson(const THistory& history, const std::vector<TCardMemory>& cards,
 }
 
 void WriteTable(const THistory& history, const std::vector<TCardMemory>& cards,
-                const TMemoryModel& model, std::int64_t today, std::size_t due, std::ostream& out)
+                const TMemoryModel& model, std::int64_t today, std::size_t due, std::ostream& out,
+                TUiLanguage language)
 {
+    // The columns' names stay as they are in every language: scripts read them.
     out << "card\tdirection\treviews\tlapses\tstability\tdifficulty\tlast review\tinterval\tdue"
            "\trecall\tru\ten\n";
     for (const TCardMemory& m : cards) {
@@ -149,19 +168,24 @@ void WriteTable(const THistory& history, const std::vector<TCardMemory>& cards,
             << Fixed(model.Retrievability(m, today), 4) << "\t" << card.Ru << "\t" << card.En
             << "\n";
     }
-    out << "Cards: " << cards.size() << "\n"
-        << "Due by " << FormatDay(today) << ": " << due << "\n"
-        << "Unreadable lines: " << history.UnreadableLines << "\n";
+    out << Say(language, "LessonMemory",
+               KORVAN_MARK("LessonMemory", "Карточек: %1\nК повторению к %2: %3\nНечитаемых "
+                                           "строк: %4\n"),
+               {std::to_string(cards.size()), FormatDay(today), std::to_string(due),
+                std::to_string(history.UnreadableLines)});
 }
 
 } // namespace
 
-int RunMemory(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunMemory(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              TUiLanguage language)
 {
     TMemoryArgs parsed;
-    const std::string wrong = ParseArgs(args, parsed);
+    const std::string wrong = ParseArgs(args, parsed, language);
     if (!wrong.empty()) {
-        err << "korvan-lesson: " << wrong << "\nUsage:\n" << MemoryUsage;
+        err << Say(language, "LessonMemory",
+                   KORVAN_MARK("LessonMemory", "korvan-lesson: %1\nЗапуск:\n"), {wrong})
+            << MemoryUsage(language);
         return 2;
     }
     THistory history;
@@ -173,7 +197,9 @@ int RunMemory(const std::vector<std::string>& args, std::ostream& out, std::ostr
             else if (std::filesystem::exists(path, error))
                 history.ReadFile(path);
             else {
-                err << "korvan-lesson: \"" << path << "\" does not exist\n";
+                err << Say(language, "LessonMemory",
+                           KORVAN_MARK("LessonMemory", "korvan-lesson: «%1» не существует\n"),
+                           {path});
                 return 1;
             }
         }
@@ -188,7 +214,7 @@ int RunMemory(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (parsed.Json)
         WriteJson(history, cards, model, parsed, today, due, out);
     else
-        WriteTable(history, cards, model, today, due, out);
+        WriteTable(history, cards, model, today, due, out, language);
     return 0;
 }
 

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "i18n/Catalogue.h"
+#include "i18n/Marked.h"
 #include "lessontool/LessonCheck.h"
 #include "lessontool/LessonDump.h"
 #include "lessontool/LessonImport.h"
@@ -12,41 +14,52 @@ namespace korvan {
 
 namespace {
 
-const std::string Usage =
-    std::string("Usage:\n"
-                "  korvan-lesson dump LESSON [--time-table FILE]\n"
-                "      the lesson as JSON (texts in UTF-8) with each question's thinking time\n"
-                "  korvan-lesson check LESSON\n"
-                "      what the trainer makes of the file; exit 0 when the lesson is usable\n") +
-    ImportUsage +
-    "  korvan-lesson voice LESSON [--ru] [--en] [--force] [--voice NAME]\n"
-    "      the missing recordings (NNNR.WAV, NNNE.WAV) spoken by the synthesizer, both\n"
-    "      sides unless one is named; marks the lesson as having them. --force\n"
-    "      replaces existing recordings; --voice names an eSpeak NG voice for the side\n" +
-    MemoryUsage;
+// Each command's paragraph is a text of its own.
+std::string Usage(TUiLanguage language)
+{
+    const auto say = [language](const char* source) { return Say(language, "LessonTool", source); };
+    return say(KORVAN_MARK(
+               "LessonTool",
+               "Запуск:\n"
+               "  korvan-lesson dump УРОК [--time-table ФАЙЛ]\n"
+               "      урок в JSON (тексты в UTF-8) со временем на обдумывание каждого вопроса\n"
+               "  korvan-lesson check УРОК\n"
+               "      что тренажёр поймёт из файла; код выхода 0, когда урок пригоден\n")) +
+           ImportUsage(language) +
+           say(KORVAN_MARK(
+               "LessonTool",
+               "  korvan-lesson voice УРОК [--ru] [--en] [--force] [--voice ГОЛОС]\n"
+               "      недостающие записи (NNNR.WAV, NNNE.WAV), начитанные синтезатором речи,\n"
+               "      для обеих сторон, если не названа одна; урок помечается как озвученный.\n"
+               "      --force заменяет готовые записи; --voice называет голос eSpeak NG\n"
+               "      для названной стороны\n")) +
+           MemoryUsage(language);
+}
 
 } // namespace
 
 int RunLessonTool(const std::vector<std::string>& args, const std::string& programFolder,
-                  std::ostream& out, std::ostream& err)
+                  std::ostream& out, std::ostream& err, TUiLanguage language)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        (args.empty() ? err : out) << Usage;
+        (args.empty() ? err : out) << Usage(language);
         return args.empty() ? 2 : 0;
     }
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "dump")
-        return RunDump(rest, programFolder, out, err);
+        return RunDump(rest, programFolder, out, err, language);
     if (command == "check")
-        return RunCheck(rest, out, err);
+        return RunCheck(rest, out, err, language);
     if (command == "import")
-        return RunImport(rest, out, err);
+        return RunImport(rest, out, err, language);
     if (command == "voice")
-        return RunVoice(rest, out, err);
+        return RunVoice(rest, out, err, language);
     if (command == "memory")
-        return RunMemory(rest, out, err);
-    err << "korvan-lesson: unknown command \"" << command << "\"\n" << Usage;
+        return RunMemory(rest, out, err, language);
+    err << Say(language, "LessonTool",
+               KORVAN_MARK("LessonTool", "korvan-lesson: неизвестная команда «%1»\n"), {command})
+        << Usage(language);
     return 2;
 }
 

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <ostream>
 
+#include "i18n/Catalogue.h"
+#include "i18n/Marked.h"
 #include "lesson/Lesson.h"
 #include "lesson/LessonSounds.h"
 #include "speech/EspeakEngine.h"
@@ -26,13 +28,12 @@ struct TSide
 {
     TLanguage Language;
     const char* Flag;
-    const char* Name; // for the report
     std::string TQuestion::*Text;
 };
 
 const TSide Sides[] = {
-    {TLanguage::Russian, "HasRuAudio", "Russian", &TQuestion::RText},
-    {TLanguage::English, "HasEnAudio", "English", &TQuestion::EText},
+    {TLanguage::Russian, "HasRuAudio", &TQuestion::RText},
+    {TLanguage::English, "HasEnAudio", &TQuestion::EText},
 };
 
 std::string ReadBytes(const std::string& path)
@@ -60,12 +61,12 @@ std::string Seconds(std::size_t wavBytes, std::uint32_t sampleRate)
 {
     const std::size_t centis = (wavBytes - 44) / 2 * 100 / sampleRate;
     return std::to_string(centis / 100) + "." + (centis % 100 < 10 ? "0" : "") +
-           std::to_string(centis % 100) + " s";
+           std::to_string(centis % 100);
 }
 
 // Why the lesson cannot be rewritten, or empty. A rename replaces even a
 // read-only file, so the file's own permission is asked first.
-std::string RefusalOf(const std::string& path)
+std::string RefusalOf(const std::string& path, TUiLanguage language)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -73,7 +74,8 @@ std::string RefusalOf(const std::string& path)
     if (ec)
         return ec.message();
     if ((perms & fs::perms::owner_write) == fs::perms::none)
-        return "the lesson file is read-only";
+        return Say(language, "LessonVoice",
+                   KORVAN_MARK("LessonVoice", "файл урока доступен только для чтения"));
     return {};
 }
 
@@ -110,7 +112,8 @@ std::optional<std::string> WithAudioFlags(std::string_view lesson, bool russian,
     return std::nullopt;
 }
 
-int RunVoice(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunVoice(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             TUiLanguage language)
 {
     std::string voice;
     std::vector<std::string> rest;
@@ -122,21 +125,26 @@ int RunVoice(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     if (voice.empty()) {
         TEspeakEngine engine;
-        return RunVoice(rest, engine, out, err);
+        return RunVoice(rest, engine, out, err, language);
     }
     const bool ru = std::find(rest.begin(), rest.end(), "--ru") != rest.end();
     const bool en = std::find(rest.begin(), rest.end(), "--en") != rest.end();
     if (ru == en) {
-        err << "korvan-lesson voice: --voice names the voice of one side: add --ru or --en\n";
+        err << Say(language, "LessonVoice",
+                   KORVAN_MARK("LessonVoice", "korvan-lesson voice: --voice задаёт голос одной "
+                                              "стороны: добавьте --ru или --en\n"));
         return 2;
     }
     TEspeakEngine engine(ru ? voice : "ru", en ? voice : "en-us");
-    return RunVoice(rest, engine, out, err);
+    return RunVoice(rest, engine, out, err, language);
 }
 
 int RunVoice(const std::vector<std::string>& args, ISpeechEngine& engine, std::ostream& out,
-             std::ostream& err)
+             std::ostream& err, TUiLanguage language)
 {
+    const auto say = [language](const char* source, const std::vector<std::string>& args = {}) {
+        return Say(language, "LessonVoice", source, args);
+    };
     std::vector<std::string> files;
     bool wanted[2] = {false, false};
     bool force = false;
@@ -150,12 +158,14 @@ int RunVoice(const std::vector<std::string>& args, ISpeechEngine& engine, std::o
         else if (arg.rfind("--", 0) != 0)
             files.push_back(arg);
         else {
-            err << "korvan-lesson voice: unknown option \"" << arg << "\"\n";
+            err << say(
+                KORVAN_MARK("LessonVoice", "korvan-lesson voice: неизвестный параметр «%1»\n"),
+                {arg});
             return 2;
         }
     }
     if (files.size() != 1) {
-        err << "korvan-lesson voice: give one lesson\n";
+        err << say(KORVAN_MARK("LessonVoice", "korvan-lesson voice: укажите один урок\n"));
         return 2;
     }
     if (!wanted[0] && !wanted[1])
@@ -165,12 +175,16 @@ int RunVoice(const std::vector<std::string>& args, ISpeechEngine& engine, std::o
     try {
         TLesson lesson;
         if (!lesson.LoadFromFile(path) || !lesson.Loaded) {
-            err << "korvan-lesson voice: " << path << " is not a lesson with questions\n";
+            err << say(
+                KORVAN_MARK("LessonVoice", "korvan-lesson voice: %1 — не урок с вопросами\n"),
+                {path});
             return 1;
         }
         // Checked before any recording is written, so a refusal leaves nothing behind.
-        if (const std::string refusal = RefusalOf(path); !refusal.empty()) {
-            err << "korvan-lesson voice: " << path << ": " << refusal << ". Nothing was written.\n";
+        if (const std::string refusal = RefusalOf(path, language); !refusal.empty()) {
+            err << say(
+                KORVAN_MARK("LessonVoice", "korvan-lesson voice: %1: %2. Ничего не записано.\n"),
+                {path, refusal});
             return 1;
         }
         const std::string folder = FolderOf(path);
@@ -182,26 +196,38 @@ int RunVoice(const std::vector<std::string>& args, ISpeechEngine& engine, std::o
             for (const TQuestion& q : lesson.Questions) {
                 const std::string name = LessonSoundName(q.Number, side.Language);
                 const std::string& text = q.*side.Text;
+                const std::string number = std::to_string(q.Number);
                 if (text.empty()) {
-                    out << "question " << q.Number << ": no " << side.Name << " text, no " << name
-                        << "\n";
+                    out << (side.Language == TLanguage::Russian
+                                ? say(KORVAN_MARK("LessonVoice",
+                                                  "вопрос %1: нет русского текста, нет и %2\n"),
+                                      {number, name})
+                                : say(KORVAN_MARK("LessonVoice",
+                                                  "вопрос %1: нет английского текста, нет и %2\n"),
+                                      {number, name}));
                     continue;
                 }
                 if (!force && FindLessonSound(folder, name)) {
-                    out << name << ": kept, a recording is there\n";
+                    out << say(KORVAN_MARK("LessonVoice", "%1: оставлена, запись уже есть\n"),
+                               {name});
                     continue;
                 }
                 const TSpeech speech = engine.Render(text, side.Language);
                 if (!speech.Ok || speech.Pcm.empty()) {
-                    err << "korvan-lesson voice: question " << q.Number << ": "
-                        << (speech.Ok ? std::string("nothing to say") : Cp1251ToUtf8(speech.Error))
-                        << "\n";
+                    err << (speech.Ok ? say(KORVAN_MARK("LessonVoice", "korvan-lesson voice: "
+                                                                       "вопрос %1: нечего "
+                                                                       "произносить\n"),
+                                            {number})
+                                      : say(KORVAN_MARK("LessonVoice",
+                                                        "korvan-lesson voice: вопрос %1: %2\n"),
+                                            {number, Cp1251ToUtf8(speech.Error)}));
                     complete[s] = false;
                     continue;
                 }
                 const std::string wav = WavOf(speech.SampleRate, speech.Pcm);
                 WriteFileAtomically(folder + name, wav);
-                out << name << ": written, " << Seconds(wav.size(), speech.SampleRate) << "\n";
+                out << say(KORVAN_MARK("LessonVoice", "%1: записана, %2 с\n"),
+                           {name, Seconds(wav.size(), speech.SampleRate)});
             }
         }
 
@@ -215,7 +241,8 @@ int RunVoice(const std::vector<std::string>& args, ISpeechEngine& engine, std::o
             WriteFileAtomically(path, *rewritten);
             for (int s = 0; s < 2; ++s)
                 if (flag[s])
-                    out << Sides[s].Flag << " set in " << path << "\n";
+                    out << say(KORVAN_MARK("LessonVoice", "в %2 добавлена отметка %1\n"),
+                               {Sides[s].Flag, path});
         }
         return complete[0] && complete[1] ? 0 : 1;
     } catch (const TIoError& e) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <map>
 
+#include "i18n/Catalogue.h"
+#include "i18n/Marked.h"
 #include "report/MemoryReport.h"
 #include "report/ReportCharts.h"
 #include "report/ReportText.h"
@@ -57,11 +59,11 @@ std::string CountCell(int value)
     return Cell(value < 0 ? std::string() : std::to_string(value), true);
 }
 
-std::string HeaderRow(std::initializer_list<const char*> names)
+std::string HeaderRow(TUiLanguage language, std::initializer_list<const char*> names)
 {
     std::string row = "<thead><tr>";
     for (const char* name : names)
-        row += std::string("<th>") + name + "</th>";
+        row += "<th>" + Say(language, "HtmlReport", name) + "</th>";
     return row + "</tr></thead>";
 }
 
@@ -76,7 +78,7 @@ struct TPupilView
     const TPupilMemory* Memory = nullptr; // the pupil's history, when found
 };
 
-std::string Trend(const std::vector<TChartPoint>& points)
+std::string Trend(const std::vector<TChartPoint>& points, TUiLanguage language)
 {
     // The mean of the latest runs against the mean of as many runs before them.
     const std::size_t window = std::min<std::size_t>(5, points.size() / 2);
@@ -89,10 +91,12 @@ std::string Trend(const std::vector<TChartPoint>& points)
     }
     const long change = std::lround((latest - before) / static_cast<double>(window));
     if (change > 0)
-        return "рост +" + std::to_string(change);
+        return Say(language, "HtmlReport", KORVAN_MARK("HtmlReport", "рост +%1"),
+                   {std::to_string(change)});
     if (change < 0)
-        return "спад −" + std::to_string(-change);
-    return "без изменений";
+        return Say(language, "HtmlReport", KORVAN_MARK("HtmlReport", "спад −%1"),
+                   {std::to_string(-change)});
+    return Say(language, "HtmlReport", KORVAN_MARK("HtmlReport", "без изменений"));
 }
 
 int BestPoints(const std::vector<TChartPoint>& points)
@@ -106,14 +110,20 @@ int BestPoints(const std::vector<TChartPoint>& points)
 class THtmlWriter
 {
 public:
-    explicit THtmlWriter(const TReportData& data) : Data(data) { Collect(); }
+    THtmlWriter(const TReportData& data, TUiLanguage language) : Data(data), Language(language)
+    {
+        Collect();
+    }
 
     std::string Page()
     {
-        Out += "<!DOCTYPE html>\n<html lang=\"ru\"><head><meta charset=\"utf-8\">"
-               "<title>Отчёт для учителя</title><style>";
+        const std::string title =
+            Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "Отчёт для учителя"));
+        Out += std::string("<!DOCTYPE html>\n<html lang=\"") +
+               (Language == TUiLanguage::English ? "en" : "ru") +
+               "\"><head><meta charset=\"utf-8\"><title>" + title + "</title><style>";
         Out += Style;
-        Out += "</style></head><body>\n<h1>Отчёт для учителя</h1>\n";
+        Out += "</style></head><body>\n<h1>" + title + "</h1>\n";
         Summary();
         Overview();
         for (const TPupilView& pupil : Pupils)
@@ -176,13 +186,17 @@ private:
     std::string PupilName(int pupil) const
     {
         const std::string& name = Data.Pupils.Name(pupil);
-        return name.empty() ? "(ученик не выбран)" : HtmlEscape(ReportUtf8(name));
+        return name.empty()
+                   ? Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "(ученик не выбран)"))
+                   : HtmlEscape(ReportUtf8(name));
     }
 
     std::string LessonHtml(int lesson) const
     {
         const std::string name = LessonName(Data.Lessons.Name(lesson));
-        return name.empty() ? "(урок не открыт)" : HtmlEscape(ReportUtf8(name));
+        return name.empty()
+                   ? Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "(урок не открыт)"))
+                   : HtmlEscape(ReportUtf8(name));
     }
 
     std::string Anchor(std::size_t index) const { return "pupil-" + std::to_string(index + 1); }
@@ -197,30 +211,50 @@ private:
                 first = run.Started;
             last = std::max(last, run.Started);
         }
-        Out += "<p class=\"note\">Учеников: " + std::to_string(Pupils.size()) +
-               ". Запусков: " + std::to_string(Data.Runs.size()) + " (завершено " +
-               std::to_string(finished) + ", не завершено " +
-               std::to_string(Data.Runs.size() - static_cast<std::size_t>(finished)) + ").";
+        Out += "<p class=\"note\">" +
+               Say(Language, "HtmlReport",
+                   KORVAN_MARK("HtmlReport",
+                               "Учеников: %1. Запусков: %2 (завершено %3, не завершено %4)."),
+                   {std::to_string(Pupils.size()), std::to_string(Data.Runs.size()),
+                    std::to_string(finished),
+                    std::to_string(Data.Runs.size() - static_cast<std::size_t>(finished))});
         if (!Data.Runs.empty())
-            Out += " С " + RussianDate(first) + " по " + RussianDate(last) + ".";
-        Out += "</p>\n<p class=\"note\">Журналы: ";
+            Out += " " + Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "С %1 по %2."),
+                             {ReportDate(first, Language), ReportDate(last, Language)});
+        std::string logs;
         for (std::size_t i = 0; i < Data.Logs.size(); ++i)
-            Out += (i == 0 ? "" : ", ") + HtmlEscape(Data.Logs[i]);
-        Out += ".</p>\n";
+            logs += (i == 0 ? "" : ", ") + HtmlEscape(Data.Logs[i]);
+        Out += "</p>\n<p class=\"note\">" +
+               Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "Журналы: %1."), {logs}) +
+               "</p>\n";
     }
 
     void Overview()
     {
-        Out += "<h2>Класс</h2>\n<table class=\"overview\">";
+        Out += "<h2>" + Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "Класс")) +
+               "</h2>\n<table class=\"overview\">";
         // The memory's columns only when some pupil's history was found.
         if (Data.Memories.empty())
-            Out += HeaderRow({"Ученик", "Завершено", "Не завершено", "Время завершённых",
-                              "Последний балл", "Лучший балл", "Тенденция"});
+            Out += HeaderRow(Language, {KORVAN_MARK("HtmlReport", "Ученик"),
+                                        KORVAN_MARK("HtmlReport", "Завершено"),
+                                        KORVAN_MARK("HtmlReport", "Не завершено"),
+                                        KORVAN_MARK("HtmlReport", "Время завершённых"),
+                                        KORVAN_MARK("HtmlReport", "Последний балл"),
+                                        KORVAN_MARK("HtmlReport", "Лучший балл"),
+                                        KORVAN_MARK("HtmlReport", "Тенденция")});
         else
-            Out += HeaderRow({"Ученик", "Завершено", "Не завершено", "Время завершённых",
-                              "Последний балл", "Лучший балл", "Тенденция", "Карточек в памяти",
-                              "К повторению сегодня", "Из них просрочено", "Припоминание RU → EN",
-                              "Припоминание EN → RU"});
+            Out += HeaderRow(Language, {KORVAN_MARK("HtmlReport", "Ученик"),
+                                        KORVAN_MARK("HtmlReport", "Завершено"),
+                                        KORVAN_MARK("HtmlReport", "Не завершено"),
+                                        KORVAN_MARK("HtmlReport", "Время завершённых"),
+                                        KORVAN_MARK("HtmlReport", "Последний балл"),
+                                        KORVAN_MARK("HtmlReport", "Лучший балл"),
+                                        KORVAN_MARK("HtmlReport", "Тенденция"),
+                                        KORVAN_MARK("HtmlReport", "Карточек в памяти"),
+                                        KORVAN_MARK("HtmlReport", "К повторению сегодня"),
+                                        KORVAN_MARK("HtmlReport", "Из них просрочено"),
+                                        KORVAN_MARK("HtmlReport", "Припоминание RU → EN"),
+                                        KORVAN_MARK("HtmlReport", "Припоминание EN → RU")});
         Out += "<tbody>\n";
         for (std::size_t i = 0; i < Pupils.size(); ++i) {
             const TPupilView& p = Pupils[i];
@@ -228,10 +262,11 @@ private:
                 "<tr class=\"pupil\">" + Cell("<a href=\"#" + Anchor(i) + "\">" + p.Name + "</a>");
             Out += CountCell(p.Finished);
             Out += CountCell(static_cast<int>(p.Runs.size()) - p.Finished);
-            Out += Cell(RussianDuration(p.Seconds), true);
+            Out += Cell(ReportDuration(p.Seconds, Language), true);
             Out += CountCell(p.Points.empty() ? -1 : p.Points.back().Points);
             Out += CountCell(BestPoints(p.Points));
-            Out += "<td class=\"trend\">" + Sparkline(p.Points) + " " + Trend(p.Points) + "</td>";
+            Out += "<td class=\"trend\">" + Sparkline(p.Points) + " " + Trend(p.Points, Language) +
+                   "</td>";
             if (!Data.Memories.empty())
                 Out += MemoryCells(p.Memory);
             Out += "</tr>\n";
@@ -244,13 +279,21 @@ private:
         const std::size_t index = static_cast<std::size_t>(&pupil - Pupils.data());
         Out +=
             "<section class=\"pupil\" id=\"" + Anchor(index) + "\">\n<h2>" + pupil.Name + "</h2>\n";
-        Out += "<p class=\"note\">Запусков: " + std::to_string(pupil.Runs.size()) + ", завершено " +
-               std::to_string(pupil.Finished) + ", время завершённых " +
-               RussianDuration(pupil.Seconds) + ".</p>\n";
-        Out += PointsChart(pupil.Points);
-        Out += "\n<h3>Запуски</h3>\n<table class=\"runs\">";
-        Out += HeaderRow({"Начало", "Урок", "Режим", "Перевод", "Ответ", "Вопросов", "Ошибок",
-                          "Баллы", "Оценка", "Время"});
+        Out += "<p class=\"note\">" +
+               Say(Language, "HtmlReport",
+                   KORVAN_MARK("HtmlReport", "Запусков: %1, завершено %2, время завершённых %3."),
+                   {std::to_string(pupil.Runs.size()), std::to_string(pupil.Finished),
+                    ReportDuration(pupil.Seconds, Language)}) +
+               "</p>\n";
+        Out += PointsChart(pupil.Points, Language);
+        Out += "\n<h3>" + Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "Запуски")) +
+               "</h3>\n<table class=\"runs\">";
+        Out += HeaderRow(Language,
+                         {KORVAN_MARK("HtmlReport", "Начало"), KORVAN_MARK("HtmlReport", "Урок"),
+                          KORVAN_MARK("HtmlReport", "Режим"), KORVAN_MARK("HtmlReport", "Перевод"),
+                          KORVAN_MARK("HtmlReport", "Ответ"), KORVAN_MARK("HtmlReport", "Вопросов"),
+                          KORVAN_MARK("HtmlReport", "Ошибок"), KORVAN_MARK("HtmlReport", "Баллы"),
+                          KORVAN_MARK("HtmlReport", "Оценка"), KORVAN_MARK("HtmlReport", "Время")});
         Out += "<tbody>\n";
         for (const TRun* run : pupil.Runs)
             RunRow(*run);
@@ -262,16 +305,17 @@ private:
         Out += "</section>\n";
     }
 
-    static std::string Recall(const TPupilMemory& m, int side)
+    std::string Recall(const TPupilMemory& m, int side) const
     {
         if (m.RecallReviews[side] == 0)
             return Cell("");
         const long percent = std::lround(100.0 * m.Recalled[side] / m.RecallReviews[side]);
-        return Cell(std::to_string(percent) + " % из " + std::to_string(m.RecallReviews[side]),
+        return Cell(Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "%1 % из %2"),
+                        {std::to_string(percent), std::to_string(m.RecallReviews[side])}),
                     true);
     }
 
-    static std::string MemoryCells(const TPupilMemory* m)
+    std::string MemoryCells(const TPupilMemory* m) const
     {
         if (m == nullptr)
             return "<td></td><td></td><td></td><td></td><td></td>";
@@ -282,36 +326,51 @@ private:
     std::string MemorySection(const TPupilMemory& m) const
     {
         std::string html =
-            "<h3>Память</h3>\n<p class=\"note\">Карточек в памяти: " + std::to_string(m.Cards) +
-            ", к повторению сегодня: " + std::to_string(m.Due) + " (из них просрочено " +
-            std::to_string(m.Overdue) + ").";
+            "<h3>" + Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "Память")) +
+            "</h3>\n<p class=\"note\">" +
+            Say(Language, "HtmlReport",
+                KORVAN_MARK("HtmlReport", "Карточек в памяти: %1, к повторению сегодня: %2 (из "
+                                          "них просрочено %3)."),
+                {std::to_string(m.Cards), std::to_string(m.Due), std::to_string(m.Overdue)});
         if (m.UnreadableLines > 0)
-            html += " Нечитаемых строк в истории: " + std::to_string(m.UnreadableLines) + ".";
+            html += " " + Say(Language, "HtmlReport",
+                              KORVAN_MARK("HtmlReport", "Нечитаемых строк в истории: %1."),
+                              {std::to_string(m.UnreadableLines)});
         html += "</p>\n<table class=\"memory\">";
-        html += HeaderRow({"Направление", "Первых ответов дня за 30 дней", "Вспомнил"});
+        html += HeaderRow(Language, {KORVAN_MARK("HtmlReport", "Направление"),
+                                     KORVAN_MARK("HtmlReport", "Первых ответов дня за 30 дней"),
+                                     KORVAN_MARK("HtmlReport", "Вспомнил")});
         html += "<tbody>\n";
         for (int side = 0; side < 2; ++side)
             html += "<tr>" + Cell(side == 0 ? "RU → EN" : "EN → RU") +
                     CountCell(m.RecallReviews[side]) + Recall(m, side) + "</tr>\n";
-        html += "</tbody></table>\n<h3>Повторения в ближайшие 14 дней</h3>\n";
-        return html + DueAheadChart(m) + "\n";
+        html += "</tbody></table>\n<h3>" +
+                Say(Language, "HtmlReport",
+                    KORVAN_MARK("HtmlReport", "Повторения в ближайшие 14 дней")) +
+                "</h3>\n";
+        return html + DueAheadChart(m, Language) + "\n";
     }
 
     void RunRow(const TRun& run)
     {
         Out += run.Finished ? "<tr class=\"run\">" : "<tr class=\"run unfinished\">";
-        Out += Cell(RussianStamp(run.Started));
+        Out += Cell(ReportStamp(run.Started, Language));
         Out += Cell(LessonHtml(run.Lesson));
         Out += Cell(HtmlEscape(ReportUtf8(Data.Modes.Name(run.Mode))));
         Out += Cell(run.TranslRE < 0 ? "" : run.TranslRE ? "RU → EN" : "EN → RU");
-        Out += Cell(run.Typed < 0 ? "" : run.Typed ? "набирал" : "говорил");
+        Out +=
+            Cell(run.Typed < 0 ? ""
+                 : run.Typed ? Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "набирал"))
+                             : Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "говорил")));
         if (!run.Finished) {
-            Out += "<td colspan=\"5\">не завершён</td></tr>\n";
+            Out += "<td colspan=\"5\">" +
+                   Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "не завершён")) +
+                   "</td></tr>\n";
             return;
         }
         Out += CountCell(run.Questions) + CountCell(run.Mistakes) + CountCell(run.Points);
         Out += Cell(run.Grade < 0 ? "" : HtmlEscape(ReportUtf8(Data.Grades.Name(run.Grade))));
-        Out += Cell(RussianDuration(run.Seconds()), true) + "</tr>\n";
+        Out += Cell(ReportDuration(run.Seconds(), Language), true) + "</tr>\n";
     }
 
     struct TLessonStats
@@ -352,9 +411,14 @@ private:
         std::map<std::string, TLessonStats> lessons;
         for (const TRun* run : pupil.Runs)
             Count(lessons[LessonHtml(run->Lesson)], *run);
-        Out += "<h3>Уроки</h3>\n<table class=\"pupil-lessons\">";
-        Out += HeaderRow(
-            {"Урок", "Запусков", "Завершено", "Лучший балл", "Последний балл", "Средний балл"});
+        Out += "<h3>" + Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "Уроки")) +
+               "</h3>\n<table class=\"pupil-lessons\">";
+        Out += HeaderRow(Language,
+                         {KORVAN_MARK("HtmlReport", "Урок"), KORVAN_MARK("HtmlReport", "Запусков"),
+                          KORVAN_MARK("HtmlReport", "Завершено"),
+                          KORVAN_MARK("HtmlReport", "Лучший балл"),
+                          KORVAN_MARK("HtmlReport", "Последний балл"),
+                          KORVAN_MARK("HtmlReport", "Средний балл")});
         Out += "<tbody>\n";
         for (const auto& [name, stats] : lessons)
             Out += "<tr>" + Cell(name) + StatsCells(stats) + "</tr>\n";
@@ -368,10 +432,15 @@ private:
         for (auto it = Data.Troubles.lower_bound(TTroubleKey{pupil.Pupil, 0, 0});
              it != Data.Troubles.end() && std::get<0>(it->first) == pupil.Pupil; ++it)
             troubles.emplace_back(&it->first, &it->second);
-        Out += "<h3>Самые трудные предложения</h3>\n";
+        Out += "<h3>" +
+               Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "Самые трудные предложения")) +
+               "</h3>\n";
         if (troubles.empty()) {
-            Out += "<p class=\"note\">Ни одно предложение не вызвало больше одной ошибки за "
-                   "запуск.</p>\n";
+            Out += "<p class=\"note\">" +
+                   Say(Language, "HtmlReport",
+                       KORVAN_MARK("HtmlReport", "Ни одно предложение не вызвало больше "
+                                                 "одной ошибки за запуск.")) +
+                   "</p>\n";
             return;
         }
         std::stable_sort(troubles.begin(), troubles.end(), [](const auto& a, const auto& b) {
@@ -382,7 +451,10 @@ private:
         if (troubles.size() > Shown)
             troubles.resize(Shown);
         Out += "<table class=\"troubles\">";
-        Out += HeaderRow({"Предложение", "Урок", "Ошибок всего", "В запусках"});
+        Out += HeaderRow(Language, {KORVAN_MARK("HtmlReport", "Предложение"),
+                                    KORVAN_MARK("HtmlReport", "Урок"),
+                                    KORVAN_MARK("HtmlReport", "Ошибок всего"),
+                                    KORVAN_MARK("HtmlReport", "В запусках")});
         Out += "<tbody>\n";
         for (const auto& [key, trouble] : troubles)
             Out += "<tr>" + Cell(HtmlEscape(ReportUtf8(Data.Sentences.Name(std::get<2>(*key))))) +
@@ -399,11 +471,16 @@ private:
         for (std::size_t i = 0; i < Pupils.size(); ++i)
             for (const TRun* run : Pupils[i].Runs)
                 Count(lessons[LessonHtml(run->Lesson)][i], *run);
-        Out += "<section class=\"lessons\">\n<h2>Уроки</h2>\n";
+        Out += "<section class=\"lessons\">\n<h2>" +
+               Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "Уроки")) + "</h2>\n";
         for (const auto& [name, pupils] : lessons) {
             Out += "<h3>" + name + "</h3>\n<table class=\"lesson\">";
-            Out += HeaderRow({"Ученик", "Запусков", "Завершено", "Лучший балл", "Последний балл",
-                              "Средний балл"});
+            Out += HeaderRow(Language, {KORVAN_MARK("HtmlReport", "Ученик"),
+                                        KORVAN_MARK("HtmlReport", "Запусков"),
+                                        KORVAN_MARK("HtmlReport", "Завершено"),
+                                        KORVAN_MARK("HtmlReport", "Лучший балл"),
+                                        KORVAN_MARK("HtmlReport", "Последний балл"),
+                                        KORVAN_MARK("HtmlReport", "Средний балл")});
             Out += "<tbody>\n";
             for (const auto& [index, stats] : pupils)
                 Out += "<tr>" + Cell(Pupils[index].Name) + StatsCells(stats) + "</tr>\n";
@@ -413,6 +490,7 @@ private:
     }
 
     const TReportData& Data;
+    const TUiLanguage Language;
     std::vector<TPupilView> Pupils;
     std::string Out;
 };
@@ -447,9 +525,9 @@ std::string HtmlEscape(std::string_view utf8)
     return out;
 }
 
-std::string HtmlReport(const TReportData& data)
+std::string HtmlReport(const TReportData& data, TUiLanguage language)
 {
-    return THtmlWriter(data).Page();
+    return THtmlWriter(data, language).Page();
 }
 
 } // namespace korvan

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <set>
 
+#include "i18n/Catalogue.h"
+#include "i18n/Marked.h"
 #include "report/CsvReport.h"
 #include "settings/MemorySettings.h"
 
@@ -148,15 +150,20 @@ std::string MemoryCsv(const std::vector<TPupilMemory>& memories)
     return csv;
 }
 
-std::string DueAheadChart(const TPupilMemory& memory)
+std::string DueAheadChart(const TPupilMemory& memory, TUiLanguage language)
 {
     constexpr double Width = 760, Height = 180, Left = 40, Top = 10, Bottom = 30;
     constexpr double PlotHeight = Height - Top - Bottom;
     constexpr double Slot = (Width - Left - 20) / 14;
     const int most =
         std::max(1, *std::max_element(std::begin(memory.DueAhead), std::end(memory.DueAhead)));
-    std::string svg = "<svg class=\"due-chart\" viewBox=\"0 0 760 180\" role=\"img\" "
-                      "aria-label=\"Карточек к повторению в ближайшие 14 дней\">";
+    std::string svg =
+        "<svg class=\"due-chart\" viewBox=\"0 0 760 180\" role=\"img\" "
+        "aria-label=\"" +
+        Translate(language, "MemoryReport",
+                  KORVAN_MARK("MemoryReport", "Карточек к повторению в ближайшие 14 дней"),
+                  std::nullopt) +
+        "\">";
     svg += "<line x1=\"" + Fixed(Left, 1) + "\" y1=\"" + Fixed(Top + PlotHeight, 1) + "\" x2=\"" +
            Fixed(Width - 20, 1) + "\" y2=\"" + Fixed(Top + PlotHeight, 1) + "\" stroke=\"#888\"/>";
     svg += "<text x=\"" + Fixed(Left - 6, 1) + "\" y=\"" + Fixed(Top + 10, 1) +

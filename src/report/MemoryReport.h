@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "i18n/Language.h"
 #include "memory/MemoryModel.h"
 #include "report/ReportData.h"
 
@@ -35,6 +36,6 @@ TPupilMemory SummarizeMemory(const THistoryPlace& place, TZonedTime at, bool row
 std::string MemoryCsv(const std::vector<TPupilMemory>& memories);
 
 // The cards falling due on the next 14 days as bars (inline SVG).
-std::string DueAheadChart(const TPupilMemory& memory);
+std::string DueAheadChart(const TPupilMemory& memory, TUiLanguage language);
 
 } // namespace korvan

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "drill/Grade.h"
+#include "i18n/Catalogue.h"
+#include "i18n/Marked.h"
 #include "report/ReportText.h"
 
 namespace korvan {
@@ -83,10 +85,14 @@ std::vector<TGradeBand> GradeBands()
     return bands;
 }
 
-std::string PointsChart(const std::vector<TChartPoint>& points)
+std::string PointsChart(const std::vector<TChartPoint>& points, TUiLanguage language)
 {
+    const auto say = [language](const char* source) {
+        return Say(language, "ReportCharts", source);
+    };
     std::string svg = "<svg class=\"chart\" viewBox=\"0 0 " + Num(Width) + " " + Num(Height) +
-                      "\" role=\"img\" aria-label=\"Баллы по времени\">";
+                      "\" role=\"img\" aria-label=\"" +
+                      say(KORVAN_MARK("ReportCharts", "Баллы по времени")) + "\">";
     const std::vector<TGradeBand> bands = GradeBands();
     // The names of the narrow bands at the top would overlap: each stands at
     // least a line below the one above it.
@@ -108,7 +114,9 @@ std::string PointsChart(const std::vector<TChartPoint>& points)
            "\" height=\"" + Num(PlotHeight) + "\" fill=\"none\" stroke=\"#888\"/>";
     if (points.empty()) {
         svg += "<text x=\"" + Num(Left + PlotWidth / 2) + "\" y=\"" + Num(Top + PlotHeight / 2) +
-               "\" class=\"empty\">Нет завершённых запусков с баллами</text></svg>";
+               "\" class=\"empty\">" +
+               say(KORVAN_MARK("ReportCharts", "Нет завершённых запусков с баллами")) +
+               "</text></svg>";
         return svg;
     }
     // Dots keep clear of the frame's sides.
@@ -121,10 +129,10 @@ std::string PointsChart(const std::vector<TChartPoint>& points)
     }
     const double dateY = Height - Bottom + 18;
     svg += "<text x=\"" + Num(Left) + "\" y=\"" + Num(dateY) + "\" class=\"date-first\">" +
-           RussianDate(points.front().When) + "</text>";
+           ReportDate(points.front().When, language) + "</text>";
     if (points.back().When != points.front().When)
         svg += "<text x=\"" + Num(Left + PlotWidth) + "\" y=\"" + Num(dateY) +
-               "\" class=\"date-last\">" + RussianDate(points.back().When) + "</text>";
+               "\" class=\"date-last\">" + ReportDate(points.back().When, language) + "</text>";
     return svg + "</svg>";
 }
 

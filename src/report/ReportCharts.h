@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "i18n/Language.h"
 #include "report/ReportData.h"
 
 namespace korvan {
@@ -18,7 +19,7 @@ struct TChartPoint
 
 // Points over time on the grade bands, with the dates of the first and the
 // last run under it. `points` in time order; empty gives a note instead.
-std::string PointsChart(const std::vector<TChartPoint>& points);
+std::string PointsChart(const std::vector<TChartPoint>& points, TUiLanguage language);
 
 // A small line of the latest points for the class overview.
 std::string Sparkline(const std::vector<TChartPoint>& points);

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "i18n/Catalogue.h"
+#include "i18n/Marked.h"
 #include "util/Text.h"
 
 namespace korvan {
@@ -51,34 +53,43 @@ std::string IsoStamp(TStamp stamp)
     return text;
 }
 
-std::string RussianStamp(TStamp stamp)
+std::string ReportStamp(TStamp stamp, TUiLanguage language)
 {
     const TParts p = Split(stamp);
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d", p.Day, p.Month, p.Year, p.Hour,
-                  p.Minute);
-    return text;
+    char clock[32];
+    std::snprintf(clock, sizeof clock, " %02d:%02d", p.Hour, p.Minute);
+    return ReportDate(stamp, language) + clock;
 }
 
-std::string RussianDate(TStamp stamp)
+std::string ReportDate(TStamp stamp, TUiLanguage language)
 {
-    return RussianStamp(stamp).substr(0, 10);
+    const TParts p = Split(stamp);
+    char day[16], month[16], year[16];
+    std::snprintf(day, sizeof day, "%02d", p.Day);
+    std::snprintf(month, sizeof month, "%02d", p.Month);
+    std::snprintf(year, sizeof year, "%04d", p.Year);
+    // %1 the day, %2 the month, %3 the year: the order is the language's.
+    return Say(language, "ReportText", KORVAN_MARK("ReportText", "%1.%2.%3"), {day, month, year});
 }
 
-std::string RussianDuration(std::int64_t seconds)
+std::string ReportDuration(std::int64_t seconds, TUiLanguage language)
 {
     const std::int64_t hours = seconds / 3600;
     const std::int64_t minutes = seconds / 60 % 60;
-    char text[64];
+    const auto two = [](std::int64_t value) {
+        char text[24];
+        std::snprintf(text, sizeof text, "%02lld", static_cast<long long>(value));
+        return std::string(text);
+    };
+    const auto say = [language](const char* source, const std::vector<std::string>& args) {
+        return Say(language, "ReportText", source, args);
+    };
     if (hours > 0)
-        std::snprintf(text, sizeof text, "%lld ч %02lld мин", static_cast<long long>(hours),
-                      static_cast<long long>(minutes));
-    else if (minutes > 0)
-        std::snprintf(text, sizeof text, "%lld мин %02lld с", static_cast<long long>(minutes),
-                      static_cast<long long>(seconds % 60));
-    else
-        std::snprintf(text, sizeof text, "%lld с", static_cast<long long>(seconds));
-    return text;
+        return say(KORVAN_MARK("ReportText", "%1 ч %2 мин"), {std::to_string(hours), two(minutes)});
+    if (minutes > 0)
+        return say(KORVAN_MARK("ReportText", "%1 мин %2 с"),
+                   {std::to_string(minutes), two(seconds % 60)});
+    return say(KORVAN_MARK("ReportText", "%1 с"), {std::to_string(seconds)});
 }
 
 } // namespace korvan

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "i18n/Language.h"
 #include "report/ReportData.h"
 
 namespace korvan {
@@ -16,11 +17,12 @@ std::string ReportUtf8(std::string_view cp1251);
 
 // "2026-12-07T09:05:07".
 std::string IsoStamp(TStamp stamp);
-// "07.12.2026 09:05", the way a Russian reader writes it.
-std::string RussianStamp(TStamp stamp);
-// "07.12.2026".
-std::string RussianDate(TStamp stamp);
-// A duration as "1 ч 05 мин", "12 мин 30 с" or "45 с".
-std::string RussianDuration(std::int64_t seconds);
+// "07.12.2026 09:05", the way a Russian reader writes it; "2026-12-07 09:05"
+// in English, which no reader takes for another day.
+std::string ReportStamp(TStamp stamp, TUiLanguage language);
+// "07.12.2026", "2026-12-07".
+std::string ReportDate(TStamp stamp, TUiLanguage language);
+// A duration as "1 ч 05 мин", "12 мин 30 с" or "45 с" ("1 h 05 min").
+std::string ReportDuration(std::int64_t seconds, TUiLanguage language);
 
 } // namespace korvan

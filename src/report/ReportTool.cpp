@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <ostream>
 
+#include "i18n/Catalogue.h"
+#include "i18n/Marked.h"
 #include "report/CsvReport.h"
 #include "report/HtmlReport.h"
 #include "report/LogReader.h"
@@ -16,16 +18,25 @@ namespace korvan {
 
 namespace {
 
-constexpr const char* Usage =
-    "Usage: korvan-report LOG_OR_FOLDER... [--html FILE] [--csv FILE|-]\n"
-    "                     [--memory-csv FILE|-] [--at TIME]\n"
-    "  LOG_OR_FOLDER  a drill log, or a folder searched for files named Log.txt;\n"
-    "                 the pupils' history folders beside the logs are read too, and\n"
-    "                 a history folder (or one pupil's) may be named directly\n"
-    "  --html FILE    the teacher's report as a page\n"
-    "  --csv FILE|-   one row per run, UTF-8 (\"-\": standard output)\n"
-    "  --memory-csv FILE|-  one row per pupil and card of their memory\n"
-    "  --at TIME      the day the memory is reported on (RFC 3339; now by default)\n";
+std::string Usage(TUiLanguage language)
+{
+    return Say(
+        language, "ReportTool",
+        KORVAN_MARK("ReportTool",
+                    "Запуск: korvan-report ЖУРНАЛ_ИЛИ_ПАПКА... [--html ФАЙЛ] [--csv ФАЙЛ|-]\n"
+                    "                     [--memory-csv ФАЙЛ|-] [--at ВРЕМЯ] [--lang ru|en]\n"
+                    "  ЖУРНАЛ_ИЛИ_ПАПКА  журнал занятий или папка, где ищутся файлы Log.txt;\n"
+                    "                 читаются и папки истории учеников рядом с журналами, а\n"
+                    "                 папку истории (всего класса или одного ученика) можно\n"
+                    "                 назвать и прямо\n"
+                    "  --html ФАЙЛ    отчёт для учителя в виде страницы\n"
+                    "  --csv ФАЙЛ|-   по строке на каждый запуск, UTF-8 (\"-\": стандартный "
+                    "вывод)\n"
+                    "  --memory-csv ФАЙЛ|-  по строке на каждого ученика и карточку его памяти\n"
+                    "  --at ВРЕМЯ     день, на который показывается память (RFC 3339; по\n"
+                    "                 умолчанию сейчас)\n"
+                    "  --lang ru|en   язык страницы и сообщений (по умолчанию язык системы)\n"));
+}
 
 bool IsLogName(const std::filesystem::path& path)
 {
@@ -42,16 +53,20 @@ struct TOptions
     std::string Csv;
     std::string MemoryCsv;
     TZonedTime At = SystemZonedNow();
+    TReportLanguages Languages;
 };
 
 // False with a message on `err` for a usage error.
 bool ParseArgs(const std::vector<std::string>& args, TOptions& options, std::ostream& err)
 {
+    const TUiLanguage say = options.Languages.Messages;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--html" || arg == "--csv" || arg == "--memory-csv") {
             if (i + 1 == args.size()) {
-                err << "korvan-report: " << arg << " needs a file name\n";
+                err << Say(say, "ReportTool",
+                           KORVAN_MARK("ReportTool", "korvan-report: после %1 нужно имя файла\n"),
+                           {arg});
                 return false;
             }
             (arg == "--html"  ? options.Html
@@ -60,12 +75,24 @@ bool ParseArgs(const std::vector<std::string>& args, TOptions& options, std::ost
         } else if (arg == "--at") {
             const auto at = i + 1 < args.size() ? ParseRfc3339(args[++i]) : std::nullopt;
             if (!at) {
-                err << "korvan-report: --at takes a time such as 2026-12-09T19:53:07+03:00\n";
+                err << Say(say, "ReportTool",
+                           KORVAN_MARK("ReportTool", "korvan-report: после --at нужно время "
+                                                     "вида 2026-12-09T19:53:07+03:00\n"));
                 return false;
             }
             options.At = *at;
+        } else if (arg == "--lang") {
+            const std::string value = i + 1 < args.size() ? args[++i] : "";
+            if (value != "ru" && value != "en") {
+                err << Say(
+                    say, "ReportTool",
+                    KORVAN_MARK("ReportTool", "korvan-report: после --lang нужно ru или en\n"));
+                return false;
+            }
         } else if (arg.starts_with("--")) {
-            err << "korvan-report: unknown option \"" << arg << "\"\n";
+            err << Say(say, "ReportTool",
+                       KORVAN_MARK("ReportTool", "korvan-report: неизвестный параметр «%1»\n"),
+                       {arg});
             return false;
         } else {
             options.Inputs.push_back(arg);
@@ -73,7 +100,9 @@ bool ParseArgs(const std::vector<std::string>& args, TOptions& options, std::ost
     }
     if (options.Inputs.empty() ||
         (options.Html.empty() && options.Csv.empty() && options.MemoryCsv.empty())) {
-        err << "korvan-report: name at least one log and one output\n";
+        err << Say(say, "ReportTool",
+                   KORVAN_MARK("ReportTool", "korvan-report: назовите хотя бы один журнал и "
+                                             "один файл для вывода\n"));
         return false;
     }
     return true;
@@ -110,15 +139,26 @@ std::vector<std::string> FindLogs(const std::vector<std::string>& inputs)
     return logs;
 }
 
-int RunReportTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunReportTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  TReportLanguages languages)
 {
+    // --lang is read first, so that every message of the run is in its language.
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == "--lang" && (args[i + 1] == "ru" || args[i + 1] == "en")) {
+            const TUiLanguage chosen =
+                args[i + 1] == "ru" ? TUiLanguage::Russian : TUiLanguage::English;
+            languages = {chosen, chosen};
+        }
+    }
+    const TUiLanguage say = languages.Messages;
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << Usage;
+        out << Usage(say);
         return 0;
     }
     TOptions options;
+    options.Languages = languages;
     if (!ParseArgs(args, options, err)) {
-        err << Usage;
+        err << Usage(say);
         return 2;
     }
     try {
@@ -130,14 +170,16 @@ int RunReportTool(const std::vector<std::string>& args, std::ostream& out, std::
         for (const THistoryPlace& place : FindHistoryPlaces(options.Inputs, logs))
             data.Memories.push_back(SummarizeMemory(place, options.At, !options.MemoryCsv.empty()));
         if (data.SkippedLines > 0) {
-            err << "korvan-report: " << data.SkippedLines << " line(s) not understood, skipped;"
-                << " first at";
+            std::string places;
             for (const std::string& place : data.SkippedPlaces)
-                err << ' ' << place;
-            err << '\n';
+                places += (places.empty() ? "" : " ") + place;
+            err << Say(say, "ReportTool",
+                       KORVAN_MARK_N("ReportTool", "korvan-report: %n строк не понято и "
+                                                   "пропущено. Первые из них: %1\n"),
+                       {places}, data.SkippedLines);
         }
         if (!options.Html.empty())
-            WriteFileAtomically(options.Html, HtmlReport(data));
+            WriteFileAtomically(options.Html, HtmlReport(data, languages.Page));
         if (options.Csv == "-")
             out << CsvReport(data);
         else if (!options.Csv.empty())

@@ -4,6 +4,10 @@
 
 int main(int argc, char* argv[])
 {
+    using korvan::TUiLanguage;
+    const korvan::TLocaleInputs locale = korvan::LocaleInputsOfProcess();
     return korvan::RunReportTool(std::vector<std::string>(argv + 1, argv + argc), std::cout,
-                                 std::cerr);
+                                 std::cerr,
+                                 {korvan::ChooseLanguage("", locale, TUiLanguage::English),
+                                  korvan::ChooseLanguage("", locale, TUiLanguage::Russian)});
 }

@@ -58,7 +58,8 @@ TEST(LessonToolDump, ReportsATableProblemAndUsesTheTrainersNorms)
     const std::string lesson = dir.Write("a.sl2", Lesson1251("1\r\n\r\nраз два\r\none two\r\n"));
     const TRun run = RunTool({"dump", lesson}, dir.Path() + "/"); // no Time.ini there
     EXPECT_EQ(run.Code, 0);
-    EXPECT_EQ(run.Err.rfind("Ошибка при считывании файла Time.ini: \"", 0), 0u) << run.Err;
+    // The trainer's message, in the tool's language (English without a locale).
+    EXPECT_EQ(run.Err.rfind("Error reading the file Time.ini: \"", 0), 0u) << run.Err;
     EXPECT_NE(run.Out.find("\"timeNorm\": 10}"), std::string::npos) << run.Out;
 }
 
@@ -126,6 +127,19 @@ TEST(LessonToolCheck, ReportsEmptyTextsRepeatedNumbersAndMissingRecordings)
               std::string::npos)
         << missing.Out;
     EXPECT_EQ(missing.Code, 0);
+
+    const TRun russian = test::Capture([&](std::ostream& out, std::ostream& err) {
+        return RunLessonTool({"check", lesson}, "/nonexistent/", out, err, TUiLanguage::Russian);
+    });
+    EXPECT_EQ(russian.Out,
+              "Файл урока: " + lesson +
+                  "\nЗаголовок: T\nВид: обычный урок\nВопросов: 3\n"
+                  "У вопроса 1 (номер 7) нет английского текста.\n"
+                  "У вопроса 2 (номер 7) нет русского текста.\n"
+                  "Под номером 7 — 2 вопроса; у них одна пара записей.\n"
+                  "В заголовке обещаны русские записи, но 1 из 2 нет в папке урока: 012R.WAV. "
+                  "Тренажёр покажет вместо них текст.\n"
+                  "Итог: урок пригоден.\n");
 }
 
 TEST(LessonToolCheck, RejectsWhatTheTrainerCannotUse)
@@ -236,6 +250,19 @@ TEST(LessonToolImport, RefusesBadTablesAndWritesNothing)
         EXPECT_NE(run.Err.find(c.Message), std::string::npos) << run.Err;
         EXPECT_NE(run.Err.find("Nothing was written."), std::string::npos);
         EXPECT_FALSE(std::filesystem::exists(out));
+    }
+    // In Russian the import's own reasons are Russian too.
+    for (const TCase* c : {&cases[0], &cases[1]}) {
+        TTempDir dir;
+        const TRun russian = test::Capture([&](std::ostream& out, std::ostream& err) {
+            return RunLessonTool({"import", dir.Write("t.tsv", c->Table), dir.File("out.sl2")},
+                                 "/nonexistent/", out, err, TUiLanguage::Russian);
+        });
+        EXPECT_NE(russian.Err.find(c == &cases[0] ? "строка 2, позиция 9: символа нет"
+                                                  : "строка 2, позиция 1: \"seven\" не номер"),
+                  std::string::npos)
+            << russian.Err;
+        EXPECT_NE(russian.Err.find("Ничего не записано."), std::string::npos) << russian.Err;
     }
 }
 

@@ -81,5 +81,41 @@ TEST(ReportTool, FailuresAndSkippedLines)
     EXPECT_NE(unwritable.Err.find("r.html"), std::string::npos);
 }
 
+// --lang sets the page's and the messages' language over the locale's; the
+// English page says nothing in Cyrillic but the log's own texts (pupils, modes).
+TEST(ReportTool, LanguageOfThePageAndTheMessages)
+{
+    TDrillWorld w;
+    const std::string log = WriteClassLog(w);
+    const std::string html = w.Dir.File("report.html");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunReportTool({log, "--html", html, "--lang", "en"}, out, err,
+                            {TUiLanguage::Russian, TUiLanguage::Russian}),
+              0);
+    std::string page = ReadFileBytes(html);
+    EXPECT_NE(page.find("<html lang=\"en\">"), std::string::npos);
+    EXPECT_NE(page.find("<h1>Teacher's report</h1>"), std::string::npos);
+    for (const std::string logged : {"Аня", "Борис", "Режим", "Экзамен"})
+        for (std::size_t at = page.find(logged); at != std::string::npos; at = page.find(logged))
+            page.erase(at, logged.size());
+    const auto cyrillic = std::find_if(page.begin(), page.end(), [](char c) {
+        return c == '\xD0' || c == '\xD1'; // the lead bytes of U+0400..U+047F
+    });
+    EXPECT_EQ(cyrillic, page.end())
+        << page.substr(static_cast<std::size_t>(cyrillic - page.begin()), 80);
+
+    const TToolRun wrong = RunTool({log, "--html", html, "--lang", "de"});
+    EXPECT_EQ(wrong.Code, 2);
+    EXPECT_EQ(wrong.Err.rfind("korvan-report: --lang takes ru or en\n", 0), 0u);
+
+    const std::string bad = w.Dir.Write("bad.txt", ReadFileBytes(log) + "junk\r\n");
+    std::ostringstream none, russian;
+    EXPECT_EQ(RunReportTool({bad, "--csv", w.Dir.File("runs.csv")}, none, russian,
+                            {TUiLanguage::Russian, TUiLanguage::Russian}),
+              0);
+    EXPECT_EQ(russian.str().rfind("korvan-report: 1 строка не понята и пропущена: " + bad + ":", 0),
+              0u);
+}
+
 } // namespace
 } // namespace korvan::test

@@ -13,6 +13,7 @@
 #include "report/LogReader.h"
 #include "report/MemoryReport.h"
 #include "ui/platform/ShellOpen.h"
+#include "ui/platform/Translations.h"
 #include "ui/platform/UiHelpers.h"
 #include "util/AtomicFile.h"
 #include "util/Errors.h"
@@ -59,11 +60,13 @@ QString OpenTeacherReport(QWidget* parent, const std::string& logPath)
         // The pupils' histories beside the log, as the report tool finds them.
         for (const THistoryPlace& place : FindHistoryPlaces({}, {logPath}))
             data.Memories.push_back(SummarizeMemory(place, SystemZonedNow(), false));
-        page = WritePage(logPath, HtmlReport(data));
+        // The page speaks the interface's language.
+        page = WritePage(logPath, HtmlReport(data, InstalledLanguage()));
     } catch (const std::exception& e) {
         ShowMsgBox(parent,
-                   QString::fromUtf8("Не удалось построить отчёт для учителя.\n") +
-                       QString::fromUtf8(e.what()),
+                   QCoreApplication::translate("TeacherReport",
+                                               "Не удалось построить отчёт для учителя.\n%1")
+                       .arg(QString::fromUtf8(e.what())),
                    false);
         return {};
     }

@@ -54,11 +54,14 @@ void InstallTranslations(TUiLanguage language)
     Installed() = language;
     // Qt's texts are English in its sources; "qt_ru" names qtbase and
     // qtmultimedia, the two modules whose texts we show. Ours are Russian in
-    // theirs, so English needs our catalogue (src/i18n/korvan_en.ts).
-    if (language == TUiLanguage::Russian)
+    // theirs, so English needs our catalogue (src/i18n/korvan_en.ts) and
+    // Russian only the plural forms of counted texts (korvan_ru.ts).
+    if (language == TUiLanguage::Russian) {
         Install(QStringLiteral("qt_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    else
+        Install(QStringLiteral("korvan_ru"), QStringLiteral(":/i18n"));
+    } else {
         Install(QStringLiteral("korvan_en"), QStringLiteral(":/i18n"));
+    }
 }
 
 QString Shown(const TShownText& text)

@@ -75,6 +75,41 @@ private slots:
         const QStringList menu = TextFieldMenu();
         QVERIFY2(menu.contains(copy), qPrintable(menu.join(QLatin1Char('|'))));
     }
+
+    // A counted text takes the plural form of the installed language, as the
+    // tools' compiled catalogues give it (tests/i18n/CatalogueTest.cpp).
+    void countedText_data()
+    {
+        QTest::addColumn<TUiLanguage>("language");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char* name, TUiLanguage language, int count, const char* shown) {
+            QTest::newRow(name) << language << count << QString::fromUtf8(shown);
+        };
+        row("ru 1", TUiLanguage::Russian, 1, "Под номером 7 — 1 вопрос.\n");
+        row("ru 2", TUiLanguage::Russian, 2,
+            "Под номером 7 — 2 вопроса; у них одна пара записей.\n");
+        row("ru 5", TUiLanguage::Russian, 5,
+            "Под номером 7 — 5 вопросов; у них одна пара записей.\n");
+        row("ru 11", TUiLanguage::Russian, 11,
+            "Под номером 7 — 11 вопросов; у них одна пара записей.\n");
+        row("ru 21", TUiLanguage::Russian, 21, "Под номером 7 — 21 вопрос.\n");
+        row("en 1", TUiLanguage::English, 1, "The number 7 is used by 1 question.\n");
+        row("en 2", TUiLanguage::English, 2,
+            "The number 7 is used by 2 questions; they share one pair of recordings.\n");
+    }
+
+    void countedText()
+    {
+        QFETCH(TUiLanguage, language);
+        QFETCH(int, count);
+        QFETCH(QString, shown);
+        InstallTranslations(language);
+        QCOMPARE(
+            Shown(Counted("LessonCheck", "Под номером %1 — %n вопросов; у них одна пара записей.\n",
+                          count, {NumberArg(7)})),
+            shown);
+    }
 };
 
 QTEST_MAIN(TranslationsTest)
