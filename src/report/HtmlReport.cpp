@@ -59,7 +59,7 @@ std::string CountCell(int value)
     return Cell(value < 0 ? std::string() : std::to_string(value), true);
 }
 
-std::string HeaderRow(TUiLanguage language, std::initializer_list<const char*> names)
+std::string HeaderRow(TUiLanguage language, const std::vector<const char*>& names)
 {
     std::string row = "<thead><tr>";
     for (const char* name : names)
@@ -233,28 +233,21 @@ private:
     {
         Out += "<h2>" + Say(Language, "HtmlReport", KORVAN_MARK("HtmlReport", "Класс")) +
                "</h2>\n<table class=\"overview\">";
+        std::vector<const char*> names = {KORVAN_MARK("HtmlReport", "Ученик"),
+                                          KORVAN_MARK("HtmlReport", "Завершено"),
+                                          KORVAN_MARK("HtmlReport", "Не завершено"),
+                                          KORVAN_MARK("HtmlReport", "Время завершённых"),
+                                          KORVAN_MARK("HtmlReport", "Последний балл"),
+                                          KORVAN_MARK("HtmlReport", "Лучший балл"),
+                                          KORVAN_MARK("HtmlReport", "Тенденция")};
         // The memory's columns only when some pupil's history was found.
-        if (Data.Memories.empty())
-            Out += HeaderRow(Language, {KORVAN_MARK("HtmlReport", "Ученик"),
-                                        KORVAN_MARK("HtmlReport", "Завершено"),
-                                        KORVAN_MARK("HtmlReport", "Не завершено"),
-                                        KORVAN_MARK("HtmlReport", "Время завершённых"),
-                                        KORVAN_MARK("HtmlReport", "Последний балл"),
-                                        KORVAN_MARK("HtmlReport", "Лучший балл"),
-                                        KORVAN_MARK("HtmlReport", "Тенденция")});
-        else
-            Out += HeaderRow(Language, {KORVAN_MARK("HtmlReport", "Ученик"),
-                                        KORVAN_MARK("HtmlReport", "Завершено"),
-                                        KORVAN_MARK("HtmlReport", "Не завершено"),
-                                        KORVAN_MARK("HtmlReport", "Время завершённых"),
-                                        KORVAN_MARK("HtmlReport", "Последний балл"),
-                                        KORVAN_MARK("HtmlReport", "Лучший балл"),
-                                        KORVAN_MARK("HtmlReport", "Тенденция"),
-                                        KORVAN_MARK("HtmlReport", "Карточек в памяти"),
-                                        KORVAN_MARK("HtmlReport", "К повторению сегодня"),
-                                        KORVAN_MARK("HtmlReport", "Из них просрочено"),
-                                        KORVAN_MARK("HtmlReport", "Припоминание RU → EN"),
-                                        KORVAN_MARK("HtmlReport", "Припоминание EN → RU")});
+        if (!Data.Memories.empty())
+            names.insert(names.end(), {KORVAN_MARK("HtmlReport", "Карточек в памяти"),
+                                       KORVAN_MARK("HtmlReport", "К повторению сегодня"),
+                                       KORVAN_MARK("HtmlReport", "Из них просрочено"),
+                                       KORVAN_MARK("HtmlReport", "Припоминание RU → EN"),
+                                       KORVAN_MARK("HtmlReport", "Припоминание EN → RU")});
+        Out += HeaderRow(Language, names);
         Out += "<tbody>\n";
         for (std::size_t i = 0; i < Pupils.size(); ++i) {
             const TPupilView& p = Pupils[i];
