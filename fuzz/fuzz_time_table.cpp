@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     int messages = 0;
     const korvan::TTimeCalculator calc(table.Write(data, size),
-                                       [&](const std::string&) { ++messages; });
+                                       [&](const korvan::TShownText&) { ++messages; });
     Check(!calc.Norms.empty(), "the table is never empty");
     Check(messages <= 1, "one message at most");
 
