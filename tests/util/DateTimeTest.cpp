@@ -198,7 +198,10 @@ TEST(DateTime, SystemClockGivesLocalTime)
                                  local.tm_hour, local.tm_min, local.tm_sec));
         const double seconds = (now - expectedBefore) * 86400;
         EXPECT_GE(seconds, -0.001) << zone;
-        EXPECT_LT(seconds, static_cast<double>(after - before) + 1.0) << zone;
+        // time() reads the kernel's coarse clock, which may lag the one the
+        // program reads by a tick: across a second's end the program's is
+        // already in the next second while both time() calls are not.
+        EXPECT_LT(seconds, static_cast<double>(after - before) + 1.02) << zone;
     }
 }
 
