@@ -2785,14 +2785,6 @@ Choose another folder.</translation>
         <translation>Left</translation>
     </message>
     <message>
-        <source>Предложений: --</source>
-        <translation>Sentences: --</translation>
-    </message>
-    <message>
-        <source>Повторов текущего: --</source>
-        <translation>This one: --</translation>
-    </message>
-    <message>
         <source>Времени:</source>
         <translation>Time:</translation>
     </message>

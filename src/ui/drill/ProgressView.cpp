@@ -7,7 +7,9 @@
 
 #include <algorithm>
 
+#include "drill/DrillTexts.h"
 #include "ui/platform/Cp1251.h"
+#include "ui/platform/Translations.h"
 
 namespace korvan {
 
@@ -34,10 +36,9 @@ template <typename W> W* Named(W* widget, const char* name)
     return widget;
 }
 
-QLabel* MakeLabel(QWidget* window, const char* name, const char* text, QPoint at)
+QLabel* MakeLabel(QWidget* window, const char* name, const QString& text, QPoint at)
 {
-    auto* label =
-        Named(new QLabel(QCoreApplication::translate("korvan::TProgressView", text), window), name);
+    auto* label = Named(new QLabel(text, window), name);
     label->move(at);
     label->adjustSize();
     return label;
@@ -116,19 +117,19 @@ TProgressView::TProgressView(QWidget* window, std::function<TProgressCounters()>
     ProgressPaintBox->setGeometry(432, 308, 121, 37);
     Controls.push_back({ProgressPaintBox, ProgressPaintBox->geometry(), false});
 
-    QLabel* label4 = MakeLabel(window, "Label4",
-                               QT_TRANSLATE_NOOP("korvan::TProgressView", "Осталось"), {424, 424});
+    QLabel* label4 =
+        MakeLabel(window, "Label4",
+                  QCoreApplication::translate("korvan::TProgressView", "Осталось"), {424, 424});
     SRestSeparator = Named(new QFrame(window), "SRestSeparator");
     SRestSeparator->setFrameStyle(QFrame::HLine | QFrame::Plain);
     SRestSeparator->setGeometry(480, 432, 80, 1);
     LShowMoreTotal =
-        MakeLabel(window, "LShowMoreTotal",
-                  QT_TRANSLATE_NOOP("korvan::TProgressView", "Предложений: --"), {424, 440});
-    LSelQ_ShowMoreTimes =
-        MakeLabel(window, "LSelQ_ShowMoreTimes",
-                  QT_TRANSLATE_NOOP("korvan::TProgressView", "Повторов текущего: --"), {424, 456});
-    QLabel* label5 = MakeLabel(window, "Label5",
-                               QT_TRANSLATE_NOOP("korvan::TProgressView", "Времени:"), {424, 472});
+        MakeLabel(window, "LShowMoreTotal", Shown(TotalCounterText(std::nullopt)), {424, 440});
+    LSelQ_ShowMoreTimes = MakeLabel(window, "LSelQ_ShowMoreTimes",
+                                    Shown(RepeatsCounterText(std::nullopt)), {424, 456});
+    QLabel* label5 =
+        MakeLabel(window, "Label5",
+                  QCoreApplication::translate("korvan::TProgressView", "Времени:"), {424, 472});
 
     PB = Named(new TGauge(window), "PB");
     PB->setGeometry(424, 488, 137, 17);
